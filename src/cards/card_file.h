@@ -1,0 +1,46 @@
+#pragma once
+
+#include "cards/card_elements.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace kov {
+
+// What reading the card file gives: the first 108 cards, or why the file cannot be used.
+struct CardFileContents {
+    std::optional<CardElements> cards;
+    std::string problem;
+};
+
+// card.txt: the deck order between deals, as 2-byte records (value character, then colour
+// character) with nothing between them. Every deal reads it and writes the new order back, so
+// the next deal starts where this one left off.
+class CardFile {
+public:
+    static constexpr int cardsInDeck = 108;
+    static constexpr int bytesRead = 2 * cardsInDeck;
+    static constexpr int bytesWritten = bytesRead + 2; // a 109th record of two spaces
+
+    explicit CardFile(std::filesystem::path path) : path_(std::move(path)) {}
+
+    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
+
+    // Reads the first 108 records into elements 1 to 216. Anything after them (the 109th record
+    // the program writes, a line end an editor added) is ignored. A file that holds fewer than
+    // 108 cards, or cannot be read, is refused with a message naming the file.
+    [[nodiscard]] CardFileContents read() const;
+
+    // Writes elements 1 to 218 of the deck, an empty character as a space, replacing the file
+    // whole. Returns the message to show when that fails; the old file is then unchanged.
+    [[nodiscard]] std::optional<std::string> write(const CardElements& deck) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+// The 218 bytes that write() stores for this deck.
+[[nodiscard]] std::string cardFileBytes(const CardElements& deck);
+
+} // namespace kov

@@ -1,0 +1,52 @@
+#include "cards/deal.h"
+
+#include "cards/card_file.h"
+#include "cards/game_state.h"
+#include "cards/shuffle.h"
+#include "ui/platform.h"
+
+namespace kov {
+
+namespace {
+
+constexpr int playerTwoFirstElement = 15; // deck card 8
+constexpr int firstDiscardElement = 29;   // deck card 15
+constexpr int firstDrawElement = 31;      // deck card 16
+
+} // namespace
+
+std::optional<std::string> ShuffleDeal(GameState& state, Platform& platform,
+                                       const CardFile& cardFile) {
+    auto contents = cardFile.read();
+    if (!contents.cards)
+        return contents.problem;
+    CardElements deck = shuffledDeck(*contents.cards);
+    if (auto problem = cardFile.write(deck))
+        return problem;
+
+    state.FileCards = *contents.cards;
+    state.Deck = deck;
+    // Player One gets the deck's first seven cards and Player Two the next seven: no alternating.
+    for (int slot = 0; slot < Hand::slotCount; ++slot) {
+        Card card = deck.cardAt(2 * slot + 1);
+        state.PlayerOneHand.put(slot, card);
+        platform.showCardInSlot(Player::One, slot, card);
+    }
+    for (int slot = 0; slot < Hand::slotCount; ++slot) {
+        Card card = deck.cardAt(playerTwoFirstElement + 2 * slot);
+        state.PlayerTwoHand.put(slot, card);
+        platform.showCardInSlot(Player::Two, slot, card);
+    }
+    // The turned-up card has no effect of its own: even a wild one only sets the card in force,
+    // with its own colour character as the colour.
+    Card discard = deck.cardAt(firstDiscardElement);
+    state.inForce = CardInForce{discard.value, discard.colour};
+    state.DeckPosition = firstDrawElement;
+    platform.showDiscard(discard);
+    platform.showColourInForce(discard.colour);
+    state.toMove = Player::One;
+    platform.showTurn(Player::One);
+    return std::nullopt;
+}
+
+} // namespace kov

@@ -1,0 +1,23 @@
+#include "ui/frmkov.h"
+#include "ui/program_icon.h"
+#include "ui/startup.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KOV"));
+    QApplication::setOrganizationName(QStringLiteral("Vantrel"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setWindowIcon(kov::programIcon());
+
+    auto window = kov::openMainWindow(QCoreApplication::applicationDirPath(), [](const QString& problem) {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("KOV"), problem, QMessageBox::Ok);
+        box.exec();
+    });
+    if (!window)
+        return 1;
+    window->show();
+    return QApplication::exec();
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+namespace kov {
+
+class frmKOV;
+
+// A file name from Qt as the standard library's path, in the file system's own encoding.
+[[nodiscard]] std::filesystem::path toPath(const QString& name);
+
+// What the program does when it starts: the main window is made and the first hand dealt
+// before it is shown. When the card file cannot be used, the reason goes to standard error and
+// to tellProblem (a message box in the real program), and nothing is returned.
+[[nodiscard]] std::unique_ptr<frmKOV>
+openMainWindow(const QString& programFolder,
+               const std::function<void(const QString& problem)>& tellProblem);
+
+} // namespace kov

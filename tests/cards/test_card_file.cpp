@@ -1,0 +1,197 @@
+#include "cards/card_file.h"
+#include "cards/deal.h"
+#include "cards/game_state.h"
+#include "support/card_files.h"
+#include "support/fake_platform.h"
+
+#include <QTest>
+
+#include <csignal>
+#include <filesystem>
+#include <map>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace kov;
+using namespace kov::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string> folderEntries(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Runs a deal the way an ordinary user would, even when the tests run as root: permission bits
+// do not stop root, so the deal is made in a child process that has given its rights up.
+// Returns the child's exit status: 0 dealt, 1 refused, anything else a fault.
+int dealAsOrdinaryUser(const fs::path& cardFile) {
+    pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(3);
+        GameState state;
+        FakePlatform platform;
+        auto problem = ShuffleDeal(state, platform, CardFile(cardFile));
+        bool untouched = platform.showings == 0 && !platform.turn;
+        _exit(!problem ? 0 : (untouched && problem->find(cardFile.string()) != std::string::npos ? 1 : 4));
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+} // namespace
+
+class CardFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void refusesAFileThatCannotHoldADeck_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<QString>("complaint");
+        QTest::newRow("missing") << QByteArray() << false << "cannot be found";
+        QTest::newRow("empty") << QByteArray() << true << "is empty";
+        QTest::newRow("one byte") << QByteArray("7") << true << "holds 0 whole cards";
+        QTest::newRow("one card") << QByteArray("7R") << true << "holds 1 whole card,";
+        QTest::newRow("one byte short")
+            << QByteArray::fromStdString(numberedCardFile().substr(0, 215)) << true
+            << "holds 107 whole cards, and a deck needs 108";
+    }
+    void refusesAFileThatCannotHoldADeck() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, present);
+        QFETCH(QString, complaint);
+        ProgramFolder folder;
+        if (present)
+            folder.writeCardFile(content.toStdString());
+
+        GameState state;
+        FakePlatform platform;
+        auto problem = ShuffleDeal(state, platform, CardFile(folder.cardFilePath()));
+        QVERIFY(problem);
+        QVERIFY2(problem->find(complaint.toStdString()) != std::string::npos, problem->c_str());
+        QVERIFY(problem->find(folder.cardFilePath().string()) != std::string::npos);
+        QCOMPARE(state, GameState{});
+        QCOMPARE(platform.showings, 0);
+        QVERIFY(!platform.turn);
+        QCOMPARE(fs::exists(folder.cardFilePath()), present);
+        if (present)
+            QCOMPARE(folder.cardFileBytes(), content.toStdString());
+        QCOMPARE(folderEntries(folder.path()).size(), std::size_t(present ? 1 : 0));
+    }
+
+    void refusesAFolderInPlaceOfTheFile() {
+        ProgramFolder folder;
+        fs::create_directory(folder.cardFilePath());
+        GameState state;
+        FakePlatform platform;
+        auto problem = ShuffleDeal(state, platform, CardFile(folder.cardFilePath()));
+        QVERIFY(problem && problem->find("is a folder") != std::string::npos);
+        QVERIFY(fs::is_directory(folder.cardFilePath()));
+        QCOMPARE(state, GameState{});
+    }
+
+    void refusalKeepsTheHandInProgress() {
+        ProgramFolder folder;
+        folder.writeCardFile(numberedCardFile());
+        GameState state;
+        FakePlatform platform;
+        const CardFile cardFile(folder.cardFilePath());
+        QVERIFY(!ShuffleDeal(state, platform, cardFile));
+        const GameState before = state;
+        const auto shownBefore = platform.slotCodes(Player::One);
+        const int showingsBefore = platform.showings;
+
+        folder.writeCardFile("7R7G");
+        QVERIFY(ShuffleDeal(state, platform, cardFile));
+        QCOMPARE(state, before);
+        QCOMPARE(platform.slotCodes(Player::One), shownBefore);
+        QCOMPARE(platform.showings, showingsBefore);
+        QCOMPARE(folder.cardFileBytes(), std::string("7R7G"));
+    }
+
+    // A full disk: the write fails part-way, the old file stays whole and nothing is dealt.
+    void aFailedWriteLeavesEverythingAsItWas() {
+        ProgramFolder folder;
+        folder.writeCardFile(numberedCardFile());
+        GameState state;
+        FakePlatform platform;
+
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = old;
+        small.rlim_cur = 100;
+        setrlimit(RLIMIT_FSIZE, &small);
+        auto problem = ShuffleDeal(state, platform, CardFile(folder.cardFilePath()));
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QVERIFY(problem);
+        QVERIFY2(problem->find(folder.cardFilePath().string()) != std::string::npos, problem->c_str());
+        QVERIFY2(problem->find("File too large") != std::string::npos, problem->c_str());
+        QCOMPARE(folder.cardFileBytes(), numberedCardFile());
+        QCOMPARE(state, GameState{});
+        QCOMPARE(platform.showings, 0);
+        QCOMPARE(folderEntries(folder.path()), std::vector<std::string>{"card.txt"});
+    }
+
+    void aReadOnlyFolderRefusesTheDealCleanly() {
+        ProgramFolder folder;
+        folder.writeCardFile(numberedCardFile());
+        fs::permissions(folder.cardFilePath(), fs::perms(0644));
+        fs::permissions(folder.path(), fs::perms(0555));
+        const int status = dealAsOrdinaryUser(folder.cardFilePath());
+        fs::permissions(folder.path(), fs::perms(0700));
+        QCOMPARE(status, 1);
+        QCOMPARE(folder.cardFileBytes(), numberedCardFile());
+        QCOMPARE(folderEntries(folder.path()), std::vector<std::string>{"card.txt"});
+    }
+
+    void keepsTheFilesPermissionsAndFollowsALink() {
+        ProgramFolder folder;
+        const fs::path real = folder.path() / "deck-order";
+        writeBytes(real, numberedCardFile());
+        fs::permissions(real, fs::perms(0640));
+        fs::create_symlink(real, folder.cardFilePath());
+        GameState state;
+        FakePlatform platform;
+        QVERIFY(!ShuffleDeal(state, platform, CardFile(folder.cardFilePath())));
+        QVERIFY(fs::is_symlink(folder.cardFilePath()));
+        QCOMPARE(readBytes(real).size(), std::size_t(218));
+        QCOMPARE(fs::status(real).permissions() & fs::perms::all, fs::perms(0640));
+    }
+
+    // The deck shipped with the game: the usual 108 cards, each with its picture.
+    void theSuppliedDeckIsComplete() {
+        const fs::path assets = KOV_ASSETS_DIR;
+        const std::string bytes = readBytes(assets / "card.txt");
+        QCOMPARE(bytes.size(), std::size_t(218));
+        QCOMPARE(bytes.substr(216), std::string("  "));
+        std::map<std::string, int> counts;
+        for (std::size_t at = 0; at < 216; at += 2)
+            ++counts[bytes.substr(at, 2)];
+        auto count = [&](char value, char colour) { return counts[std::string({value, colour})]; };
+        for (char colour : std::string("RGBY")) {
+            QCOMPARE(count('0', colour), 1);
+            for (char value : std::string("123456789SVD"))
+                QCOMPARE(count(value, colour), 2);
+            QCOMPARE(count('W', colour), 1);
+            QCOMPARE(count('F', colour), 1);
+        }
+        for (const auto& [code, copies] : counts)
+            QVERIFY2(fs::is_regular_file(assets / (code + ".jpg")), code.c_str());
+        QCOMPARE(counts.size(), std::size_t(60));
+    }
+};
+
+QTEST_GUILESS_MAIN(CardFileTest)
+#include "test_card_file.moc"

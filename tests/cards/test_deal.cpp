@@ -1,0 +1,188 @@
+#include "cards/card_file.h"
+#include "cards/deal.h"
+#include "cards/game_state.h"
+#include "cards/shuffle.h"
+#include "support/card_files.h"
+#include "support/fake_platform.h"
+
+#include <QTest>
+
+#include <vector>
+
+using namespace kov;
+using namespace kov::test;
+
+class DealTest : public QObject {
+    Q_OBJECT
+
+private:
+    static std::vector<int> fileNumbersInSlots(const FakePlatform& platform, Player player) {
+        std::vector<int> numbers;
+        for (int slot = 0; slot < 7; ++slot)
+            numbers.push_back(fileNumberOf(platform.slot(player, slot).value_or(Card{})));
+        return numbers;
+    }
+
+private slots:
+    // Pins the deal: if the rearrangement or the swap schedule changes, every player's next
+    // deal from his card file changes with it.
+    void dealsTheFixedCardsFromTheFile() {
+        ProgramFolder folder;
+        folder.writeCardFile(numberedCardFile());
+        GameState state;
+        FakePlatform platform;
+        QVERIFY(!ShuffleDeal(state, platform, CardFile(folder.cardFilePath())));
+
+        QCOMPARE(fileNumbersInSlots(platform, Player::One),
+                 (std::vector<int>{71, 46, 6, 23, 75, 51, 98}));
+        QCOMPARE(fileNumbersInSlots(platform, Player::Two),
+                 (std::vector<int>{41, 64, 18, 4, 67, 89, 99}));
+        QCOMPARE(fileNumberOf(*platform.discard), 96);
+        QCOMPARE(state.DeckPosition, 31);
+        QCOMPARE(fileNumberOf(state.Deck.cardAt(state.DeckPosition)), 97);
+        QCOMPARE(platform.turn, std::optional(Player::One));
+        QCOMPARE(state.toMove, Player::One);
+        QCOMPARE(fileNumberOf(state.PlayerOneHand.at(0)), 71);
+        QCOMPARE(fileNumberOf(state.PlayerTwoHand.at(6)), 99);
+        QCOMPARE(state.inForce.CurrentValue, state.Deck(29));
+        QCOMPARE(state.inForce.CurrentColour, state.Deck(30));
+        QCOMPARE(platform.colourInForce, std::optional(state.Deck(30)));
+    }
+
+    void writesTheDealtOrderBackByteForByte() {
+        ProgramFolder folder;
+        folder.writeCardFile(numberedCardFile());
+        GameState state;
+        FakePlatform platform;
+        QVERIFY(!ShuffleDeal(state, platform, CardFile(folder.cardFilePath())));
+
+        const std::string written = folder.cardFileBytes();
+        QCOMPARE(written.size(), std::size_t(218));
+        for (int index = 1; index <= 216; ++index)
+            QCOMPARE(written[static_cast<std::size_t>(index - 1)], state.Deck(index).recordByte());
+        QCOMPARE(written.substr(216), std::string("  "));
+        // The state keeps the order that was read, the file the order that was dealt.
+        QCOMPARE(cardFileBytes(state.FileCards).substr(0, 216), numberedCardFile());
+    }
+
+    void returnsToTheFirstOrderAfterNinetySixDeals() {
+        ProgramFolder folder;
+        const std::string first = numberedCardFile();
+        folder.writeCardFile(first);
+        GameState state;
+        FakePlatform platform;
+        const CardFile cardFile(folder.cardFilePath());
+        for (int deal = 1; deal <= 96; ++deal) {
+            QVERIFY(!ShuffleDeal(state, platform, cardFile));
+            const bool backToFirst = folder.cardFileBytes().substr(0, 216) == first;
+            if (backToFirst != (deal == 96))
+                QFAIL(qPrintable(QStringLiteral("order back to the first after %1 deals").arg(deal)));
+        }
+    }
+
+    void cardShuffleExchangesOneCardPair() {
+        CardElements deck;
+        for (int index = 1; index <= 216; ++index)
+            deck(index) = CardCharacter(static_cast<char>('!' + index % 90));
+        deck(87) = CardCharacter('7');
+        deck(88) = CardCharacter('R');
+        deck(1) = CardCharacter('3');
+        deck(2) = CardCharacter('G');
+        CardElements expected = deck;
+        expected(87) = CardCharacter('3');
+        expected(88) = CardCharacter('G');
+        expected(1) = CardCharacter('7');
+        expected(2) = CardCharacter('R');
+
+        CardShuffle(deck, 87, 88, 1, 2);
+        QCOMPARE(deck, expected);
+    }
+
+    void dealsTheSameFromEveryFileLength_data() {
+        QTest::addColumn<QByteArray>("tail");
+        QTest::newRow("108 records") << QByteArray();
+        QTest::newRow("as written") << QByteArray("  ");
+        QTest::newRow("editor's line end") << QByteArray("\r\n");
+        QTest::newRow("any two bytes") << QByteArray("zz");
+        QTest::newRow("odd byte") << QByteArray("x");
+        QTest::newRow("much longer") << QByteArray(5000, 'Q');
+    }
+    void dealsTheSameFromEveryFileLength() {
+        QFETCH(QByteArray, tail);
+        ProgramFolder plain;
+        plain.writeCardFile(numberedCardFile());
+        ProgramFolder longer;
+        longer.writeCardFile(numberedCardFile() + tail.toStdString());
+
+        GameState plainState, longerState;
+        FakePlatform plainPlatform, longerPlatform;
+        QVERIFY(!ShuffleDeal(plainState, plainPlatform, CardFile(plain.cardFilePath())));
+        QVERIFY(!ShuffleDeal(longerState, longerPlatform, CardFile(longer.cardFilePath())));
+        QCOMPARE(longerState, plainState);
+        QCOMPARE(longer.cardFileBytes(), plain.cardFileBytes());
+    }
+
+    void carriesCharactersOutsideTheCardAlphabetThrough() {
+        std::string bytes = numberedCardFile();
+        // Lower case, a digit as colour, spaces, a NUL and a byte above 127, all in dealt places.
+        const std::string odd{'r', '5', ' ', ' ', '\0', static_cast<char>(0xE9)};
+        bytes.replace(70 * 2, 2, odd.substr(0, 2)); // file card 71 goes to Player One's slot 0
+        bytes.replace(95 * 2, 2, odd.substr(2, 2)); // file card 96 is turned up
+        bytes.replace(96 * 2, 2, odd.substr(4, 2)); // file card 97 is the next draw
+        ProgramFolder folder;
+        folder.writeCardFile(bytes);
+        GameState state;
+        FakePlatform platform;
+        QVERIFY(!ShuffleDeal(state, platform, CardFile(folder.cardFilePath())));
+
+        QCOMPARE(platform.slot(Player::One, 0)->code(), std::string("r5"));
+        QCOMPARE(platform.discard->code(), std::string("  "));
+        QCOMPARE(state.inForce.CurrentValue, CardCharacter(' '));
+        QCOMPARE(state.Deck.cardAt(31).code(), odd.substr(4, 2));
+        std::string written = folder.cardFileBytes();
+        std::string sortedIn = bytes, sortedOut = written.substr(0, 216);
+        std::sort(sortedIn.begin(), sortedIn.end());
+        std::sort(sortedOut.begin(), sortedOut.end());
+        QCOMPARE(sortedOut, sortedIn);
+    }
+
+    void twoRunsFromTheSameFileDealAlike() {
+        ProgramFolder first, second;
+        first.writeCardFile(numberedCardFile());
+        second.writeCardFile(numberedCardFile());
+        for (int deal = 0; deal < 3; ++deal) {
+            GameState firstState, secondState;
+            FakePlatform firstPlatform, secondPlatform;
+            QVERIFY(!ShuffleDeal(firstState, firstPlatform, CardFile(first.cardFilePath())));
+            QVERIFY(!ShuffleDeal(secondState, secondPlatform, CardFile(second.cardFilePath())));
+            QCOMPARE(secondState, firstState);
+            QCOMPARE(second.cardFileBytes(), first.cardFileBytes());
+        }
+    }
+
+    void newDealReplacesAHandInProgressButNotTheTotals() {
+        ProgramFolder folder;
+        folder.writeCardFile(numberedCardFile());
+        GameState state;
+        FakePlatform platform;
+        const CardFile cardFile(folder.cardFilePath());
+        QVERIFY(!ShuffleDeal(state, platform, cardFile));
+        state.toMove = Player::Two;
+        state.totals = {120, 45};
+        state.PlayerOneHand.remove(0);
+        state.DeckPosition = 77;
+
+        QVERIFY(!ShuffleDeal(state, platform, cardFile));
+        QCOMPARE(state.toMove, Player::One);
+        QCOMPARE(platform.turn, std::optional(Player::One));
+        QCOMPARE(state.totals, (std::array<int, 2>{120, 45}));
+        QCOMPARE(state.DeckPosition, 31);
+        for (int slot = 0; slot < 7; ++slot) {
+            QVERIFY(!state.PlayerOneHand.at(slot).value.isEmpty());
+            QVERIFY(platform.slotShowsPicture(Player::Two, slot));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(DealTest)
+#include "test_deal.moc"

@@ -1,0 +1,104 @@
+#include "support/table.h"
+
+#include <QTest>
+
+using namespace kov;
+using namespace kov::test;
+
+class DrawTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aFullHandTakesNothingAndPassesTheTurn() {
+        Table table;
+        table.game.PickupCard_Click();
+        QCOMPARE(table.game.state().DeckPosition, 31);
+        QCOMPARE(table.handSize(Player::One), 7);
+        QCOMPARE(table.game.state().toMove, Player::Two);
+        QCOMPARE(table.platform.turn, std::optional(Player::Two));
+        QVERIFY(table.platform.messages.empty());
+    }
+
+    void fillsTheLowestFreeSlot_data() {
+        QTest::addColumn<QStringList>("hand");
+        QTest::addColumn<int>("filled");
+        QTest::newRow("slots 0 to 4 taken") << QStringList{"1R", "2R", "3R", "4R", "5R"} << 5;
+        QTest::newRow("gap at slot 2") << QStringList{"1R", "2R", "", "4R", "5R", "6R", "7R"} << 2;
+        QTest::newRow("empty hand") << QStringList{} << 0;
+    }
+    void fillsTheLowestFreeSlot() {
+        QFETCH(QStringList, hand);
+        QFETCH(int, filled);
+        Table table;
+        std::vector<std::string> codes;
+        for (const auto& code : hand)
+            codes.push_back(code.toStdString());
+        table.setHand(Player::One, codes);
+        const Card next = table.game.state().Deck.cardAt(31);
+
+        table.game.PickUpOneCardPlayerOne();
+        QCOMPARE(table.platform.slot(Player::One, filled), std::optional(next));
+        QCOMPARE(table.game.state().PlayerOneHand.at(filled), next);
+        QCOMPARE(table.game.state().DeckPosition, 33);
+        QCOMPARE(table.game.state().toMove, Player::One); // the one-card draw leaves the turn alone
+    }
+
+    void theDeckPositionWrapsAfterTheLastCard() {
+        Table table;
+        table.setHand(Player::One, {"1R"});
+        GameState& state = table.game.state();
+        state.DeckPosition = 213;
+        const std::vector<Card> expected{state.Deck.cardAt(213), state.Deck.cardAt(215),
+                                         state.Deck.cardAt(3)};
+        const std::vector<int> positions{215, 3, 5};
+        for (std::size_t draw = 0; draw < 3; ++draw) {
+            table.game.PickUpOneCardPlayerOne();
+            QCOMPARE(state.PlayerOneHand.at(static_cast<int>(draw) + 1), expected[draw]);
+            QCOMPARE(state.DeckPosition, positions[draw]);
+        }
+    }
+
+    void aPlayableDrawnCardKeepsTheTurn_data() {
+        QTest::addColumn<QString>("drawn");
+        QTest::addColumn<bool>("keepsTurn");
+        // A red 5 is in force.
+        QTest::newRow("wild") << "WB" << true;
+        QTest::newRow("wild draw four") << "FG" << true;
+        QTest::newRow("same colour") << "9R" << true;
+        QTest::newRow("same value") << "5Y" << true;
+        QTest::newRow("neither") << "7B" << false;
+        QTest::newRow("skip of another colour") << "SG" << false;
+    }
+    void aPlayableDrawnCardKeepsTheTurn() {
+        QFETCH(QString, drawn);
+        QFETCH(bool, keepsTurn);
+        for (int position : {31, 215}) {
+            Table table;
+            table.setHand(Player::One, {"1G", "2G"});
+            table.setInForce("5R");
+            GameState& state = table.game.state();
+            state.DeckPosition = position;
+            state.Deck(position) = CardCharacter(drawn.toLatin1()[0]);
+            state.Deck(position + 1) = CardCharacter(drawn.toLatin1()[1]);
+
+            table.game.PickupCard_Click();
+            QCOMPARE(table.platform.slot(Player::One, 2)->code(), drawn.toStdString());
+            QCOMPARE(state.toMove, keepsTurn ? Player::One : Player::Two);
+            QCOMPARE(table.platform.turn, std::optional(state.toMove));
+            QVERIFY(table.platform.messages.empty());
+        }
+    }
+
+    void thePileDrawsForPlayerTwoWhenItIsHisTurn() {
+        Table table;
+        table.setHand(Player::Two, {"1G", "2G", "3G"});
+        table.setToMove(Player::Two);
+        const Card next = table.game.state().Deck.cardAt(31);
+        table.game.PickupCard_Click();
+        QCOMPARE(table.platform.slot(Player::Two, 3), std::optional(next));
+        QCOMPARE(table.handSize(Player::One), 7);
+    }
+};
+
+QTEST_GUILESS_MAIN(DrawTest)
+#include "test_draw.moc"

@@ -1,0 +1,173 @@
+#include "support/table.h"
+
+#include <QTest>
+
+using namespace kov;
+using namespace kov::test;
+
+namespace {
+
+const std::vector<std::string> fullHand{"1R", "2G", "3B", "4Y", "SR", "VG", "DB"};
+
+} // namespace
+
+class PlayTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ignoredClicksChangeNothing_data() {
+        QTest::addColumn<int>("player");
+        QTest::addColumn<int>("slot");
+        // Player One to move, a red 5 in force; Player One holds a blue 7 in slot 0.
+        QTest::newRow("out of turn") << 2 << 0;
+        QTest::newRow("not matching") << 1 << 0;
+        QTest::newRow("empty slot") << 1 << 3;
+    }
+    void ignoredClicksChangeNothing() {
+        QFETCH(int, player);
+        QFETCH(int, slot);
+        Table table;
+        table.setHand(Player::One, {"7B", "8G", "9Y"});
+        table.setHand(Player::Two, {"5R", "7R"});
+        table.setInForce("5R");
+        const GameState before = table.game.state();
+        const int showings = table.platform.showings;
+        const auto discard = table.platform.discard;
+
+        if (player == 1)
+            table.game.PlayerOneCard_Click(slot);
+        else
+            table.game.PlayerTwoCard_Click(slot);
+        QCOMPARE(table.game.state(), before);
+        QCOMPARE(table.platform.showings, showings);
+        QCOMPARE(table.platform.discard, discard);
+        QCOMPARE(table.platform.chooserOpenings, 0);
+        QVERIFY(table.platform.messages.empty());
+    }
+
+    void theMatchTest_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("blue 7") << "7B" << false;
+        QTest::newRow("red 7") << "7R" << true;
+        QTest::newRow("blue 5") << "5B" << true;
+        QTest::newRow("wild") << "WY" << true;
+        QTest::newRow("wild draw four with red in hand") << "FB" << true;
+    }
+    void theMatchTest() {
+        QFETCH(QString, code);
+        QFETCH(bool, accepted);
+        Table table;
+        table.setHand(Player::One, {code.toStdString(), "2R", "3R"});
+        table.setInForce("5R");
+        table.game.PlayerOneCard_Click(0);
+        QCOMPARE(table.handSize(Player::One), accepted ? 2 : 3);
+        QCOMPARE(table.platform.discard == card(code.toStdString()), accepted);
+    }
+
+    void playingFromSlotZeroClosesTheGap() {
+        Table table;
+        table.setHand(Player::One, fullHand);
+        table.setInForce("1B");
+        table.game.PlayerOneCard_Click(0);
+        QCOMPARE(table.platform.slotCodes(Player::One),
+                 (std::vector<std::string>{"2G", "3B", "4Y", "SR", "VG", "DB", ""}));
+        QCOMPARE(table.game.state().PlayerOneHand.at(5), card("DB"));
+        QCOMPARE(table.game.state().PlayerOneHand.at(6), Card{});
+        QCOMPARE(*table.platform.discard, card("1R"));
+        QCOMPARE(table.game.state().inForce, (CardInForce{CardCharacter('1'), CardCharacter('R')}));
+    }
+
+    void theTurnAfterEachKindOfCard_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("samePlayerAgain");
+        QTest::newRow("number") << "7R" << false;
+        QTest::newRow("skip") << "SR" << true;
+        QTest::newRow("reverse") << "VR" << true;
+        QTest::newRow("draw two") << "DR" << true;
+        QTest::newRow("wild") << "WR" << false;
+        QTest::newRow("wild draw four") << "FR" << true;
+    }
+    void theTurnAfterEachKindOfCard() {
+        QFETCH(QString, code);
+        QFETCH(bool, samePlayerAgain);
+        for (Player player : {Player::One, Player::Two}) {
+            Table table;
+            table.setHand(player, {code.toStdString(), "1Y"});
+            table.setInForce("5R");
+            table.setToMove(player);
+            if (player == Player::One)
+                table.game.PlayerOneCard_Click(0);
+            else
+                table.game.PlayerTwoCard_Click(0);
+            const Player next = samePlayerAgain ? player : opponentOf(player);
+            QCOMPARE(table.game.state().toMove, next);
+            QCOMPARE(table.platform.turn, std::optional(next));
+        }
+    }
+
+    void penaltiesGoOnlyIntoFreeSlots_data() {
+        QTest::addColumn<QString>("played");
+        QTest::addColumn<int>("opponentCards");
+        QTest::addColumn<int>("cardsDrawn");
+        QTest::newRow("draw two against seven") << "DR" << 7 << 0;
+        QTest::newRow("draw two against six") << "DR" << 6 << 1;
+        QTest::newRow("draw two against three") << "DR" << 3 << 2;
+        QTest::newRow("draw four against five") << "FR" << 5 << 2;
+        QTest::newRow("draw four against two") << "FR" << 2 << 4;
+    }
+    void penaltiesGoOnlyIntoFreeSlots() {
+        QFETCH(QString, played);
+        QFETCH(int, opponentCards);
+        QFETCH(int, cardsDrawn);
+        Table table;
+        table.setHand(Player::One, {played.toStdString(), "1Y"});
+        table.setHand(Player::Two, std::vector<std::string>(static_cast<std::size_t>(opponentCards), "9G"));
+        table.setInForce("5R");
+        table.game.PlayerOneCard_Click(0);
+        QCOMPARE(table.handSize(Player::Two), opponentCards + cardsDrawn);
+        QCOMPARE(table.game.state().DeckPosition, 31 + 2 * cardsDrawn);
+        for (int slot = 0; slot < 7; ++slot)
+            QCOMPARE(table.platform.slotShowsPicture(Player::Two, slot), slot < opponentCards + cardsDrawn);
+        QCOMPARE(table.handSize(Player::One), 1);
+    }
+
+    void aWildCardAsksForTheColour() {
+        Table table;
+        table.setHand(Player::One, {"WY", "1B"});
+        table.setInForce("5R");
+        table.platform.colourAnswers = {'G'};
+        table.game.PlayerOneCard_Click(0);
+        QCOMPARE(table.platform.chooserOpenings, 1);
+        QCOMPARE(table.game.state().inForce, (CardInForce{CardCharacter('W'), CardCharacter('G')}));
+        QCOMPARE(table.platform.colourInForce, std::optional(CardCharacter('G')));
+        QCOMPARE(*table.platform.discard, card("WY")); // the pile keeps the wild card's picture
+    }
+
+    void closingTheChooserKeepsTheWildCardsOwnColour() {
+        Table table;
+        table.setHand(Player::One, {"FY", "1B"});
+        table.setInForce("5R");
+        table.platform.colourAnswers = {std::nullopt};
+        table.game.PlayerOneCard_Click(0);
+        QCOMPARE(table.game.state().inForce.CurrentColour, CardCharacter('Y'));
+        QCOMPARE(table.platform.colourInForce, std::optional(CardCharacter('Y')));
+        QCOMPARE(table.game.state().toMove, Player::One);
+    }
+
+    void aBlankCardStaysOutOfTheSlots() {
+        Table table;
+        table.setHand(Player::One, {"3R", "4R", " R", "6R"});
+        table.setInForce("5R");
+        table.game.PlayerOneCard_Click(0);
+        QCOMPARE(table.platform.slotCodes(Player::One),
+                 (std::vector<std::string>{"4R", "", "6R", "", "", "", ""}));
+        // The blank card's slot counts as free: the next draw lands there.
+        table.setToMove(Player::One);
+        table.game.PickUpOneCardPlayerOne();
+        QVERIFY(table.platform.slotShowsPicture(Player::One, 1));
+    }
+};
+
+QTEST_GUILESS_MAIN(PlayTest)
+#include "test_play.moc"
