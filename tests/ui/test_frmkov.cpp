@@ -1,0 +1,313 @@
+#include "support/card_files.h"
+#include "ui/card_pictures.h"
+#include "ui/frmkov.h"
+#include "ui/picture_control.h"
+#include "ui/startup.h"
+#include "ui/twips.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include <filesystem>
+
+using namespace kov;
+using namespace kov::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+QRect inTwips(const QRect& pixels) {
+    return QRect(pixels.x() * twipsPerPixel, pixels.y() * twipsPerPixel,
+                 pixels.width() * twipsPerPixel, pixels.height() * twipsPerPixel);
+}
+
+// A program folder holding the supplied pictures and a card file of the test's choosing.
+struct Installed {
+    explicit Installed(const std::string& cardFile = readBytes(fs::path(KOV_ASSETS_DIR) /
+                                                               "card.txt")) {
+        for (const auto& entry : fs::directory_iterator(KOV_ASSETS_DIR)) {
+            if (entry.path().extension() == ".jpg")
+                fs::copy_file(entry.path(), folder.path() / entry.path().filename());
+        }
+        folder.writeCardFile(cardFile);
+    }
+    [[nodiscard]] QString pictures() const {
+        return QString::fromStdString(folder.path().string());
+    }
+    [[nodiscard]] std::unique_ptr<frmKOV> window() const {
+        auto made = std::make_unique<frmKOV>(pictures(), folder.cardFilePath());
+        if (made->Form_Load())
+            return nullptr;
+        return made;
+    }
+    ProgramFolder folder;
+};
+
+QImage loadedPicture(const fs::path& file) {
+    return QImage(QString::fromStdString(file.string()), "JPG");
+}
+
+} // namespace
+
+class TestFrmKov : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theWindow() {
+        Installed installed;
+        auto window = installed.window();
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Vantrel KOV Beta"));
+        QCOMPARE(inTwips(QRect(QPoint(), window->size())), QRect(0, 0, 9270, 6120));
+        QVERIFY(!window->windowIcon().isNull());
+        QVERIFY(window->maximumSize().width() > 618); // the frame stays resizable
+    }
+
+    void layout_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<QString>("text");
+        for (int index = 0; index < 7; ++index) {
+            QTest::addRow("PlayerOneCard(%d)", index)
+                << QStringLiteral("PlayerOneCard%1").arg(index)
+                << QRect(1320 * index, 0, 1290, 1935) << QString();
+            QTest::addRow("PlayerTwoCard(%d)", index)
+                << QStringLiteral("PlayerTwoCard%1").arg(index)
+                << QRect(1320 * index, 3900, 1290, 1935) << QString();
+        }
+        QTest::newRow("PickupCard") << "PickupCard" << QRect(1560, 1950, 1245, 1935) << QString();
+        QTest::newRow("DiscardCard") << "DiscardCard" << QRect(3120, 1950, 1290, 1935) << QString();
+        QTest::newRow("lblPlayerOne")
+            << "lblPlayerOne" << QRect(120, 2040, 1095, 255) << "Player One";
+        QTest::newRow("lblPlayerTwo")
+            << "lblPlayerTwo" << QRect(120, 3480, 1095, 255) << "Player Two";
+        QTest::newRow("lblPlayerOneScorelbl")
+            << "lblPlayerOneScorelbl" << QRect(6480, 3000, 1575, 255) << "Player One Total";
+        QTest::newRow("lblPlayerOneScore")
+            << "lblPlayerOneScore" << QRect(8160, 3000, 735, 255) << "0";
+        QTest::newRow("lblPlayerTwoScorelbl")
+            << "lblPlayerTwoScorelbl" << QRect(6480, 3360, 1575, 255) << "Player Two Total";
+        QTest::newRow("lblPlayerTwoScore")
+            << "lblPlayerTwoScore" << QRect(8160, 3360, 735, 255) << "0";
+        QTest::newRow("CmdNewGame") << "CmdNewGame" << QRect(4800, 2280, 1335, 495) << "&New Game";
+        QTest::newRow("cmdExit") << "cmdExit" << QRect(6480, 2280, 1335, 495) << "E&xit";
+        QTest::newRow("cmdAbout") << "cmdAbout" << QRect(4800, 3000, 1335, 495) << "&About";
+    }
+    void layout() {
+        QFETCH(QString, name);
+        QFETCH(QRect, twips);
+        QFETCH(QString, text);
+        Installed installed;
+        auto window = installed.window();
+        auto* control = window->findChild<QWidget*>(name);
+        QVERIFY(control);
+        QCOMPARE(inTwips(control->geometry()), twips);
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            QCOMPARE(label->text(), text);
+            QCOMPARE(label->alignment(), Qt::AlignCenter);
+            QCOMPARE(label->frameShape(), QFrame::Panel);
+            QCOMPARE(label->frameShadow(), QFrame::Sunken);
+            QCOMPARE(label->palette().color(QPalette::Window),
+                     label->palette().color(QPalette::ToolTipBase));
+        }
+        if (auto* button = qobject_cast<QPushButton*>(control))
+            QCOMPARE(button->text(), text);
+    }
+
+    // The added colour swatch sits in the gap right of the discard and touches no other control.
+    void theColourInForceCoversNothing() {
+        Installed installed;
+        auto window = installed.window();
+        const QRect swatch = window->colourInForce()->geometry();
+        for (auto* other : window->findChildren<QWidget*>()) {
+            if (other != window->colourInForce() && other->parentWidget() == window.get())
+                QVERIFY2(!other->geometry().intersects(swatch), qPrintable(other->objectName()));
+        }
+        QVERIFY(swatch.left() > window->DiscardCard()->geometry().right());
+    }
+
+    void afterStartUp() {
+        Installed installed;
+        auto window = installed.window();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        for (Player player : {Player::One, Player::Two}) {
+            for (int slot = 0; slot < 7; ++slot)
+                QVERIFY(window->slot(player, slot)->showsPicture());
+        }
+        QVERIFY(window->DiscardCard()->showsPicture());
+        QVERIFY(window->PickupCard()->showsPicture());
+        QCOMPARE(window->PickupCard()->picture().size(), QSize(120, 192));
+        QVERIFY(window->turnLabel(Player::One)->isVisible());
+        QVERIFY(!window->turnLabel(Player::Two)->isVisible());
+        QCOMPARE(window->totalLabel(Player::One)->text(), QStringLiteral("0"));
+        QCOMPARE(window->totalLabel(Player::Two)->text(), QStringLiteral("0"));
+        QCOMPARE(installed.folder.cardFileBytes().size(), std::size_t(218));
+        QVERIFY(installed.folder.cardFileBytes() !=
+                readBytes(fs::path(KOV_ASSETS_DIR) / "card.txt"));
+    }
+
+    void onlyTheButtonsTakeTheFocus() {
+        Installed installed;
+        auto window = installed.window();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto* newGame = window->findChild<QPushButton*>("CmdNewGame");
+        auto* exitButton = window->findChild<QPushButton*>("cmdExit");
+        auto* about = window->findChild<QPushButton*>("cmdAbout");
+        QCOMPARE(QApplication::focusWidget(), newGame);
+        QCOMPARE(newGame->nextInFocusChain(), exitButton);
+        QCOMPARE(exitButton->nextInFocusChain(), about);
+        for (auto* child : window->findChildren<QWidget*>()) {
+            if (!qobject_cast<QPushButton*>(child))
+                QCOMPARE(child->focusPolicy(), Qt::NoFocus);
+        }
+        window->game().state().toMove = Player::One;
+        QTest::mouseClick(window->slot(Player::One, 3), Qt::LeftButton);
+        QTest::mouseClick(window->PickupCard(), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), newGame);
+        QCOMPARE(newGame->shortcut(), QKeySequence(Qt::ALT | Qt::Key_N));
+        QCOMPARE(exitButton->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
+        QCOMPARE(about->shortcut(), QKeySequence(Qt::ALT | Qt::Key_A));
+    }
+
+    void altNDealsAgainKeepingTheTotals() {
+        Installed installed;
+        auto window = installed.window();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->game().state().toMove = Player::Two;
+        window->game().state().totals = {30, 12};
+        const std::string before = installed.folder.cardFileBytes();
+        // A mnemonic presses its button the way a click does, a moment later.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
+        QTRY_VERIFY(installed.folder.cardFileBytes() != before);
+        QCOMPARE(window->game().state().toMove, Player::One);
+        QVERIFY(window->turnLabel(Player::One)->isVisible());
+        QCOMPARE(window->game().state().totals, (std::array<int, 2>{30, 12}));
+    }
+
+    void clicksOnThePileDraw() {
+        Installed installed;
+        auto window = installed.window();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        GameState& state = window->game().state();
+        // A full hand takes nothing and passes the turn.
+        QTest::mouseClick(window->PickupCard(), Qt::LeftButton);
+        QCOMPARE(state.DeckPosition, 31);
+        QVERIFY(window->turnLabel(Player::Two)->isVisible());
+        QVERIFY(!window->turnLabel(Player::One)->isVisible());
+        // Player Two with a gap at slot 2 gets the next card there.
+        window->slot(Player::Two, 2)->clearPicture();
+        state.PlayerTwoHand.put(2, Card{});
+        QTest::mouseClick(window->PickupCard(), Qt::LeftButton);
+        QVERIFY(window->slot(Player::Two, 2)->showsPicture());
+        QCOMPARE(state.PlayerTwoHand.at(2), state.Deck.cardAt(31));
+        QCOMPARE(state.DeckPosition, 33);
+        // Clicks on the discard and the labels do nothing.
+        const GameState before = state;
+        QTest::mouseClick(window->DiscardCard(), Qt::LeftButton);
+        QTest::mouseClick(window->turnLabel(Player::Two), Qt::LeftButton);
+        QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(600, 150));
+        QCOMPARE(state, before);
+    }
+
+    void everyShowingReadsThePictureAgain() {
+        Installed installed;
+        auto window = installed.window();
+        const Card first = window->game().state().PlayerOneHand.at(0);
+        const fs::path file = installed.folder.path() / (first.code() + ".jpg");
+        // Another card's picture under this card's name shows at the next showing.
+        const Card other = window->game().state().PlayerTwoHand.at(0).code() == first.code()
+                               ? window->game().state().PlayerTwoHand.at(1)
+                               : window->game().state().PlayerTwoHand.at(0);
+        fs::copy_file(installed.folder.path() / (other.code() + ".jpg"), file,
+                      fs::copy_options::overwrite_existing);
+        window->game().state().toMove = Player::Two;
+        window->game().PickupCard_Click(); // nothing to draw: all hands full; turn passes back
+        window->slot(Player::One, 0)->clearPicture();
+        window->game().PickUpOneCardPlayerOne();
+        window->slot(Player::One, 0)->clearPicture();
+        // Show the same card again through a draw from a deck position that holds it.
+        GameState& state = window->game().state();
+        state.Deck(state.DeckPosition) = first.value;
+        state.Deck(state.DeckPosition + 1) = first.colour;
+        window->game().PickUpOneCardPlayerOne();
+        QCOMPARE(window->slot(Player::One, 0)->picture(), loadedPicture(file));
+        QVERIFY(window->slot(Player::One, 0)->picture() !=
+                loadedPicture(fs::path(KOV_ASSETS_DIR) / (first.code() + ".jpg")));
+    }
+
+    void aPictureThatCannotBeLoadedIsDrawn_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("truncated") << "truncated";
+        QTest::newRow("not a JPEG") << "png";
+        QTest::newRow("a folder") << "folder";
+    }
+    void aPictureThatCannotBeLoadedIsDrawn() {
+        QFETCH(QString, damage);
+        Installed installed;
+        const fs::path file = installed.folder.path() / "7R.jpg";
+        const std::string good = readBytes(file);
+        fs::remove(file);
+        if (damage == "truncated")
+            writeBytes(file, good.substr(0, good.size() / 2));
+        else if (damage == "png")
+            QVERIFY(QImage(8, 8, QImage::Format_RGB32)
+                        .save(QString::fromStdString(file.string()), "PNG"));
+        else if (damage == "folder")
+            fs::create_directory(file);
+
+        CardPictures pictures(installed.pictures());
+        const QImage drawn = pictures.load(cardFromCode("7R"));
+        QCOMPARE(drawn, drawnCardFace(cardFromCode("7R")));
+        QVERIFY(drawn != drawnCardFace(cardFromCode("7G")));
+        // Mended, the real picture shows again.
+        fs::remove_all(file);
+        writeBytes(file, good);
+        QCOMPARE(pictures.load(cardFromCode("7R")), loadedPicture(file));
+    }
+
+    // On a double-density screen the control keeps the whole picture and paints it sharp.
+    void picturesKeepTheirFullResolution() {
+        Installed installed;
+        auto window = installed.window();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        PictureControl* slot = window->slot(Player::One, 0);
+        QCOMPARE(slot->picture().size(), QSize(256, 384));
+        const QPixmap shot = slot->grab();
+        QCOMPARE(shot.size(), slot->size() * shot.devicePixelRatio());
+    }
+
+    void aCardFileThatCannotBeUsedStopsTheStart() {
+        Installed installed("7R7G");
+        QString told;
+        auto window =
+            openMainWindow(installed.pictures(), [&](const QString& problem) { told = problem; });
+        QVERIFY(!window);
+        QVERIFY(told.contains(QString::fromStdString(installed.folder.cardFilePath().string())));
+        QVERIFY(told.contains("holds 2 whole cards, and a deck needs 108"));
+        QCOMPARE(installed.folder.cardFileBytes(), std::string("7R7G"));
+    }
+
+    void theBoardIsReadByName() {
+        Installed installed(numberedCardFile());
+        auto window = installed.window();
+        // Every code of this file is outside the card alphabet: names fall back to characters.
+        QVERIFY(window->slot(Player::One, 2)->accessibleName().startsWith("Player One, card 3: "));
+        QCOMPARE(window->PickupCard()->accessibleName(), QStringLiteral("Draw pile"));
+        window->slot(Player::Two, 6)->clearPicture();
+        QVERIFY(window->DiscardCard()->accessibleName().startsWith("Discard: "));
+        QCOMPARE(window->totalLabel(Player::One)->accessibleName(),
+                 QStringLiteral("Player One Total: 0"));
+    }
+};
+
+QTEST_MAIN(TestFrmKov)
+#include "test_frmkov.moc"
