@@ -12,10 +12,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setWindowIcon(kov::programIcon());
 
-    auto window = kov::openMainWindow(QCoreApplication::applicationDirPath(), [](const QString& problem) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("KOV"), problem, QMessageBox::Ok);
-        box.exec();
-    });
+    auto window =
+        kov::openMainWindow(QCoreApplication::applicationDirPath(), [](const QString& problem) {
+            QMessageBox box(QMessageBox::Critical, QStringLiteral("KOV"), problem, QMessageBox::Ok);
+            box.exec();
+        });
     if (!window)
         return 1;
     window->show();

@@ -83,7 +83,8 @@ QImage CardPictures::load(Card card) {
     }
     if (!reported_.contains(path)) {
         reported_.insert(path);
-        std::fprintf(stderr, "kov: cannot show the card picture %s (%s); drawing the card instead\n",
+        std::fprintf(stderr,
+                     "kov: cannot show the card picture %s (%s); drawing the card instead\n",
                      qPrintable(QDir::toNativeSeparators(path)), qPrintable(problem));
     }
     return drawnCardFace(card);

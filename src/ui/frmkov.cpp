@@ -53,8 +53,7 @@ PictureControl* picture(QWidget* parent, const QString& name, QRect geometry) {
 
 } // namespace
 
-frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFile,
-               QWidget* parent)
+frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFile, QWidget* parent)
     : QWidget(parent), platform_(*this, pictureFolder), game_(platform_, CardFile(cardFile)) {
     setObjectName(QStringLiteral("frmKOV"));
     setWindowTitle(QStringLiteral("Vantrel KOV Beta"));
@@ -77,11 +76,13 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
         platform_.clearSlot(Player::Two, index);
     }
 
-    PickupCard_ = picture(this, QStringLiteral("PickupCard"), rectFromTwips(1560, 1950, 1245, 1935));
+    PickupCard_ =
+        picture(this, QStringLiteral("PickupCard"), rectFromTwips(1560, 1950, 1245, 1935));
     PickupCard_->setPicture(QImage(QStringLiteral(":/cardback.jpg")));
     PickupCard_->setAccessibleName(QStringLiteral("Draw pile"));
     connect(PickupCard_, &PictureControl::clicked, this, [this] { game_.PickupCard_Click(); });
-    DiscardCard_ = picture(this, QStringLiteral("DiscardCard"), rectFromTwips(3120, 1950, 1290, 1935));
+    DiscardCard_ =
+        picture(this, QStringLiteral("DiscardCard"), rectFromTwips(3120, 1950, 1290, 1935));
 
     // The colour in force, beside the discard pile: after a wild card the pile still shows the
     // wild card, and this is where the players see the colour that was chosen.
@@ -124,7 +125,9 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
 
 frmKOV::~frmKOV() = default;
 
-std::optional<std::string> frmKOV::Form_Load() { return game_.ShuffleDeal(); }
+std::optional<std::string> frmKOV::Form_Load() {
+    return game_.ShuffleDeal();
+}
 
 PictureControl* frmKOV::slot(Player player, int slot) const {
     const auto& row = player == Player::One ? PlayerOneCard_ : PlayerTwoCard_;
@@ -139,9 +142,13 @@ QLabel* frmKOV::totalLabel(Player player) const {
     return player == Player::One ? lblPlayerOneScore_ : lblPlayerTwoScore_;
 }
 
-void frmKOV::CmdNewGame_Click() { game_.CmdNewGame_Click(); }
+void frmKOV::CmdNewGame_Click() {
+    game_.CmdNewGame_Click();
+}
 
-void frmKOV::cmdExit_Click() { QApplication::exit(0); }
+void frmKOV::cmdExit_Click() {
+    QApplication::exit(0);
+}
 
 void frmKOV::cmdAbout_Click() {
     frmAbout about(this);

@@ -40,7 +40,9 @@ int dealAsOrdinaryUser(const fs::path& cardFile) {
         FakePlatform platform;
         auto problem = ShuffleDeal(state, platform, CardFile(cardFile));
         bool untouched = platform.showings == 0 && !platform.turn;
-        _exit(!problem ? 0 : (untouched && problem->find(cardFile.string()) != std::string::npos ? 1 : 4));
+        _exit(!problem
+                  ? 0
+                  : (untouched && problem->find(cardFile.string()) != std::string::npos ? 1 : 4));
     }
     int status = 0;
     waitpid(child, &status, 0);
@@ -136,7 +138,8 @@ private slots:
         std::signal(SIGXFSZ, oldHandler);
 
         QVERIFY(problem);
-        QVERIFY2(problem->find(folder.cardFilePath().string()) != std::string::npos, problem->c_str());
+        QVERIFY2(problem->find(folder.cardFilePath().string()) != std::string::npos,
+                 problem->c_str());
         QVERIFY2(problem->find("File too large") != std::string::npos, problem->c_str());
         QCOMPARE(folder.cardFileBytes(), numberedCardFile());
         QCOMPARE(state, GameState{});
@@ -179,7 +182,9 @@ private slots:
         std::map<std::string, int> counts;
         for (std::size_t at = 0; at < 216; at += 2)
             ++counts[bytes.substr(at, 2)];
-        auto count = [&](char value, char colour) { return counts[std::string({value, colour})]; };
+        auto count = [&](char value, char colour) {
+            return counts[std::string({value, colour})];
+        };
         for (char colour : std::string("RGBY")) {
             QCOMPARE(count('0', colour), 1);
             for (char value : std::string("123456789SVD"))

@@ -76,7 +76,8 @@ private slots:
             QVERIFY(!ShuffleDeal(state, platform, cardFile));
             const bool backToFirst = folder.cardFileBytes().substr(0, 216) == first;
             if (backToFirst != (deal == 96))
-                QFAIL(qPrintable(QStringLiteral("order back to the first after %1 deals").arg(deal)));
+                QFAIL(
+                    qPrintable(QStringLiteral("order back to the first after %1 deals").arg(deal)));
         }
     }
 

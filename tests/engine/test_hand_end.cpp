@@ -75,8 +75,8 @@ private slots:
                                                  std::to_string(total) + " Total Points."});
         }
         QCOMPARE(table.platform.messages, expected);
-        const std::array<int, 2> totals = matchOver ? std::array<int, 2>{0, 0}
-                                                    : std::array<int, 2>{total, 300};
+        const std::array<int, 2> totals =
+            matchOver ? std::array<int, 2>{0, 0} : std::array<int, 2>{total, 300};
         QCOMPARE(table.game.state().totals, totals);
         QCOMPARE(table.platform.totals, totals);
         QCOMPARE(table.game.state().toMove, Player::One);

@@ -122,13 +122,15 @@ private slots:
         QFETCH(int, cardsDrawn);
         Table table;
         table.setHand(Player::One, {played.toStdString(), "1Y"});
-        table.setHand(Player::Two, std::vector<std::string>(static_cast<std::size_t>(opponentCards), "9G"));
+        table.setHand(Player::Two,
+                      std::vector<std::string>(static_cast<std::size_t>(opponentCards), "9G"));
         table.setInForce("5R");
         table.game.PlayerOneCard_Click(0);
         QCOMPARE(table.handSize(Player::Two), opponentCards + cardsDrawn);
         QCOMPARE(table.game.state().DeckPosition, 31 + 2 * cardsDrawn);
         for (int slot = 0; slot < 7; ++slot)
-            QCOMPARE(table.platform.slotShowsPicture(Player::Two, slot), slot < opponentCards + cardsDrawn);
+            QCOMPARE(table.platform.slotShowsPicture(Player::Two, slot),
+                     slot < opponentCards + cardsDrawn);
         QCOMPARE(table.handSize(Player::One), 1);
     }
 

@@ -46,14 +46,20 @@ ProgramFolder::ProgramFolder() {
         throw std::runtime_error("cannot make a temporary folder");
 }
 
-std::filesystem::path ProgramFolder::path() const { return dir_.path().toStdString(); }
+std::filesystem::path ProgramFolder::path() const {
+    return dir_.path().toStdString();
+}
 
-std::filesystem::path ProgramFolder::cardFilePath() const { return path() / "card.txt"; }
+std::filesystem::path ProgramFolder::cardFilePath() const {
+    return path() / "card.txt";
+}
 
 void ProgramFolder::writeCardFile(const std::string& bytes) const {
     writeBytes(cardFilePath(), bytes);
 }
 
-std::string ProgramFolder::cardFileBytes() const { return readBytes(cardFilePath()); }
+std::string ProgramFolder::cardFileBytes() const {
+    return readBytes(cardFilePath());
+}
 
 } // namespace kov::test

@@ -6,7 +6,9 @@ namespace kov::test {
 
 namespace {
 
-std::size_t at(int index) { return static_cast<std::size_t>(index); }
+std::size_t at(int index) {
+    return static_cast<std::size_t>(index);
+}
 
 } // namespace
 
@@ -28,11 +30,17 @@ void FakePlatform::showDiscard(Card card) {
     ++showings;
 }
 
-void FakePlatform::showColourInForce(CardCharacter colour) { colourInForce = colour; }
+void FakePlatform::showColourInForce(CardCharacter colour) {
+    colourInForce = colour;
+}
 
-void FakePlatform::showTurn(Player toMove) { turn = toMove; }
+void FakePlatform::showTurn(Player toMove) {
+    turn = toMove;
+}
 
-void FakePlatform::showTotal(Player player, int total) { totals[at(indexOf(player))] = total; }
+void FakePlatform::showTotal(Player player, int total) {
+    totals[at(indexOf(player))] = total;
+}
 
 std::optional<char> FakePlatform::chooseColour() {
     ++chooserOpenings;

@@ -10,8 +10,7 @@ Card card(const std::string& code) {
     return Card{CardCharacter(code[0]), CardCharacter(code[1])};
 }
 
-Table::Table(const std::string& cardFileBytes)
-    : game(platform, CardFile(folder.cardFilePath())) {
+Table::Table(const std::string& cardFileBytes) : game(platform, CardFile(folder.cardFilePath())) {
     folder.writeCardFile(cardFileBytes);
     if (auto problem = game.ShuffleDeal())
         throw std::runtime_error(*problem);
