@@ -1,3 +1,4 @@
+#include "ui/card_file_location.h"
 #include "ui/frmkov.h"
 #include "ui/program_icon.h"
 #include "ui/startup.h"
@@ -12,8 +13,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setWindowIcon(kov::programIcon());
 
-    auto window =
-        kov::openMainWindow(QCoreApplication::applicationDirPath(), [](const QString& problem) {
+    auto window = kov::openMainWindow(
+        QCoreApplication::applicationDirPath(), kov::userDataFolder(), [](const QString& problem) {
             QMessageBox box(QMessageBox::Critical, QStringLiteral("KOV"), problem, QMessageBox::Ok);
             box.exec();
         });

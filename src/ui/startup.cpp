@@ -1,5 +1,6 @@
 #include "ui/startup.h"
 
+#include "ui/card_file_location.h"
 #include "ui/frmkov.h"
 
 #include <QDir>
@@ -18,14 +19,21 @@ std::filesystem::path toPath(const QString& name) {
 }
 
 std::unique_ptr<frmKOV>
-openMainWindow(const QString& programFolder,
+openMainWindow(const QString& programFolder, const QString& userFolder,
                const std::function<void(const QString& problem)>& tellProblem) {
-    const auto cardFile = toPath(programFolder) / "card.txt";
-    auto window = std::make_unique<frmKOV>(programFolder, cardFile);
-    if (auto problem = window->Form_Load()) {
-        std::fprintf(stderr, "kov: %s\n", problem->c_str());
+    auto refuse = [&](const std::string& problem) {
+        std::fprintf(stderr, "kov: %s\n", problem.c_str());
         std::fflush(stderr);
-        tellProblem(QString::fromStdString(*problem));
+        tellProblem(QString::fromStdString(problem));
+    };
+    const CardFileLocation cardFile = locateCardFile(programFolder, userFolder);
+    if (!cardFile.problem.empty()) {
+        refuse(cardFile.problem);
+        return nullptr;
+    }
+    auto window = std::make_unique<frmKOV>(programFolder, cardFile.path);
+    if (auto problem = window->Form_Load()) {
+        refuse(*problem);
         return nullptr;
     }
     return window;

@@ -288,8 +288,8 @@ private slots:
     void aCardFileThatCannotBeUsedStopsTheStart() {
         Installed installed("7R7G");
         QString told;
-        auto window =
-            openMainWindow(installed.pictures(), [&](const QString& problem) { told = problem; });
+        auto window = openMainWindow(installed.pictures(), QString(),
+                                     [&](const QString& problem) { told = problem; });
         QVERIFY(!window);
         QVERIFY(told.contains(QString::fromStdString(installed.folder.cardFilePath().string())));
         QVERIFY(told.contains("holds 2 whole cards, and a deck needs 108"));

@@ -1,0 +1,117 @@
+#include "ui/frmabout.h"
+
+#include "ui/program_icon.h"
+#include "ui/twips.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+namespace kov {
+
+namespace {
+
+QLabel* addText(QWidget* parent, const char* name, const QString& text, const QRect& place) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(place);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    QPalette black = label->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(black);
+    return label;
+}
+
+QFont headingFont(const QFont& base) {
+    QFont font = base;
+    // Where MS Sans Serif is missing, the style hint lets the font matcher pick a plain sans.
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(9.75);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    return font;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {
+    setWindowTitle(QStringLiteral("About"));
+    setWindowIcon(programIcon());
+    setModal(true);
+    setFixedSize(fromTwips(4335), fromTwips(4410));
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("picIcon"));
+    icon->setGeometry(rectFromTwips(240, 120, 540, 540));
+    icon->setAlignment(Qt::AlignCenter);
+    icon->setPixmap(programIcon().pixmap(32, 32));
+
+    const QFont heading = headingFont(font());
+    addText(this, "lblTitle", QStringLiteral("KOV \u2014 a card game for two"),
+            rectFromTwips(960, 120, 3165, 600))
+        ->setFont(heading);
+    addText(this, "lblVersion", QStringLiteral("Version 1.0 Beta"),
+            rectFromTwips(960, 840, 3165, 225))
+        ->setFont(heading);
+    addText(this, "lblDescription",
+            QStringLiteral("Two players take turns. Match the discard by colour or value, or "
+                           "play a wild card; click the pile to draw. First past 500 wins."),
+            rectFromTwips(960, 1200, 3195, 1050))
+        ->setFont(heading);
+    addText(this, "Label1",
+            QStringLiteral("Copyright \u00a9 2026 Vantrel. All rights reserved. This program is "
+                           "provided as is, without warranty of any kind."),
+            rectFromTwips(120, 2520, 2550, 1785));
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setGeometry(rectFromTwips(2880, 3840, 1260, 345));
+    ok->setDefault(true);
+    ok->setFocus();
+    connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+}
+
+void frmAbout::cmdOK_Click() {
+    accept();
+}
+
+void frmAbout::reject() {
+    cmdOK_Click();
+}
+
+void frmAbout::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    // An etched separator: a grey line with a white one below it. Filled rectangles rather
+    // than pen strokes, so the 2-pixel line does not spread onto the grey one.
+    QPainter painter(this);
+    const int right = fromTwips(4200);
+    const int greyLeft = fromTwips(120);
+    const int whiteLeft = fromTwips(105);
+    const int greyTop = fromTwips(2325);
+    const int whiteTop = fromTwips(2340);
+    painter.fillRect(QRect(greyLeft, greyTop, right - greyLeft + 1, 1), QColor(128, 128, 128));
+    painter.fillRect(QRect(whiteLeft, whiteTop, right - whiteLeft + 1, 2), Qt::white);
+}
+
+void frmAbout::showEvent(QShowEvent* event) {
+    centreOnScreen();
+    QDialog::showEvent(event);
+}
+
+void frmAbout::centreOnScreen() {
+    const QScreen* where = screen();
+    if (where == nullptr) {
+        return;
+    }
+    const QRect work = where->availableGeometry();
+    const QSize outer = frameGeometry().size();
+    move(work.left() + (work.width() - outer.width()) / 2,
+         work.top() + (work.height() - outer.height()) / 2);
+}
+
+} // namespace kov

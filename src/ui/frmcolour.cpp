@@ -1,0 +1,153 @@
+#include "ui/frmcolour.h"
+
+#include "ui/program_icon.h"
+#include "ui/twips.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace kov {
+
+namespace {
+
+struct Row {
+    const char* swatchName;
+    const char* optionText;
+    QColor colour;
+    int top;
+};
+
+// Blue is shown as cyan on purpose; keep it.
+const std::array<Row, 4> rows{{
+    {"lblBlue", "Blue", QColor(0, 255, 255), 120},
+    {"lblGreen", "Green", QColor(0, 255, 0), 600},
+    {"lblRed", "Red", QColor(255, 0, 0), 1080},
+    {"lblYellow", "Yellow", QColor(255, 255, 0), 1560},
+}};
+
+constexpr std::array<char, 4> letters{'B', 'G', 'R', 'Y'};
+
+} // namespace
+
+frmColour::frmColour(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {
+    setWindowTitle(QStringLiteral("Select A Colour"));
+    setWindowIcon(programIcon());
+    setModal(true);
+    setFixedSize(fromTwips(3390), fromTwips(2010));
+
+    options_ = new QButtonGroup(this);
+    options_->setExclusive(true);
+
+    QWidget* previous = nullptr;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const Row& row = rows[i];
+        const int index = static_cast<int>(i);
+
+        auto* swatch = new QLabel(this);
+        swatch->setObjectName(QString::fromLatin1(row.swatchName));
+        swatch->setGeometry(rectFromTwips(120, row.top, 855, 255));
+        swatch->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        swatch->setLineWidth(1);
+        swatch->setAutoFillBackground(true);
+        QPalette swatchPalette = swatch->palette();
+        swatchPalette.setColor(QPalette::Window, row.colour);
+        swatch->setPalette(swatchPalette);
+        swatch->setCursor(Qt::PointingHandCursor);
+        swatch->setAccessibleName(QString::fromLatin1(row.optionText));
+        swatch->installEventFilter(this);
+        swatches_[i] = swatch;
+
+        auto* option = new QRadioButton(QString::fromLatin1(row.optionText), this);
+        option->setObjectName(QStringLiteral("OptColour%1").arg(index));
+        option->setGeometry(rectFromTwips(1080, row.top, 855, 375));
+        options_->addButton(option, index);
+        if (previous != nullptr) {
+            setTabOrder(previous, option);
+        }
+        previous = option;
+    }
+    options_->button(0)->setChecked(true);
+
+    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setGeometry(rectFromTwips(2040, 120, 1215, 495));
+    ok->setDefault(true);
+    setTabOrder(previous, ok);
+    connect(ok, &QPushButton::clicked, this, &frmColour::cmdOK_Click);
+}
+
+void frmColour::lblBlue_Click() {
+    selectOption(0);
+}
+void frmColour::lblGreen_Click() {
+    selectOption(1);
+}
+void frmColour::lblRed_Click() {
+    selectOption(2);
+}
+void frmColour::lblYellow_Click() {
+    selectOption(3);
+}
+
+void frmColour::cmdOK_Click() {
+    const int index = options_->checkedId();
+    if (index >= 0) {
+        chosen_ = letters.at(static_cast<std::size_t>(index));
+    }
+    accept();
+}
+
+void frmColour::selectOption(int index) {
+    // As if the option itself had been clicked: it takes the focus too, so the arrow keys and
+    // Tab carry on from the chosen row.
+    QAbstractButton* option = options_->button(index);
+    option->setChecked(true);
+    option->setFocus(Qt::MouseFocusReason);
+}
+
+bool frmColour::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == swatches_[0]) {
+            lblBlue_Click();
+            return true;
+        }
+        if (watched == swatches_[1]) {
+            lblGreen_Click();
+            return true;
+        }
+        if (watched == swatches_[2]) {
+            lblRed_Click();
+            return true;
+        }
+        if (watched == swatches_[3]) {
+            lblYellow_Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmColour::showEvent(QShowEvent* event) {
+    centreOnScreen();
+    QDialog::showEvent(event);
+}
+
+void frmColour::centreOnScreen() {
+    const QScreen* where = screen();
+    if (where == nullptr) {
+        return;
+    }
+    const QRect work = where->availableGeometry();
+    const QSize outer = frameGeometry().size();
+    move(work.left() + (work.width() - outer.width()) / 2,
+         work.top() + (work.height() - outer.height()) / 2);
+}
+
+} // namespace kov

@@ -1,0 +1,87 @@
+#include "cards/card_file.h"
+#include "cards/deal.h"
+#include "cards/game_state.h"
+#include "support/card_files.h"
+#include "support/fake_platform.h"
+#include "ui/card_file_location.h"
+
+#include <QTest>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace kov;
+using namespace kov::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr uid_t nobody = 65534;
+
+QString qt(const fs::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+// Starts the program's card file search and one deal in a child process running as an ordinary
+// user (permission bits do not stop root). Exit 0: dealt from the user's copy.
+int dealAsOrdinaryUser(const fs::path& programFolder, const fs::path& userFolder) {
+    pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(nobody) != 0 || setuid(nobody) != 0))
+            _exit(3);
+        const CardFileLocation location = locateCardFile(qt(programFolder), qt(userFolder));
+        if (location.path != userFolder / "card.txt")
+            _exit(4);
+        GameState state;
+        FakePlatform platform;
+        _exit(ShuffleDeal(state, platform, CardFile(location.path)) ? 5 : 0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+} // namespace
+
+class CardFileLocationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aWritableProgramFolderKeepsItsOwnCardFile() {
+        ProgramFolder program, user;
+        program.writeCardFile(numberedCardFile());
+        const auto location = locateCardFile(qt(program.path()), qt(user.path() / "kov"));
+        QCOMPARE(location.path, program.cardFilePath());
+        QVERIFY(!fs::exists(user.path() / "kov"));
+    }
+
+    void aReadOnlyInstallDealsFromTheUsersOwnCopy() {
+        ProgramFolder program, user;
+        program.writeCardFile(numberedCardFile());
+        fs::permissions(program.cardFilePath(), fs::perms(0644));
+        fs::permissions(program.path(), fs::perms(0555));
+        fs::permissions(user.path(), fs::perms(0777));
+        const fs::path userFolder = user.path() / "share" / "KOV";
+
+        QCOMPARE(dealAsOrdinaryUser(program.path(), userFolder), 0);
+        const std::string afterFirst = readBytes(userFolder / "card.txt");
+        QCOMPARE(afterFirst.size(), std::size_t(218));
+        QCOMPARE(program.cardFileBytes(), numberedCardFile());
+
+        // The next run goes on from the user's copy, not from the shipped order.
+        QCOMPARE(dealAsOrdinaryUser(program.path(), userFolder), 0);
+        const std::string afterSecond = readBytes(userFolder / "card.txt");
+        QVERIFY(afterSecond != afterFirst);
+        GameState state;
+        FakePlatform platform;
+        ProgramFolder replay;
+        replay.writeCardFile(afterFirst);
+        QVERIFY(!ShuffleDeal(state, platform, CardFile(replay.cardFilePath())));
+        QCOMPARE(replay.cardFileBytes(), afterSecond);
+        QCOMPARE(program.cardFileBytes(), numberedCardFile());
+        fs::permissions(program.path(), fs::perms(0700));
+    }
+};
+
+QTEST_GUILESS_MAIN(CardFileLocationTest)
+#include "test_card_file_location.moc"
