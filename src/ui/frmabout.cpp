@@ -1,12 +1,12 @@
 #include "ui/frmabout.h"
 
+#include "ui/centre_on_screen.h"
 #include "ui/program_icon.h"
 #include "ui/twips.h"
 
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 namespace kov {
 
@@ -31,7 +31,6 @@ QFont headingFont(const QFont& base) {
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(9.75);
     font.setWeight(QFont::Normal);
-    font.setItalic(false);
     return font;
 }
 
@@ -104,14 +103,7 @@ void frmAbout::showEvent(QShowEvent* event) {
 }
 
 void frmAbout::centreOnScreen() {
-    const QScreen* where = screen();
-    if (where == nullptr) {
-        return;
-    }
-    const QRect work = where->availableGeometry();
-    const QSize outer = frameGeometry().size();
-    move(work.left() + (work.width() - outer.width()) / 2,
-         work.top() + (work.height() - outer.height()) / 2);
+    kov::centreOnScreen(*this);
 }
 
 } // namespace kov

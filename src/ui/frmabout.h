@@ -11,8 +11,8 @@ class frmAbout : public QDialog {
 public:
     explicit frmAbout(QWidget* parent = nullptr);
 
-    // Puts the whole window, frame included, in the middle of its screen's work area. Called
-    // on every show.
+    // Puts the whole window, frame included, in the middle of its screen's work area. Done on
+    // every show.
     void centreOnScreen();
 
 public slots:

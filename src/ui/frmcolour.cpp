@@ -1,5 +1,6 @@
 #include "ui/frmcolour.h"
 
+#include "ui/centre_on_screen.h"
 #include "ui/program_icon.h"
 #include "ui/twips.h"
 
@@ -8,7 +9,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
+
+#include <array>
 
 namespace kov {
 
@@ -112,23 +114,17 @@ void frmColour::selectOption(int index) {
 }
 
 bool frmColour::eventFilter(QObject* watched, QEvent* event) {
+    using Handler = void (frmColour::*)();
+    static constexpr std::array<Handler, 4> clicks{
+        &frmColour::lblBlue_Click, &frmColour::lblGreen_Click, &frmColour::lblRed_Click,
+        &frmColour::lblYellow_Click};
     if (event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (watched == swatches_[0]) {
-            lblBlue_Click();
-            return true;
-        }
-        if (watched == swatches_[1]) {
-            lblGreen_Click();
-            return true;
-        }
-        if (watched == swatches_[2]) {
-            lblRed_Click();
-            return true;
-        }
-        if (watched == swatches_[3]) {
-            lblYellow_Click();
-            return true;
+        for (std::size_t i = 0; i < swatches_.size(); ++i) {
+            if (watched == swatches_[i]) {
+                (this->*clicks[i])();
+                return true;
+            }
         }
     }
     return QDialog::eventFilter(watched, event);
@@ -140,14 +136,7 @@ void frmColour::showEvent(QShowEvent* event) {
 }
 
 void frmColour::centreOnScreen() {
-    const QScreen* where = screen();
-    if (where == nullptr) {
-        return;
-    }
-    const QRect work = where->availableGeometry();
-    const QSize outer = frameGeometry().size();
-    move(work.left() + (work.width() - outer.width()) / 2,
-         work.top() + (work.height() - outer.height()) / 2);
+    kov::centreOnScreen(*this);
 }
 
 } // namespace kov

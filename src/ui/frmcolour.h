@@ -21,9 +21,8 @@ public:
     // 'B', 'G', 'R' or 'Y' once OK has been pressed; nothing when the box was closed otherwise.
     [[nodiscard]] std::optional<char> chosenColour() const { return chosen_; }
 
-    // Puts the whole window, frame included, in the middle of its screen's work area. Called
-    // on every show; the frame is only known once the window exists, so callers that move the
-    // box themselves can call it again.
+    // Puts the whole window, frame included, in the middle of its screen's work area. Done on
+    // every show.
     void centreOnScreen();
 
 public slots:

@@ -1,0 +1,187 @@
+#include "ui/frmabout.h"
+#include "ui/twips.h"
+
+#include "text_ink.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+
+using kov::frmAbout;
+
+namespace {
+
+QRect inTwips(const QRect& pixels) {
+    return QRect(pixels.x() * kov::twipsPerPixel, pixels.y() * kov::twipsPerPixel,
+                 pixels.width() * kov::twipsPerPixel, pixels.height() * kov::twipsPerPixel);
+}
+
+} // namespace
+
+class TestFrmAbout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void window();
+    void layout_data();
+    void layout();
+    void textsFitTheirBoxes_data();
+    void textsFitTheirBoxes();
+    void iconIsTheProgramIcon();
+    void etchedSeparator();
+    void everyWayOutIsOk_data();
+    void everyWayOutIsOk();
+    void okHasFocusAndBoxIsCentred();
+};
+
+void TestFrmAbout::window() {
+    frmAbout box;
+    QCOMPARE(box.windowTitle(), QStringLiteral("About"));
+    QCOMPARE(inTwips(QRect(QPoint(), box.size())).size(), QSize(4335, 4410));
+    QCOMPARE(box.minimumSize(), box.maximumSize());
+    const Qt::WindowFlags flags = box.windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowContextHelpButtonHint));
+    QVERIFY(box.isModal());
+}
+
+void TestFrmAbout::layout_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("picIcon") << "picIcon" << QRect(240, 120, 540, 540);
+    QTest::newRow("lblTitle") << "lblTitle" << QRect(960, 120, 3165, 600);
+    QTest::newRow("lblVersion") << "lblVersion" << QRect(960, 840, 3165, 225);
+    QTest::newRow("lblDescription") << "lblDescription" << QRect(960, 1200, 3195, 1050);
+    QTest::newRow("Label1") << "Label1" << QRect(120, 2520, 2550, 1785);
+    QTest::newRow("cmdOK") << "cmdOK" << QRect(2880, 3840, 1260, 345);
+}
+
+void TestFrmAbout::layout() {
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+
+    frmAbout box;
+    auto* control = box.findChild<QWidget*>(name);
+    QVERIFY(control);
+    QCOMPARE(control->parentWidget(), &box);
+    QCOMPARE(inTwips(control->geometry()), twips);
+}
+
+void TestFrmAbout::textsFitTheirBoxes_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<qreal>("points");
+    const qreal defaultPoints = QApplication::font().pointSizeF();
+    QTest::newRow("lblTitle") << "lblTitle" << 9.75;
+    QTest::newRow("lblVersion") << "lblVersion" << 9.75;
+    QTest::newRow("lblDescription") << "lblDescription" << 9.75;
+    QTest::newRow("Label1") << "Label1" << defaultPoints;
+}
+
+void TestFrmAbout::textsFitTheirBoxes() {
+    QFETCH(QString, name);
+    QFETCH(qreal, points);
+
+    frmAbout box;
+    auto* label = box.findChild<QLabel*>(name);
+    QVERIFY(label);
+    QVERIFY(!label->text().isEmpty());
+    QCOMPARE(label->font().pointSizeF(), points);
+    QCOMPARE(label->font().weight(), QFont::Normal);
+    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::black));
+    QVERIFY(label->wordWrap());
+
+    // Same width, so the words wrap as they do in the box, but room below for any overflow.
+    QLabel probe(label->text());
+    probe.setFont(label->font());
+    probe.setPalette(label->palette());
+    probe.setAlignment(label->alignment());
+    probe.setWordWrap(true);
+    const QRect ink = inkWhenGiven(probe, QSize(label->width(), label->height() * 3));
+    QVERIFY2(label->rect().contains(ink),
+             qPrintable(QStringLiteral("text needs %1 x %2 px, box is %3 x %4")
+                            .arg(ink.right() + 1)
+                            .arg(ink.bottom() + 1)
+                            .arg(label->width())
+                            .arg(label->height())));
+    // A word too long for the width would run past the edge rather than wrap.
+    const int widest = label->fontMetrics()
+                           .boundingRect(label->rect(), int(Qt::TextWordWrap), label->text())
+                           .width();
+    QVERIFY(widest <= label->width());
+}
+
+void TestFrmAbout::iconIsTheProgramIcon() {
+    frmAbout box;
+    const QPixmap picture = box.findChild<QLabel*>("picIcon")->pixmap();
+    QVERIFY(!picture.isNull());
+    QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(32, 32));
+    QVERIFY(!box.windowIcon().isNull());
+}
+
+void TestFrmAbout::etchedSeparator() {
+    frmAbout box;
+    const QImage face = box.grab().toImage();
+    const QColor grey(128, 128, 128);
+    const QColor white(Qt::white);
+    // The lines run from x 8 (grey) and 7 (white) to x 280; y 155 grey, 156 and 157 white.
+    for (int x : {8, 150, 280}) {
+        QCOMPARE(face.pixelColor(x, 155), grey);
+        QCOMPARE(face.pixelColor(x, 156), white);
+        QCOMPARE(face.pixelColor(x, 157), white);
+        QVERIFY(face.pixelColor(x, 154) != grey);
+        QVERIFY(face.pixelColor(x, 158) != white);
+    }
+    QCOMPARE(face.pixelColor(7, 156), white);
+    QVERIFY(face.pixelColor(7, 155) != grey);
+    QVERIFY(face.pixelColor(281, 155) != grey);
+    QVERIFY(face.pixelColor(281, 156) != white);
+}
+
+void TestFrmAbout::everyWayOutIsOk_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("OK") << "OK";
+    QTest::newRow("Enter") << "Enter";
+    QTest::newRow("Esc") << "Esc";
+    QTest::newRow("close control") << "close";
+}
+
+void TestFrmAbout::everyWayOutIsOk() {
+    QFETCH(QString, how);
+
+    frmAbout box;
+    box.show();
+    box.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    auto* ok = box.findChild<QPushButton*>("cmdOK");
+    if (how == "OK") {
+        QTest::mouseClick(ok, Qt::LeftButton);
+    } else if (how == "Enter") {
+        // Sent to the box, not the button, so it is the default button that answers.
+        QTest::keyClick(&box, Qt::Key_Return);
+    } else if (how == "Esc") {
+        QTest::keyClick(&box, Qt::Key_Escape);
+    } else {
+        QVERIFY(box.close());
+    }
+    QTRY_VERIFY(!box.isVisible());
+    QCOMPARE(box.result(), int(QDialog::Accepted));
+}
+
+void TestFrmAbout::okHasFocusAndBoxIsCentred() {
+    frmAbout box;
+    box.show();
+    box.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    QCOMPARE(QApplication::focusWidget(), box.findChild<QPushButton*>("cmdOK"));
+
+    const QPoint middle = box.screen()->availableGeometry().center();
+    const QPoint offset = box.frameGeometry().center() - middle;
+    QVERIFY2(offset.manhattanLength() <= 2,
+             qPrintable(QStringLiteral("off by %1, %2").arg(offset.x()).arg(offset.y())));
+}
+
+QTEST_MAIN(TestFrmAbout)
+#include "test_frmabout.moc"

@@ -1,0 +1,283 @@
+#include "ui/frmcolour.h"
+#include "ui/twips.h"
+
+#include "text_ink.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QtTest>
+
+using kov::frmColour;
+
+namespace {
+
+QRect inTwips(const QRect& pixels) {
+    return QRect(pixels.x() * kov::twipsPerPixel, pixels.y() * kov::twipsPerPixel,
+                 pixels.width() * kov::twipsPerPixel, pixels.height() * kov::twipsPerPixel);
+}
+
+QRadioButton* option(const frmColour& box, int index) {
+    return box.findChild<QRadioButton*>(QStringLiteral("OptColour%1").arg(index));
+}
+
+// The one selected row; -1 for none, -2 when more than one is selected.
+int checkedOption(const frmColour& box) {
+    int checked = -1;
+    for (int i = 0; i < 4; ++i) {
+        if (option(box, i)->isChecked()) {
+            checked = checked == -1 ? i : -2;
+        }
+    }
+    return checked;
+}
+
+void showActive(frmColour& box) {
+    box.show();
+    box.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+}
+
+} // namespace
+
+class TestFrmColour : public QObject {
+    Q_OBJECT
+
+private slots:
+    void window();
+    void layout_data();
+    void layout();
+    void opensOnBlueEveryTime();
+    void swatchClickSelectsItsRowAndKeepsTheBoxOpen_data();
+    void swatchClickSelectsItsRowAndKeepsTheBoxOpen();
+    void okStoresTheSelectedLetter_data();
+    void okStoresTheSelectedLetter();
+    void closingWithoutOkStoresNothing_data();
+    void closingWithoutOkStoresNothing();
+    void keyboardRunsDownTheOptionsThenToOk();
+    void keyboardPressesOk_data();
+    void keyboardPressesOk();
+    void centredOnTheScreen();
+};
+
+void TestFrmColour::window() {
+    frmColour box;
+    QCOMPARE(box.windowTitle(), QStringLiteral("Select A Colour"));
+    QCOMPARE(inTwips(QRect(QPoint(), box.size())).size(), QSize(3390, 2010));
+    QCOMPARE(box.minimumSize(), box.maximumSize());
+    const Qt::WindowFlags flags = box.windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowContextHelpButtonHint));
+    QVERIFY(box.isModal());
+}
+
+void TestFrmColour::layout_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QColor>("fill");
+
+    const QColor none;
+    QTest::newRow("lblBlue") << "lblBlue" << QRect(120, 120, 855, 255) << "Blue"
+                             << QColor(0, 255, 255);
+    QTest::newRow("lblGreen") << "lblGreen" << QRect(120, 600, 855, 255) << "Green"
+                              << QColor(0, 255, 0);
+    QTest::newRow("lblRed") << "lblRed" << QRect(120, 1080, 855, 255) << "Red" << QColor(255, 0, 0);
+    QTest::newRow("lblYellow") << "lblYellow" << QRect(120, 1560, 855, 255) << "Yellow"
+                               << QColor(255, 255, 0);
+    QTest::newRow("OptColour0") << "OptColour0" << QRect(1080, 120, 855, 375) << "Blue" << none;
+    QTest::newRow("OptColour1") << "OptColour1" << QRect(1080, 600, 855, 375) << "Green" << none;
+    QTest::newRow("OptColour2") << "OptColour2" << QRect(1080, 1080, 855, 375) << "Red" << none;
+    QTest::newRow("OptColour3") << "OptColour3" << QRect(1080, 1560, 855, 375) << "Yellow" << none;
+    QTest::newRow("cmdOK") << "cmdOK" << QRect(2040, 120, 1215, 495) << "&OK" << none;
+}
+
+void TestFrmColour::layout() {
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QFETCH(QString, text);
+    QFETCH(QColor, fill);
+
+    frmColour box;
+    auto* control = box.findChild<QWidget*>(name);
+    QVERIFY(control);
+    QCOMPARE(control->parentWidget(), &box);
+    QCOMPARE(inTwips(control->geometry()), twips);
+
+    if (auto* swatch = qobject_cast<QLabel*>(control)) {
+        QVERIFY(swatch->text().isEmpty());
+        QCOMPARE(swatch->accessibleName(), text);
+        QCOMPARE(swatch->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(swatch->cursor().shape(), Qt::PointingHandCursor);
+        const QImage picture = swatch->grab().toImage();
+        QCOMPARE(picture.pixelColor(picture.rect().center()), fill);
+    } else {
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        QVERIFY(button);
+        QCOMPARE(button->text(), text);
+        if (qobject_cast<QRadioButton*>(button) != nullptr) {
+            QRadioButton probe(button->text());
+            probe.setFont(button->font());
+            // Twice the width: the caption is one line, centred on the button's height.
+            const QRect ink = inkWhenGiven(probe, QSize(button->width() * 2, button->height()));
+            QVERIFY2(button->rect().contains(ink),
+                     qPrintable(QStringLiteral("text runs to x %1 of %2")
+                                    .arg(ink.right())
+                                    .arg(button->width())));
+        }
+    }
+}
+
+void TestFrmColour::opensOnBlueEveryTime() {
+    {
+        frmColour first;
+        QCOMPARE(checkedOption(first), 0);
+        first.lblYellow_Click();
+        first.cmdOK_Click();
+    }
+    frmColour second;
+    QCOMPARE(checkedOption(second), 0);
+    QCOMPARE(second.chosenColour(), std::nullopt);
+}
+
+void TestFrmColour::swatchClickSelectsItsRowAndKeepsTheBoxOpen_data() {
+    QTest::addColumn<QString>("swatch");
+    QTest::addColumn<int>("row");
+    // Green first, so Blue is a change back rather than the starting state.
+    QTest::newRow("green") << "lblGreen" << 1;
+    QTest::newRow("red") << "lblRed" << 2;
+    QTest::newRow("yellow") << "lblYellow" << 3;
+    QTest::newRow("blue after green") << "lblBlue" << 0;
+}
+
+void TestFrmColour::swatchClickSelectsItsRowAndKeepsTheBoxOpen() {
+    QFETCH(QString, swatch);
+    QFETCH(int, row);
+
+    frmColour box;
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QTest::mouseClick(box.findChild<QLabel*>("lblGreen"), Qt::LeftButton);
+    QTest::mouseClick(box.findChild<QLabel*>(swatch), Qt::LeftButton);
+    QCOMPARE(checkedOption(box), row);
+    QVERIFY(box.isVisible());
+    QCOMPARE(box.chosenColour(), std::nullopt);
+
+    // Only the left button chooses.
+    QTest::mouseClick(box.findChild<QLabel*>(row == 3 ? "lblRed" : "lblYellow"), Qt::RightButton);
+    QCOMPARE(checkedOption(box), row);
+}
+
+void TestFrmColour::okStoresTheSelectedLetter_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<char>("letter");
+    QTest::newRow("blue") << 0 << 'B';
+    QTest::newRow("green") << 1 << 'G';
+    QTest::newRow("red") << 2 << 'R';
+    QTest::newRow("yellow") << 3 << 'Y';
+}
+
+void TestFrmColour::okStoresTheSelectedLetter() {
+    QFETCH(int, row);
+    QFETCH(char, letter);
+
+    frmColour box;
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QTest::mouseClick(option(box, row), Qt::LeftButton);
+    QCOMPARE(box.chosenColour(), std::nullopt);
+    QTest::mouseClick(box.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    QCOMPARE(box.chosenColour(), std::optional<char>(letter));
+    QCOMPARE(box.result(), int(QDialog::Accepted));
+    QVERIFY(!box.isVisible());
+}
+
+void TestFrmColour::closingWithoutOkStoresNothing_data() {
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("close control") << false;
+    QTest::newRow("Esc") << true;
+}
+
+void TestFrmColour::closingWithoutOkStoresNothing() {
+    QFETCH(bool, escape);
+
+    frmColour box;
+    showActive(box);
+    box.lblRed_Click();
+    if (escape) {
+        QTest::keyClick(&box, Qt::Key_Escape);
+    } else {
+        QVERIFY(box.close());
+    }
+    QVERIFY(!box.isVisible());
+    QCOMPARE(box.result(), int(QDialog::Rejected));
+    QCOMPARE(box.chosenColour(), std::nullopt);
+}
+
+void TestFrmColour::keyboardRunsDownTheOptionsThenToOk() {
+    frmColour box;
+    showActive(box);
+
+    QStringList chain;
+    QWidget* widget = option(box, 0);
+    do {
+        if (qobject_cast<QAbstractButton*>(widget) != nullptr) {
+            chain << widget->objectName();
+        }
+        widget = widget->nextInFocusChain();
+    } while (widget != option(box, 0));
+    QCOMPARE(chain, QStringList({"OptColour0", "OptColour1", "OptColour2", "OptColour3", "cmdOK"}));
+
+    // The options are one tab stop, walked with the arrow keys; Tab goes on to OK and back to
+    // the row last chosen.
+    QCOMPARE(QApplication::focusWidget(), option(box, 0));
+    for (int row = 1; row < 4; ++row) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(checkedOption(box), row);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), box.findChild<QPushButton*>("cmdOK"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), option(box, 3));
+
+    // A swatch click takes the tab stop along with the selection.
+    QTest::mouseClick(box.findChild<QLabel*>("lblGreen"), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), option(box, 1));
+}
+
+void TestFrmColour::keyboardPressesOk_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("Alt+O") << int(Qt::Key_O) << Qt::KeyboardModifiers(Qt::AltModifier);
+    QTest::newRow("Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers();
+}
+
+void TestFrmColour::keyboardPressesOk() {
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+
+    frmColour box;
+    showActive(box);
+    box.lblGreen_Click();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    QTRY_VERIFY(!box.isVisible());
+    QCOMPARE(box.result(), int(QDialog::Accepted));
+    QCOMPARE(box.chosenColour(), std::optional<char>('G'));
+}
+
+void TestFrmColour::centredOnTheScreen() {
+    frmColour box;
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const QPoint middle = box.screen()->availableGeometry().center();
+    const QPoint offset = box.frameGeometry().center() - middle;
+    QVERIFY2(offset.manhattanLength() <= 2,
+             qPrintable(QStringLiteral("off by %1, %2").arg(offset.x()).arg(offset.y())));
+}
+
+QTEST_MAIN(TestFrmColour)
+#include "test_frmcolour.moc"
