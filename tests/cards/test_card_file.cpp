@@ -3,6 +3,7 @@
 #include "cards/game_state.h"
 #include "support/card_files.h"
 #include "support/fake_platform.h"
+#include "support/ordinary_user.h"
 
 #include <QTest>
 
@@ -11,8 +12,6 @@
 #include <map>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace kov;
 using namespace kov::test;
@@ -28,25 +27,17 @@ std::vector<std::string> folderEntries(const fs::path& folder) {
     return names;
 }
 
-// Runs a deal the way an ordinary user would, even when the tests run as root: permission bits
-// do not stop root, so the deal is made in a child process that has given its rights up.
-// Returns the child's exit status: 0 dealt, 1 refused, anything else a fault.
+// A deal as a player would run it: 0 dealt, 1 refused cleanly, 2 refused with a fault.
 int dealAsOrdinaryUser(const fs::path& cardFile) {
-    pid_t child = fork();
-    if (child == 0) {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(3);
+    return runAsOrdinaryUser([&] {
         GameState state;
         FakePlatform platform;
         auto problem = ShuffleDeal(state, platform, CardFile(cardFile));
-        bool untouched = platform.showings == 0 && !platform.turn;
-        _exit(!problem
-                  ? 0
-                  : (untouched && problem->find(cardFile.string()) != std::string::npos ? 1 : 4));
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        if (!problem)
+            return 0;
+        const bool untouched = platform.showings == 0 && !platform.turn;
+        return untouched && problem->find(cardFile.string()) != std::string::npos ? 1 : 2;
+    });
 }
 
 } // namespace

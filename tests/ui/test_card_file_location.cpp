@@ -3,12 +3,10 @@
 #include "cards/game_state.h"
 #include "support/card_files.h"
 #include "support/fake_platform.h"
+#include "support/ordinary_user.h"
 #include "ui/card_file_location.h"
 
 #include <QTest>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace kov;
 using namespace kov::test;
@@ -16,29 +14,20 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr uid_t nobody = 65534;
-
 QString qt(const fs::path& path) {
     return QString::fromStdString(path.string());
 }
 
-// Starts the program's card file search and one deal in a child process running as an ordinary
-// user (permission bits do not stop root). Exit 0: dealt from the user's copy.
+// The card file search and one deal as a player would run them. 0: dealt from the user's copy.
 int dealAsOrdinaryUser(const fs::path& programFolder, const fs::path& userFolder) {
-    pid_t child = fork();
-    if (child == 0) {
-        if (geteuid() == 0 && (setgid(nobody) != 0 || setuid(nobody) != 0))
-            _exit(3);
+    return runAsOrdinaryUser([&] {
         const CardFileLocation location = locateCardFile(qt(programFolder), qt(userFolder));
         if (location.path != userFolder / "card.txt")
-            _exit(4);
+            return 4;
         GameState state;
         FakePlatform platform;
-        _exit(ShuffleDeal(state, platform, CardFile(location.path)) ? 5 : 0);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return ShuffleDeal(state, platform, CardFile(location.path)) ? 5 : 0;
+    });
 }
 
 } // namespace

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <functional>
+
+namespace kov::test {
+
+// Runs work in a child process that has given up root's rights, so that permission bits hold
+// as they do for a player even when the tests run as root. Returns work's result, or a
+// negative number when the child could not drop its rights or did not end normally.
+int runAsOrdinaryUser(const std::function<int()>& work);
+
+} // namespace kov::test
