@@ -12,6 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Vantrel"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setWindowIcon(kov::programIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.vantrel.KOV"));
 
     auto window = kov::openMainWindow(
         QCoreApplication::applicationDirPath(), kov::userDataFolder(), [](const QString& problem) {
