@@ -90,6 +90,9 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
     colourInForce_->setObjectName(QStringLiteral("colourInForce"));
     colourInForce_->setGeometry(rectFromTwips(4500, 2040, 180, 1755));
     colourInForce_->setAlignment(Qt::AlignCenter);
+    colourInForce_->setAutoFillBackground(true);
+    colourInForce_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    colourInForce_->setLineWidth(1);
 
     lblPlayerOne_ = boardLabel(this, QStringLiteral("lblPlayerOne"), QStringLiteral("Player One"),
                                rectFromTwips(120, 2040, 1095, 255));

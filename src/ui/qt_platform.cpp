@@ -72,9 +72,10 @@ void QtPlatform::showColourInForce(CardCharacter colour) {
     colourInForce_ = colour;
     QLabel* swatch = window_.colourInForce();
     const QString name = QString::fromStdString(colourName(colour));
-    swatch->setStyleSheet(
-        QStringLiteral("QLabel { background-color: %1; border: 1px solid #606060; }")
-            .arg(swatchColour(colour).name()));
+    QPalette palette = swatch->palette();
+    palette.setColor(QPalette::Window, swatchColour(colour));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    swatch->setPalette(palette);
     swatch->setText(colour.isBlank() ? QString() : QString::fromStdString(colour.text()));
     swatch->setToolTip(QStringLiteral("Colour in force: %1").arg(name));
     swatch->setAccessibleName(QStringLiteral("Colour in force: %1").arg(name));

@@ -1,0 +1,329 @@
+// The cost of one deal, one play and one draw on the real window (offscreen), each beside the
+// work it cannot avoid: reading and decoding the pictures it shows and, for a deal, writing the
+// card file durably. With "memory", 10,000 random clicks instead, and the memory they leave.
+#include "bench_util.h"
+#include "cards/rules.h"
+#include "ui/frmkov.h"
+#include "ui/picture_control.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using kov::Card;
+using kov::CardCharacter;
+using kov::Player;
+using kov::bench::fixed;
+using kov::bench::median;
+using kov::bench::monotonicNs;
+
+double msSince(std::int64_t startNs) {
+    return static_cast<double>(monotonicNs() - startNs) / 1e6;
+}
+
+// The unavoidable part of showing a card: its file read whole and decoded.
+QImage readPicture(const QString& folder, Card card) {
+    QFile file(folder + QStringLiteral("/") + QString::fromStdString(card.code()) +
+               QStringLiteral(".jpg"));
+    if (!file.open(QIODevice::ReadOnly))
+        std::abort();
+    QImage picture = QImage::fromData(file.readAll(), "JPG");
+    if (picture.isNull())
+        std::abort();
+    return picture;
+}
+
+// The unavoidable part of saving the deck: 218 bytes to a new file, flushed, renamed over the
+// old one, and the folder flushed.
+void writeDurably(const std::filesystem::path& folder, const std::string& bytes) {
+    const auto target = folder / "bare.txt";
+    const auto temporary = folder / "bare.txt.new";
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
+        ::fsync(fd) != 0 || ::close(fd) != 0 || ::rename(temporary.c_str(), target.c_str()) != 0)
+        std::abort();
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ::fsync(dir);
+    ::close(dir);
+}
+
+Card card(const char (&code)[3]) {
+    return kov::cardFromCode(code);
+}
+
+struct Samples {
+    std::vector<double> action, bare, repaint, write;
+};
+
+void report(const std::string& measure, const Samples& samples, double targetRatio) {
+    const double action = median(samples.action);
+    const double bare = median(samples.bare);
+    const double ratio = action / bare;
+    kov::bench::printRow(measure + ", median of " + std::to_string(samples.action.size()),
+                         fixed(action, 3, " ms"), fixed(bare, 3, " ms"), fixed(ratio, 2, " x"),
+                         "<= " + fixed(targetRatio, 1, " x bare"), ratio <= targetRatio);
+}
+
+void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
+}
+
+// A repaint after the action, timed on its own: it happens after the click has returned.
+double repaint() {
+    const std::int64_t start = monotonicNs();
+    settle();
+    return msSince(start);
+}
+
+Samples benchDeal(kov::frmKOV& window, const QString& folder, int repetitions) {
+    Samples samples;
+    auto& game = window.game();
+    const auto folderPath = std::filesystem::path(folder.toStdString());
+    const std::string bytes(218, 'x');
+    for (int rep = -10; rep < repetitions; ++rep) {
+        std::int64_t start = monotonicNs();
+        if (auto problem = game.ShuffleDeal()) {
+            std::fprintf(stderr, "deal failed: %s\n", problem->c_str());
+            std::exit(1);
+        }
+        const double action = msSince(start);
+        const double paint = repaint();
+
+        // The same fifteen pictures this deal showed.
+        std::vector<Card> shown;
+        for (int slot = 0; slot < 7; ++slot) {
+            shown.push_back(game.state().PlayerOneHand.at(slot));
+            shown.push_back(game.state().PlayerTwoHand.at(slot));
+        }
+        shown.push_back(game.state().Deck.cardAt(29));
+        start = monotonicNs();
+        writeDurably(folderPath, bytes);
+        const double write = msSince(start);
+        for (Card each : shown)
+            static_cast<void>(readPicture(folder, each));
+        const double bare = msSince(start);
+        if (rep >= 0) {
+            samples.action.push_back(action);
+            samples.bare.push_back(bare);
+            samples.repaint.push_back(paint);
+            samples.write.push_back(write);
+        }
+    }
+    return samples;
+}
+
+// Player One to move with a full hand of ordinary cards, on a red five.
+void setUpPlay(kov::frmKOV& window, const std::vector<Card>& hand,
+               const std::vector<QImage>& pictures) {
+    auto& state = window.game().state();
+    for (int slot = 0; slot < 7; ++slot) {
+        state.PlayerOneHand.put(slot, hand[static_cast<std::size_t>(slot)]);
+        window.slot(Player::One, slot)->setPicture(pictures[static_cast<std::size_t>(slot)]);
+    }
+    state.toMove = Player::One;
+    state.inForce = kov::CardInForce{CardCharacter('5'), CardCharacter('R')};
+}
+
+Samples benchPlay(kov::frmKOV& window, const QString& folder, int repetitions) {
+    const std::vector<Card> hand = {card("3R"), card("7G"), card("2B"), card("9Y"),
+                                    card("SB"), card("1G"), card("4Y")};
+    std::vector<QImage> pictures;
+    for (Card each : hand)
+        pictures.push_back(readPicture(folder, each));
+    Samples samples;
+    for (int rep = -20; rep < repetitions; ++rep) {
+        setUpPlay(window, hand, pictures);
+        settle();
+        std::int64_t start = monotonicNs();
+        window.game().PlayerOneCard_Click(0);
+        const double action = msSince(start);
+        if (window.game().state().toMove != Player::Two)
+            std::abort(); // the card was not played
+        const double paint = repaint();
+        // The discard and the six cards left in the hand.
+        start = monotonicNs();
+        for (Card each : hand)
+            static_cast<void>(readPicture(folder, each));
+        const double bare = msSince(start);
+        if (rep >= 0) {
+            samples.action.push_back(action);
+            samples.bare.push_back(bare);
+            samples.repaint.push_back(paint);
+        }
+    }
+    return samples;
+}
+
+Samples benchDraw(kov::frmKOV& window, const QString& folder, int repetitions) {
+    Samples samples;
+    auto& state = window.game().state();
+    for (int rep = -20; rep < repetitions; ++rep) {
+        // Player One's last slot free, the rest showing their cards.
+        state.PlayerOneHand.put(6, Card{});
+        window.slot(Player::One, 6)->clearPicture();
+        settle();
+        const Card next = state.Deck.cardAt(state.DeckPosition);
+        std::int64_t start = monotonicNs();
+        window.game().PickUpOneCardPlayerOne();
+        const double action = msSince(start);
+        if (!(state.PlayerOneHand.at(6) == next))
+            std::abort(); // nothing was drawn into the free slot
+        const double paint = repaint();
+        start = monotonicNs();
+        static_cast<void>(readPicture(folder, next));
+        const double bare = msSince(start);
+        if (rep >= 0) {
+            samples.action.push_back(action);
+            samples.bare.push_back(bare);
+            samples.repaint.push_back(paint);
+        }
+    }
+    return samples;
+}
+
+void click(QWidget* widget) {
+    const QPointF local = QRectF(widget->rect()).center();
+    const QPointF global = widget->mapToGlobal(local);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+int handSize(const kov::Hand& hand) {
+    int size = 0;
+    for (int slot = 0; slot < kov::Hand::slotCount; ++slot)
+        size += hand.at(slot).value.isBlank() ? 0 : 1;
+    return size;
+}
+
+int runMemory(kov::frmKOV& window, int clicks) {
+    settle();
+    const long startRss = kov::bench::statusKb("VmRSS");
+    const long startPeak = kov::bench::statusKb("VmHWM");
+
+    // A dialog here would wait for a person; close any that opens and count it.
+    int dialogs = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&dialogs] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            ++dialogs;
+            modal->close();
+        }
+    });
+    closer.start(20);
+
+    auto* newGame = window.findChild<QPushButton*>(QStringLiteral("CmdNewGame"));
+    std::mt19937 random(20240611);
+    int deals = 0, pile = 0, slotClicks = 0, plays = 0, skipped = 0;
+    std::string trend;
+    const auto& state = window.game().state();
+    for (int done = 0; done < clicks;) {
+        const auto pick = random() % 100;
+        if (pick < 2) {
+            click(newGame);
+            ++deals;
+        } else if (pick < 22) {
+            click(window.PickupCard());
+            ++pile;
+        } else {
+            const Player player = random() % 2 == 0 ? Player::One : Player::Two;
+            const int slot = static_cast<int>(random() % 7);
+            const Card chosen = state.hand(player).at(slot);
+            // A wild card opens the colour chooser and a last card ends the hand with a message:
+            // both would wait for a person.
+            if (kov::isWild(chosen.value) || handSize(state.hand(player)) <= 1) {
+                ++skipped;
+                continue;
+            }
+            const int before = handSize(state.hand(player));
+            click(window.slot(player, slot));
+            ++slotClicks;
+            plays += handSize(state.hand(player)) < before ? 1 : 0;
+        }
+        settle();
+        ++done;
+        if (done % 1000 == 0)
+            trend +=
+                " " + fixed(static_cast<double>(kov::bench::statusKb("VmRSS")) / 1024.0, 1, "");
+    }
+    settle();
+    const long endRss = kov::bench::statusKb("VmRSS");
+    const long endPeak = kov::bench::statusKb("VmHWM");
+    const double rssRatio = static_cast<double>(endRss) / static_cast<double>(startRss);
+    const double peakRatio = static_cast<double>(endPeak) / static_cast<double>(startPeak);
+    kov::bench::printRow("Peak memory (VmHWM), 10,000 clicks",
+                         fixed(static_cast<double>(endPeak) / 1024.0, 1, " MiB"),
+                         fixed(static_cast<double>(startPeak) / 1024.0, 1, " MiB"),
+                         fixed(peakRatio, 3, " x"), "<= 1.05 x at start", peakRatio <= 1.05);
+    kov::bench::printRow("Resident memory (VmRSS), 10,000 clicks",
+                         fixed(static_cast<double>(endRss) / 1024.0, 1, " MiB"),
+                         fixed(static_cast<double>(startRss) / 1024.0, 1, " MiB"),
+                         fixed(rssRatio, 3, " x"), "<= 1.05 x at start", rssRatio <= 1.05);
+    std::printf("\nMemory run: %d clicks (%d New Game, %d pile, %d card slots of which %d played "
+                "a card; %d wild or last cards not clicked), %d dialogs closed.\n",
+                clicks, deals, pile, slotClicks, plays, skipped, dialogs);
+    std::printf("  VmRSS in MiB at start %.1f, then every 1,000 clicks:%s\n",
+                static_cast<double>(startRss) / 1024.0, trend.c_str());
+    return dialogs == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: kov_bench_actions actions|memory FOLDER [REPETITIONS]\n"
+                             "FOLDER holds card.txt and the card pictures; it is written to.\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    const std::string mode = argv[1];
+    const QString folder = QString::fromLocal8Bit(argv[2]);
+    const int repetitions = argc > 3 ? std::atoi(argv[3]) : 0;
+
+    kov::frmKOV window(folder, std::filesystem::path(argv[2]) / "card.txt");
+    if (auto problem = window.Form_Load()) {
+        std::fprintf(stderr, "kov_bench_actions: %s\n", problem->c_str());
+        return 1;
+    }
+    window.show();
+    settle();
+
+    if (mode == "memory")
+        return runMemory(window, repetitions > 0 ? repetitions : 10000);
+
+    const int reps = repetitions > 0 ? repetitions : 300;
+    const Samples deal = benchDeal(window, folder, reps);
+    const Samples play = benchPlay(window, folder, reps * 5);
+    const Samples draw = benchDraw(window, folder, reps * 5);
+    report("Deal", deal, 1.5);
+    report("Play (discard + hand refresh)", play, 1.5);
+    report("Draw (one card, free slot)", draw, 1.5);
+    std::printf("\nActions, medians in ms: action / bare work / the repaint that follows\n");
+    std::printf("  deal %.3f / %.3f / %.3f   play %.3f / %.3f / %.3f   draw %.3f / %.3f / %.3f\n",
+                median(deal.action), median(deal.bare), median(deal.repaint), median(play.action),
+                median(play.bare), median(play.repaint), median(draw.action), median(draw.bare),
+                median(draw.repaint));
+    std::printf("  the deal's bare work: durable write %.3f, 15 pictures %.3f\n",
+                median(deal.write), median(deal.bare) - median(deal.write));
+    return 0;
+}

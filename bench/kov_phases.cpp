@@ -1,0 +1,37 @@
+// KOV's own start-up as src/main.cpp does it, with a stamp after each step so that the start-up
+// time can be broken down.
+#include "startup_stamps.h"
+#include "ui/card_file_location.h"
+#include "ui/frmkov.h"
+#include "ui/program_icon.h"
+
+#include <QApplication>
+
+#include <memory>
+
+int main(int argc, char* argv[]) {
+    kov::bench::stamp("main");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KOV"));
+    QApplication::setOrganizationName(QStringLiteral("Vantrel"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setWindowIcon(kov::programIcon());
+    kov::bench::stamp("app");
+
+    // kov::openMainWindow, step by step, without its messages for a card file that cannot be
+    // used: the benchmark's card file always can.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const kov::CardFileLocation cardFile =
+        kov::locateCardFile(programFolder, kov::userDataFolder());
+    if (!cardFile.problem.empty())
+        return 1;
+    auto window = std::make_unique<kov::frmKOV>(programFolder, cardFile.path);
+    kov::bench::stamp("built");
+    if (window->Form_Load())
+        return 1;
+    kov::bench::stamp("dealt");
+    window->show();
+    kov::bench::stamp("shown");
+    kov::bench::FirstExpose expose(window->windowHandle());
+    return QApplication::exec();
+}
