@@ -1,6 +1,7 @@
 #include "cards/durable_write.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <system_error>
 
@@ -200,11 +201,35 @@ std::optional<std::string> replaceFileDurablyAt(const std::filesystem::path& tar
 
 #endif
 
+// A write killed between making its temporary file and the rename leaves that file behind.
+// Those older than a few minutes are removed; a younger one may belong to a copy of the program
+// that is writing at this moment.
+void removeStaleTemporaryFiles(const std::filesystem::path& target) {
+    using namespace std::chrono_literals;
+    const auto prefix = "." + target.filename().string() + ".";
+    const auto cutoff = std::filesystem::file_time_type::clock::now() - 10min;
+    std::error_code error;
+    const auto folder =
+        target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const auto name = entry->path().filename().string();
+        if (name.rfind(prefix, 0) != 0 || !entry->is_regular_file(error))
+            continue;
+        const auto modified = entry->last_write_time(error);
+        if (!error && modified < cutoff)
+            std::filesystem::remove(entry->path(), error);
+        error.clear();
+    }
+}
+
 } // namespace
 
 std::optional<std::string> replaceFileDurably(const std::filesystem::path& target,
                                               std::string_view bytes) {
-    return replaceFileDurablyAt(followLink(target), bytes);
+    const auto resolved = followLink(target);
+    removeStaleTemporaryFiles(resolved);
+    return replaceFileDurablyAt(resolved, bytes);
 }
 
 } // namespace kov

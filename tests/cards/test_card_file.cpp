@@ -164,6 +164,23 @@ private slots:
         QCOMPARE(fs::status(real).permissions() & fs::perms::all, fs::perms(0640));
     }
 
+    // A deal killed mid-write leaves its temporary file; later deals clear the old ones away
+    // but leave a young one alone, which may be another copy of the game writing just now.
+    void clearsAwayTemporaryFilesOfKilledDeals() {
+        ProgramFolder folder;
+        folder.writeCardFile(numberedCardFile());
+        const fs::path stale = folder.path() / ".card.txt.Ab12Cd";
+        const fs::path young = folder.path() / ".card.txt.Ef34Gh";
+        writeBytes(stale, "half");
+        writeBytes(young, "half");
+        fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::hours(1));
+        GameState state;
+        FakePlatform platform;
+        QVERIFY(!ShuffleDeal(state, platform, CardFile(folder.cardFilePath())));
+        QVERIFY(!fs::exists(stale));
+        QVERIFY(fs::exists(young));
+    }
+
     // The deck shipped with the game: the usual 108 cards, each with its picture.
     void theSuppliedDeckIsComplete() {
         const fs::path assets = KOV_ASSETS_DIR;

@@ -1,0 +1,239 @@
+// Kills a dealing process with SIGKILL at random moments and checks that card.txt is always
+// one whole order of the deck, never a torn or missing file, and that the next run still deals.
+#include "cards/card_file.h"
+#include "cards/shuffle.h"
+#include "support/card_files.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <random>
+#include <string>
+#include <thread>
+
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace kov;
+
+namespace {
+
+constexpr int kills = 200;
+constexpr int longestDelayMicroseconds = 20000;
+constexpr int readyTimeoutMilliseconds = 20000;
+constexpr int cycle = 96; // deals before a file of 108 different cards is back in its first order
+constexpr int dealsAtTheEnd = 5;
+constexpr mode_t cardFileMode = 0640; // not the usual mode, so that losing it shows
+
+// Thrown rather than exiting, so that the dealer is killed and the folder removed on the way out.
+struct Failure {
+    std::string what;
+};
+
+[[noreturn]] void fail(const std::string& what) {
+    throw Failure{what};
+}
+
+// The deal program, started with its output on a pipe; killed if the test leaves it running.
+class Dealer {
+public:
+    Dealer(const std::string& program, const std::filesystem::path& folder,
+           std::optional<int> deals) {
+        int fds[2];
+        if (::pipe(fds) != 0)
+            fail("cannot make a pipe");
+        const std::string folderText = folder.string();
+        const std::string dealsText = deals ? std::to_string(*deals) : std::string();
+        pid_ = ::fork();
+        if (pid_ < 0)
+            fail("cannot fork");
+        if (pid_ == 0) {
+            ::dup2(fds[1], STDOUT_FILENO);
+            ::close(fds[0]);
+            ::close(fds[1]);
+            if (deals)
+                ::execl(program.c_str(), program.c_str(), folderText.c_str(), dealsText.c_str(),
+                        static_cast<char*>(nullptr));
+            else
+                ::execl(program.c_str(), program.c_str(), folderText.c_str(),
+                        static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(fds[1]);
+        out_ = fds[0];
+    }
+    Dealer(const Dealer&) = delete;
+    Dealer& operator=(const Dealer&) = delete;
+    ~Dealer() {
+        if (pid_ > 0) {
+            ::kill(pid_, SIGKILL);
+            ::waitpid(pid_, nullptr, 0);
+        }
+        ::close(out_);
+    }
+
+    // Waits for the byte the program writes just before its first deal.
+    void waitUntilDealing() {
+        pollfd ready{out_, POLLIN, 0};
+        if (::poll(&ready, 1, readyTimeoutMilliseconds) != 1)
+            fail("the deal program did not start in time");
+        char byte = 0;
+        if (::read(out_, &byte, 1) != 1 || byte != 'R')
+            fail("the deal program stopped before dealing");
+    }
+
+    // Kills it and returns the signal that ended it, 0 when it had already exited.
+    int killNow() {
+        ::kill(pid_, SIGKILL);
+        return reap();
+    }
+
+    // The exit status, or -1 when a signal ended it.
+    int waitForExit() { return reap() == 0 ? exitStatus_ : -1; }
+
+private:
+    int reap() {
+        int status = 0;
+        if (::waitpid(pid_, &status, 0) != pid_)
+            fail("waitpid failed");
+        pid_ = -1;
+        if (WIFSIGNALED(status))
+            return WTERMSIG(status);
+        exitStatus_ = WEXITSTATUS(status);
+        return 0;
+    }
+
+    pid_t pid_ = -1;
+    int out_ = -1;
+    int exitStatus_ = 0;
+};
+
+std::string nextOrder(const std::string& file) {
+    CardElements elements;
+    for (int index = 1; index <= CardFile::bytesRead; ++index)
+        elements(index) = CardCharacter(file[static_cast<std::size_t>(index - 1)]);
+    return cardFileBytes(shuffledDeck(elements));
+}
+
+int leftoversIn(const std::filesystem::path& folder) {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        count += entry.path().filename() == "card.txt" ? 0 : 1;
+    return count;
+}
+
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "kov-crash-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            fail("cannot make a temporary folder");
+        path_ = pattern;
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+int killRepeatedly(const std::string& program) {
+    std::uint32_t seed = 1;
+    if (const char* text = std::getenv("KOV_CRASH_SEED"))
+        seed = static_cast<std::uint32_t>(std::strtoul(text, nullptr, 10));
+    std::mt19937 random(seed);
+    const auto started = std::chrono::steady_clock::now();
+
+    // Every order the file can hold, each mapped to the number of deals that make it.
+    std::map<std::string, int> dealsTo;
+    std::string order = test::numberedCardFile() + "  ";
+    for (int deals = 0; deals < cycle; ++deals) {
+        if (!dealsTo.emplace(order, deals).second)
+            fail("the orders repeat before " + std::to_string(cycle) + " deals");
+        order = nextOrder(order);
+    }
+    if (dealsTo.find(order) == dealsTo.end() || dealsTo[order] != 0)
+        fail("the orders do not come back after " + std::to_string(cycle) + " deals");
+
+    const ScratchFolder folder;
+    const auto cardFile = folder.path() / "card.txt";
+    test::writeBytes(cardFile, order);
+    if (::chmod(cardFile.c_str(), cardFileMode) != 0)
+        fail("cannot set the card file's mode");
+
+    int position = 0; // deals made so far, modulo the cycle
+    long dealsSeen = 0;
+    int killsMidWrite = 0;
+    int leftovers = 0;
+    for (int attempt = 1; attempt <= kills; ++attempt) {
+        const auto where =
+            "kill " + std::to_string(attempt) + " (KOV_CRASH_SEED=" + std::to_string(seed) + "): ";
+        const int delay = std::uniform_int_distribution<int>(0, longestDelayMicroseconds)(random);
+        {
+            Dealer dealer(program, folder.path(), std::nullopt);
+            dealer.waitUntilDealing();
+            std::this_thread::sleep_for(std::chrono::microseconds(delay));
+            if (dealer.killNow() != SIGKILL)
+                fail(where + "the deal program ended before it was killed");
+        }
+
+        const std::string bytes = test::readBytes(cardFile);
+        if (bytes.size() != CardFile::bytesWritten)
+            fail(where + "card.txt holds " + std::to_string(bytes.size()) + " bytes");
+        const auto found = dealsTo.find(bytes);
+        if (found == dealsTo.end())
+            fail(where + "card.txt is not an order any number of deals makes");
+        struct stat status {};
+        if (::stat(cardFile.c_str(), &status) != 0 || (status.st_mode & 07777) != cardFileMode)
+            fail(where + "card.txt lost its permissions");
+        dealsSeen += (found->second - position + cycle) % cycle;
+        position = found->second;
+
+        const int now = leftoversIn(folder.path());
+        killsMidWrite += now > leftovers ? 1 : 0;
+        leftovers = now;
+    }
+
+    // The files a killed write leaves behind must not stop the next run from dealing.
+    Dealer last(program, folder.path(), dealsAtTheEnd);
+    last.waitUntilDealing();
+    if (last.waitForExit() != 0)
+        fail("the deal program could not deal after the kills");
+    const auto after = dealsTo.find(test::readBytes(cardFile));
+    if (after == dealsTo.end() || after->second != (position + dealsAtTheEnd) % cycle)
+        fail("the deals after the kills did not continue from the order left behind");
+
+    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started);
+    std::printf("%d kills, seed %u: at least %ld deals completed, %d kills during a write, "
+                "%d temporary files left behind, %.1f s\n",
+                kills, seed, dealsSeen, killsMidWrite, leftoversIn(folder.path()), seconds.count());
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <deal program>\n", argv[0]);
+        return 2;
+    }
+    try {
+        return killRepeatedly(argv[1]);
+    } catch (const Failure& failure) {
+        std::fprintf(stderr, "FAIL: %s\n", failure.what.c_str());
+        return 1;
+    }
+}
