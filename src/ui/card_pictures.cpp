@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace kov {
@@ -17,15 +18,31 @@ namespace {
 
 constexpr QSize drawnFaceSize(256, 384);
 
-// A card code names a file in the program's folder and nothing else: no separators, no
-// control characters.
+bool isPrintableAscii(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x20 && byte < 0x7F;
+}
+
+// A card code names a file in the program's folder and nothing else: printable ASCII only (a
+// lone byte above 127 is no valid file name character here, and two such codes would map to the
+// same name), and no separators.
 bool isUsableFileName(const std::string& code) {
+    return std::all_of(code.begin(), code.end(), [](char c) {
+        return isPrintableAscii(c) && c != '/' && c != '\\' && c != ':';
+    });
+}
+
+// The code as it can be printed on one line: any other byte as \xNN.
+QString printable(const std::string& code) {
+    QString text;
     for (char c : code) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F || c == '/' || c == '\\' || c == ':')
-            return false;
+        if (isPrintableAscii(c))
+            text += QLatin1Char(c);
+        else
+            text +=
+                QStringLiteral("\\x%1").arg(static_cast<unsigned char>(c), 2, 16, QLatin1Char('0'));
     }
-    return true;
+    return text;
 }
 
 // A whole JPEG file: it starts with the start-of-image marker and ends with end-of-image. A
@@ -77,15 +94,18 @@ QImage CardPictures::load(Card card) {
         problem = QStringLiteral("the picture cannot be decoded");
     }
 
+    // The path as one printable line, which also tells apart codes that no file can be named by.
+    const QString shown = QDir::toNativeSeparators(folder_ + QDir::separator()) +
+                          printable(card.code()) + QStringLiteral(".jpg");
     if (problem.isEmpty()) {
-        reported_.remove(path);
+        reported_.remove(shown);
         return picture;
     }
-    if (!reported_.contains(path)) {
-        reported_.insert(path);
+    if (!reported_.contains(shown)) {
+        reported_.insert(shown);
         std::fprintf(stderr,
                      "kov: cannot show the card picture %s (%s); drawing the card instead\n",
-                     qPrintable(QDir::toNativeSeparators(path)), qPrintable(problem));
+                     qPrintable(shown), qPrintable(problem));
     }
     return drawnCardFace(card);
 }

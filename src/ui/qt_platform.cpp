@@ -76,7 +76,9 @@ void QtPlatform::showColourInForce(CardCharacter colour) {
     palette.setColor(QPalette::Window, swatchColour(colour));
     palette.setColor(QPalette::WindowText, Qt::black);
     swatch->setPalette(palette);
-    swatch->setText(colour.isBlank() ? QString() : QString::fromStdString(colour.text()));
+    // The letter is shown when there is one to show; any other byte is left to the tooltip.
+    const char letter = colour.recordByte();
+    swatch->setText(letter > ' ' && letter < 0x7F ? QString(QLatin1Char(letter)) : QString());
     swatch->setToolTip(QStringLiteral("Colour in force: %1").arg(name));
     swatch->setAccessibleName(QStringLiteral("Colour in force: %1").arg(name));
     nameDiscard();

@@ -270,6 +270,19 @@ private slots:
         QCOMPARE(pictures.load(cardFromCode("7R")), loadedPicture(file));
     }
 
+    // Codes that no file can be named by are drawn, each as itself.
+    void codesOutsideFileNamesAreDrawn() {
+        Installed installed;
+        CardPictures pictures(installed.pictures());
+        const Card lineFeed{CardCharacter('\n'), CardCharacter('R')};
+        const Card high{CardCharacter('\x80'), CardCharacter('R')};
+        const Card higher{CardCharacter('\x81'), CardCharacter('R')};
+        const Card escaping{CardCharacter('/'), CardCharacter('R')};
+        for (const Card& card : {lineFeed, high, higher, escaping})
+            QCOMPARE(pictures.load(card), drawnCardFace(card));
+        QVERIFY(drawnCardFace(high) != drawnCardFace(higher));
+    }
+
     // On a double-density screen the control keeps the whole picture and paints it sharp.
     void picturesKeepTheirFullResolution() {
         Installed installed;

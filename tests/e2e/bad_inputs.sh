@@ -1,0 +1,379 @@
+#!/usr/bin/env bash
+# Starts the real kov on damaged program folders, one case after another, and checks what the
+# user gets: a refused card file gives a message box naming it, exit status 1 and the file as it
+# was; a usable one is dealt from and rewritten; a damaged picture is drawn and play goes on.
+# The catalogue of cases is docs/bad-inputs.md.
+# Usage: bad_inputs.sh GROUP PROGRAM_DIR NEXT_CARD_FILE_TOOL SCREENSHOT_DIR, where GROUP is one of
+# card-files-refused, card-files-dealt, pictures, unprintable-codes.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source-path=SCRIPTDIR source=lib.sh
+. "$here/lib.sh"
+group=$1
+case $group in
+card-files-refused) first_display=170 ;;
+card-files-dealt) first_display=200 ;;
+pictures) first_display=230 ;;
+*) first_display=260 ;;
+esac
+e2e_in_x_server "$first_display" "$@"
+
+program_dir=$2
+next_card_file_tool=$3
+shots=$4
+mkdir -p "$shots"
+umask 022
+e2e_scratch
+
+main_caption="Vantrel KOV Beta"
+nobody=65534
+i_am_root=false
+[ "$(id -u)" -eq 0 ] && i_am_root=true
+
+# A fresh case folder: $case_dir/program (a copy of the build's), home and data folders.
+new_case() {
+    if [ -n "${case_started:-}" ]; then
+        note "took $((($(now_us) - case_started) / 1000)) ms"
+    fi
+    case_started=$(now_us)
+    current_case=$1
+    rm -f "$shots/bad-$1.png" "$shots/bad-$1-message.png"
+    case_dir="$scratch/$1"
+    program="$case_dir/program"
+    copy_program "$program"
+    mkdir -p "$case_dir/home" "$case_dir/data" "$case_dir/runtime"
+    chmod 700 "$case_dir/runtime"
+    kov_home="$case_dir/home"
+    kov_data_home="$case_dir/data"
+    kov_runtime="$case_dir/runtime"
+    as_user=
+    cp "$program/card.txt" "$case_dir/shipped"
+}
+
+# Runs the rest of the case as the unprivileged user, who owns the case's own folders.
+as_nobody() {
+    as_user=nobody
+    if $i_am_root; then
+        chown -R "$nobody:$nobody" "$case_dir/home" "$case_dir/data" "$case_dir/runtime"
+    fi
+}
+
+# What a path is now, to compare before and after: its kind, and a file's bytes.
+snapshot() {
+    if [ -L "$1" ]; then
+        echo "link to $(readlink "$1")"
+    elif [ -d "$1" ]; then
+        echo "folder holding: $(ls -A "$1")"
+    elif [ -f "$1" ]; then
+        echo "file $(cksum <"$1")"
+    else
+        echo missing
+    fi
+}
+
+# kov must refuse to start: a message box captioned KOV, standard error naming $1, exit status
+# 1 once the box is answered with Return, and card.txt, and the folder holding it, unchanged.
+expect_refusal() {
+    local named=$1 card="$program/card.txt"
+    local before listing
+    before=$(snapshot "$card")
+    listing=$(ls -A "$program")
+    start_kov "$program" "$case_dir/kov"
+    local box
+    if box=$(find_window KOV 10); then
+        [ -z "$(xdo search --onlyvisible --name "^$main_caption\$")" ] ||
+            fail "the main window shows along with the message"
+        shot "$box" "$shots/bad-$current_case-message.png"
+        press "$box" Return
+    else
+        fail "no message box captioned KOV within 10 s"
+        sed "s/^/    /" "$case_dir/kov.err" >&2
+    fi
+    wait_kov_exit 5
+    [ "$kov_status" -eq 1 ] || fail "exit status $kov_status, not 1"
+    grep -q '^kov: ' "$case_dir/kov.err" || fail "no 'kov: ' line on standard error"
+    grep -qF -- "$named" "$case_dir/kov.err" || fail "standard error does not name $named"
+    [ "$(snapshot "$card")" = "$before" ] || fail "card.txt changed: was '$before', now '$(snapshot "$card")'"
+    [ "$(ls -A "$program")" = "$listing" ] || fail "the program folder's entries changed"
+    note "refused: $(grep -m 1 '^kov: ' "$case_dir/kov.err")"
+}
+
+# kov must start, deal and write to card file $1 (the program's own unless given) the order
+# that follows the one in $2 (by default $1 as it was), with every slot showing a card.
+expect_deal() {
+    local card=${1:-$program/card.txt}
+    next_card_file "${2:-$card}" >"$case_dir/expected" || fail "the helper refused the card file"
+    window=
+    start_kov "$program" "$case_dir/kov"
+    if ! window=$(find_window "$main_caption" 10); then
+        fail "no main window within 10 s"
+        sed 's/^/    /' "$case_dir/kov.err" >&2
+        wait_kov_exit 5
+        return
+    fi
+    [ "$(file_size "$card")" -eq 218 ] || fail "card.txt is $(file_size "$card") bytes after the deal"
+    cmp -s "$card" "$case_dir/expected" || fail "card.txt is not the next order of the file"
+    full_board() {
+        shoot "$window" "$1" && [ "$(cards_shown one)" -eq 7 ] && [ "$(cards_shown two)" -eq 7 ]
+    }
+    eventually 5 full_board "$shots/bad-$current_case.png" ||
+        fail "the board shows $(cards_shown one) + $(cards_shown two) cards"
+}
+
+quit_with_alt_x() {
+    [ -n "$window" ] || return
+    press "$window" alt+x
+    wait_kov_exit 5
+    [ "$kov_status" -eq 0 ] || fail "exit status $kov_status after Alt+X"
+}
+
+# Card files that cannot be dealt from.
+refused_card_files() {
+    new_case missing
+    rm "$program/card.txt"
+    expect_refusal "$program/card.txt"
+
+    new_case empty
+    : >"$program/card.txt"
+    expect_refusal "$program/card.txt"
+
+    new_case short-100
+    head -c 100 "$case_dir/shipped" >"$program/card.txt"
+    expect_refusal "$program/card.txt"
+
+    new_case short-215
+    head -c 215 "$case_dir/shipped" >"$program/card.txt"
+    expect_refusal "$program/card.txt"
+
+    new_case folder
+    rm "$program/card.txt"
+    mkdir "$program/card.txt"
+    expect_refusal "$program/card.txt"
+
+    new_case unreadable
+    as_nobody
+    $i_am_root && chown "$nobody:$nobody" "$program"
+    chmod 000 "$program/card.txt"
+    expect_refusal "$program/card.txt"
+
+    # Readable, but the file it leads to sits in a folder nobody may write: the new order cannot
+    # be saved.
+    new_case unwritable
+    as_nobody
+    $i_am_root && chown "$nobody:$nobody" "$program"
+    mkdir "$case_dir/locked"
+    mv "$program/card.txt" "$case_dir/locked/card.txt"
+    ln -s "$case_dir/locked/card.txt" "$program/card.txt"
+    chmod 555 "$case_dir/locked"
+    locked_before=$(cksum <"$case_dir/locked/card.txt")
+    expect_refusal "$program/card.txt"
+    [ "$(cksum <"$case_dir/locked/card.txt")" = "$locked_before" ] || fail "the linked file changed"
+
+    new_case read-only-no-user-folder
+    as_nobody
+    chmod 555 "$program"
+    mkdir -m 555 "$case_dir/locked"
+    kov_home="$case_dir/locked/home"
+    kov_data_home="$case_dir/locked/data"
+    expect_refusal "$kov_data_home/Vantrel/KOV"
+    [ ! -e "$kov_data_home" ] || fail "something was made under the unwritable data folder"
+
+    # A read-only install whose per-user copy has been emptied: that copy is the one named.
+    new_case read-only-empty-user-copy
+    as_nobody
+    chmod 555 "$program"
+    mkdir -p "$kov_data_home/Vantrel/KOV"
+    : >"$kov_data_home/Vantrel/KOV/card.txt"
+    $i_am_root && chown -R "$nobody:$nobody" "$kov_data_home"
+    expect_refusal "$kov_data_home/Vantrel/KOV/card.txt"
+    [ ! -s "$kov_data_home/Vantrel/KOV/card.txt" ] || fail "the emptied per-user copy was filled"
+    cmp -s "$program/card.txt" "$case_dir/shipped" || fail "the program folder's card.txt changed"
+
+    # Damaged while the game runs: New Game says so, and the table and the file stay as they
+    # were; once the file is mended, New Game deals from it.
+    new_case damaged-during-play
+    expect_deal
+    if [ -n "$window" ]; then
+        cp "$program/card.txt" "$case_dir/mended"
+        printf 7R7G >"$program/card.txt"
+        press "$window" alt+n
+        if box=$(find_window KOV 5); then
+            shot "$box" "$shots/bad-$current_case-message.png"
+            press "$box" Return
+            window_gone 5 KOV || fail "the message stayed after Return"
+        else
+            fail "New Game on a damaged card file showed no message captioned KOV"
+        fi
+        shoot "$window" "$case_dir/after.png"
+        measure "$case_dir/after.png" "$shots/bad-$current_case.png"
+        for n in $(seq 0 17); do
+            [ "${drawn[$n]}" -le 50 ] || fail "box ${board_boxes[$n]} of the table changed"
+        done
+        [ "$(cat "$program/card.txt")" = 7R7G ] || fail "the damaged card file was changed"
+        cp "$case_dir/mended" "$program/card.txt"
+        next_card_file "$program/card.txt" >"$case_dir/expected-again"
+        press "$window" alt+n
+        eventually 5 cmp -s "$program/card.txt" "$case_dir/expected-again" ||
+            fail "New Game did not deal from the mended file"
+        quit_with_alt_x
+    fi
+}
+
+# Card codes that hold control characters: each picture that cannot be shown must still get one
+# whole line on standard error.
+unprintable_codes() {
+    local code
+    for code in line-feed nul; do
+        new_case "code-with-$code"
+        for _ in $(seq 108); do
+            if [ $code = line-feed ]; then printf '\nR'; else printf '\0G'; fi
+        done >"$program/card.txt"
+        expect_deal
+        [ -n "$window" ] || continue
+        quit_with_alt_x
+        # Nothing else is written there: every line must be a whole complaint.
+        if grep -qv "^kov: cannot show the card picture $program/.*\.jpg (.*)" "$case_dir/kov.err" ||
+            [ "$(grep -c . "$case_dir/kov.err")" -ne 1 ]; then
+            fail "the complaint is not one line naming the picture: $(cat -A "$case_dir/kov.err")"
+        fi
+    done
+}
+
+# Card files that can be dealt from.
+usable_card_files() {
+    new_case odd-217
+    {
+        head -c 216 "$case_dir/shipped"
+        printf '\n'
+    } >"$program/card.txt"
+    expect_deal
+    quit_with_alt_x
+
+    new_case over-long-10000
+    {
+        head -c 216 "$case_dir/shipped"
+        head -c 9784 /dev/zero | tr '\0' 'x'
+    } >"$program/card.txt"
+    [ "$(file_size "$program/card.txt")" -eq 10000 ] || fail "the test made a wrong file"
+    expect_deal
+    quit_with_alt_x
+
+    # Bytes of a picture, led by a NUL: no card code in it names a picture, so every card is drawn.
+    new_case binary
+    {
+        printf '\0\001\377\n'
+        tail -c +1001 "$program/7R.jpg" | head -c 296
+    } >"$program/card.txt"
+    expect_deal
+    grep -q '^kov: cannot show the card picture' "$case_dir/kov.err" ||
+        fail "no complaint about the card pictures"
+    # Play on with nonsense cards: every Player One slot, the pile, and a new deal.
+    if [ -n "${window:-}" ]; then
+        for slot in 0 1 2 3 4 5 6; do
+            xdo mousemove --window "$window" $((88 * slot + 43)) 64 click 1
+        done
+        xdo mousemove --window "$window" 145 194 click 1
+        next_card_file "$program/card.txt" >"$case_dir/expected-again"
+        press "$window" alt+n
+        eventually 5 cmp -s "$program/card.txt" "$case_dir/expected-again" ||
+            fail "Alt+N did not deal again"
+        kill -0 "$kov_pid" 2>/dev/null || fail "kov died while playing nonsense cards"
+        quit_with_alt_x
+    fi
+
+    new_case read-only-card-file
+    as_nobody
+    if $i_am_root; then
+        chown "$nobody:$nobody" "$program" "$program/card.txt"
+    fi
+    chmod 444 "$program/card.txt"
+    expect_deal
+    quit_with_alt_x
+    [ "$(stat -c %a "$program/card.txt")" = 444 ] || fail "card.txt lost its read-only mode"
+
+    new_case read-only-program-folder
+    as_nobody
+    chmod 555 "$program"
+    own="$kov_data_home/Vantrel/KOV/card.txt"
+    next_card_file "$program/card.txt" >"$case_dir/first"
+    expect_deal "$own" "$program/card.txt"
+    quit_with_alt_x
+    # The next run goes on from the user's copy.
+    cp "$own" "$case_dir/after-first"
+    expect_deal "$own"
+    quit_with_alt_x
+    cmp -s "$program/card.txt" "$case_dir/shipped" || fail "the program folder's card.txt changed"
+    cmp -s "$case_dir/after-first" "$case_dir/first" ||
+        fail "the first run did not deal from the program folder's order"
+}
+
+# Damaged pictures: the same deal each time, against a run with every picture whole.
+damaged_pictures() {
+    new_case pictures-whole
+    cp "$program/card.txt" "$scratch/picture-deck"
+    expect_deal
+    reference="$shots/bad-pictures-whole.png"
+    quit_with_alt_x
+    grep -q '^kov:' "$case_dir/kov.err" && fail "complaints with every picture whole"
+    dealt=$(head -c 28 "$case_dir/expected")
+    damaged=${dealt:0:2}
+
+    for damage in missing truncated not-jpeg folder; do
+        new_case "picture-$damage"
+        cp "$scratch/picture-deck" "$program/card.txt"
+        picture="$program/$damaged.jpg"
+        case $damage in
+        missing) rm "$picture" ;;
+        truncated)
+            half=$(($(file_size "$picture") / 2))
+            head -c "$half" "$scratch/built/$damaged.jpg" >"$picture"
+            ;;
+        not-jpeg) convert -size 8x8 xc:red "png:$picture" ;;
+        folder) rm "$picture" && mkdir "$picture" ;;
+        esac
+        expect_deal
+        [ -n "$window" ] || continue
+        complaints=$(grep -c "^kov: cannot show the card picture $picture (" "$case_dir/kov.err")
+        [ "$complaints" -eq 1 ] || fail "$complaints lines name $picture on standard error, not 1"
+        if [ -f "$shots/bad-$current_case.png" ]; then
+            # Slot n in reading order: Player One's seven, then Player Two's.
+            measure "$shots/bad-$current_case.png" "$reference"
+            for n in $(seq 0 13); do
+                differing=${drawn[$n]}
+                if [ "${dealt:$((2 * n)):2}" = "$damaged" ]; then
+                    [ "$differing" -gt 3000 ] || fail "slot $n shows the $damaged picture anyway"
+                else
+                    [ "$differing" -le 50 ] || fail "slot $n (${dealt:$((2 * n)):2}) changed"
+                fi
+            done
+        fi
+        # Play goes on: a new deal, then Alt+X.
+        next_card_file "$program/card.txt" >"$case_dir/expected-again"
+        press "$window" alt+n
+        eventually 5 cmp -s "$program/card.txt" "$case_dir/expected-again" ||
+            fail "Alt+N did not deal again"
+        quit_with_alt_x
+    done
+}
+
+case $group in
+card-files-refused) refused_card_files ;;
+card-files-dealt) usable_card_files ;;
+pictures) damaged_pictures ;;
+unprintable-codes) unprintable_codes ;;
+*)
+    echo "unknown group $group" >&2
+    exit 2
+    ;;
+esac
+note "took $((($(now_us) - case_started) / 1000)) ms"
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed; screenshots in $shots" >&2
+    exit 1
+fi
+if [ "$known_bugs" -ne 0 ]; then
+    echo "$known_bugs known bug(s) still present; skipping" >&2
+    exit 77
+fi
+echo "all cases passed; screenshots in $shots"

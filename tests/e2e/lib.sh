@@ -1,0 +1,277 @@
+# Shared by the end-to-end scripts: runs the real kov in an X server of its own, drives it with
+# xdotool and reads the screen with ImageMagick. Every wait here gives up after a few seconds.
+# shellcheck shell=bash
+
+# Re-runs the calling script inside its own Xvfb. Each script starts its search for a free
+# display at its own number so that tests run side by side rarely race for one.
+e2e_in_x_server() {
+    local first_display=$1
+    shift
+    if [ -n "${KOV_E2E_DISPLAY_READY:-}" ]; then
+        return 0
+    fi
+    local tool
+    for tool in xvfb-run xdotool import compare convert timeout cmp; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "e2e: $tool is missing; scripts/setup-machine installs it" >&2
+            exit 1
+        fi
+    done
+    KOV_E2E_DISPLAY_READY=1 exec xvfb-run -a -n "$first_display" \
+        -s "-screen 0 1024x768x24 -noreset" bash "$0" "$@"
+}
+
+failures=0
+current_case=setup
+# Set by the calling script: the build's program folder and the kov_next_card_file tool.
+program_dir=${program_dir:-}
+next_card_file_tool=${next_card_file_tool:-}
+# The exit status of the last kov that ended, set by wait_kov_exit.
+kov_status=0
+
+fail() {
+    echo "FAIL [$current_case]: $*" >&2
+    failures=$((failures + 1))
+}
+
+# A fault in the program that is known and not yet mended: reported, and the test is skipped
+# (exit status 77) instead of failed. Once mended, the check passes; make it a fail then.
+known_bugs=0
+known_bug() {
+    echo "KNOWN BUG [$current_case]: $*" >&2
+    known_bugs=$((known_bugs + 1))
+}
+
+note() {
+    echo "[$current_case] $*"
+}
+
+# A scratch folder that the unprivileged user of the read-only cases can also reach.
+e2e_scratch() {
+    scratch=$(mktemp -d "${TMPDIR:-/tmp}/kov-e2e.XXXXXX")
+    chmod 755 "$scratch"
+    trap e2e_cleanup EXIT
+    trap 'exit 143' TERM INT HUP
+    # Under offscreen the program would never reach the X server these tests look at.
+    export QT_QPA_PLATFORM=xcb
+    unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+    export XDG_RUNTIME_DIR="$scratch/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    # An X cookie the unprivileged user can read: xvfb-run keeps its own in a private folder.
+    cp "$XAUTHORITY" "$scratch/xauthority"
+    chmod 644 "$scratch/xauthority"
+    export XAUTHORITY="$scratch/xauthority"
+}
+
+e2e_cleanup() {
+    if [ -n "${kov_pid:-}" ] && kill -0 "$kov_pid" 2>/dev/null; then
+        kill "$kov_pid" 2>/dev/null
+        wait "$kov_pid" 2>/dev/null
+    fi
+    chmod -R u+rwX "$scratch" 2>/dev/null
+    rm -rf "$scratch"
+}
+
+# A private copy of the built program folder, so that no test touches the build's own. The
+# build's folder is read once, so every case runs the same executable even if it is rebuilt.
+copy_program() {
+    local into=$1
+    if [ ! -d "$scratch/built" ]; then
+        cp -r "$program_dir" "$scratch/built"
+    fi
+    mkdir -p "$into"
+    cp -r "$scratch/built"/. "$into"/
+    chmod -R a+rX "$into"
+}
+
+# Starts kov from folder $1; sets kov_pid and writes its output to $2.out and $2.err. With
+# as_user=nobody it runs as an unprivileged user (permission bits do not stop root).
+start_kov() {
+    local folder=$1 log=$2
+    local -a run=(timeout -k 2 40)
+    if [ "${as_user:-}" = nobody ] && [ "$(id -u)" -eq 0 ]; then
+        run+=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    fi
+    "${run[@]}" env HOME="${kov_home:-$scratch/home}" XDG_DATA_HOME="${kov_data_home:-$scratch/data}" \
+        XDG_RUNTIME_DIR="${kov_runtime:-$XDG_RUNTIME_DIR}" "$folder/kov" >"$log.out" 2>"$log.err" &
+    kov_pid=$!
+}
+
+# Microseconds since the epoch.
+now_us() {
+    echo "${EPOCHREALTIME/./}"
+}
+
+# xdotool and import, each cut off after 5 s: a window that goes away mid-call can stall them.
+xdo() {
+    timeout -k 1 5 xdotool "$@"
+}
+
+shot() {
+    timeout -k 1 5 import -window "$1" "$2" 2>/dev/null
+}
+
+# Waits up to $1 seconds for kov to end and sets kov_status to its exit status; one that has
+# to be killed ends with 124 or more.
+# shellcheck disable=SC2034 # kov_status is read by the calling scripts
+wait_kov_exit() {
+    if [ -z "${kov_pid:-}" ]; then
+        kov_status=255
+        return
+    fi
+    local until=$(($(now_us) + $1 * 1000000))
+    while [ "$(now_us)" -lt "$until" ] && kill -0 "$kov_pid" 2>/dev/null; do
+        sleep 0.1
+    done
+    if kill -0 "$kov_pid" 2>/dev/null; then
+        fail "kov still running after ${1}s; killed"
+        kill "$kov_pid" 2>/dev/null
+    fi
+    kov_status=0
+    wait "$kov_pid" || kov_status=$?
+    kov_pid=
+}
+
+# Prints the id of the visible window whose caption is exactly $1, waiting up to $2 seconds.
+find_window() {
+    local caption=$1 until=$(($(now_us) + $2 * 1000000)) id
+    while :; do
+        id=$(xdo search --onlyvisible --name "^${caption}\$" 2>/dev/null | head -n 1)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        if [ "$(now_us)" -ge "$until" ]; then
+            return 1
+        fi
+        sleep 0.1
+    done
+}
+
+# Waits up to $1 seconds for the visible window captioned $2 to go.
+window_gone() {
+    local until=$(($(now_us) + $1 * 1000000))
+    while [ -n "$(xdo search --onlyvisible --name "^$2\$" 2>/dev/null)" ]; do
+        if [ "$(now_us)" -ge "$until" ]; then
+            return 1
+        fi
+        sleep 0.1
+    done
+}
+
+# Retries a command for up to $1 seconds until it succeeds.
+eventually() {
+    local until=$(($(now_us) + $1 * 1000000))
+    shift
+    until "$@"; do
+        if [ "$(now_us)" -ge "$until" ]; then
+            return 1
+        fi
+        sleep 0.1
+    done
+}
+
+background_of() {
+    # Left of the draw pile, between the two turn labels: nothing is ever drawn there.
+    convert "$1" -format '%[pixel:p{50,190}]' info:
+}
+
+# The boxes of the board, as ImageMagick geometry: the seven slots of each player, the two turn
+# labels, the draw pile and the discard pile.
+board_boxes=()
+for slot in 0 1 2 3 4 5 6; do
+    board_boxes+=("86x129+$((88 * slot))+0")
+done
+for slot in 0 1 2 3 4 5 6; do
+    board_boxes+=("86x129+$((88 * slot))+260")
+done
+board_boxes+=(73x17+8+136 73x17+8+232 83x129+104+130 86x129+208+130)
+
+# Counts, for each box of board_boxes in screenshot $1, the pixels that differ from screenshot
+# $2, or from the plain window background; sets the array drawn to the counts, in that order.
+measure() {
+    local box
+    local -a against
+    local -a crops=()
+    for box in "${board_boxes[@]}"; do
+        crops+=("(" -clone 0 -crop "$box" +repage ")")
+    done
+    if [ -n "${2:-}" ]; then
+        against=("$2")
+    else
+        against=("(" +clone -fill "$(background_of "$1")" -colorize 100 ")")
+    fi
+    read -r -a drawn < <(convert "$1" "${against[@]}" \
+        -compose difference -composite -colorspace gray -threshold 0 "${crops[@]}" -delete 0 \
+        -format '%[fx:round(mean*w*h)] ' info:; echo)
+    if [ "${#drawn[@]}" -ne "${#board_boxes[@]}" ]; then
+        drawn=(0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0)
+    fi
+}
+
+# After measure: how many slots of player one or two show a card rather than the bare window.
+cards_shown() {
+    local first=0 count=0 slot
+    [ "$1" = one ] || first=7
+    for slot in 0 1 2 3 4 5 6; do
+        if [ "${drawn[$((first + slot))]}" -gt 3000 ]; then
+            count=$((count + 1))
+        fi
+    done
+    echo "$count"
+}
+
+# After measure: which turn label shows, one, two, both or none.
+turn_shown() {
+    local one=${drawn[14]} two=${drawn[15]}
+    if [ "$one" -gt 300 ] && [ "$two" -gt 300 ]; then
+        echo both
+    elif [ "$one" -gt 300 ]; then
+        echo one
+    elif [ "$two" -gt 300 ]; then
+        echo two
+    else
+        echo none
+    fi
+}
+
+piles_shown() {
+    [ "${drawn[16]}" -gt 3000 ] && [ "${drawn[17]}" -gt 3000 ]
+}
+
+# A screenshot of window $1 into $2, measured.
+shoot() {
+    shot "$1" "$2" && measure "$2"
+}
+
+# Differing pixels between the W x H box at X1,Y1 of picture $1 and the one at X2,Y2 of $2.
+box_difference() {
+    local w=$3 h=$4
+    convert "$1" -crop "${w}x${h}+$5+$6" +repage "$scratch/box-a.png"
+    convert "$2" -crop "${w}x${h}+$7+$8" +repage "$scratch/box-b.png"
+    compare -metric AE "$scratch/box-a.png" "$scratch/box-b.png" null: 2>&1 | cut -d' ' -f1
+}
+
+# Gives window $1 the keyboard (there is no window manager to do it) and presses key $2 there.
+press() {
+    xdo windowfocus "$1" 2>/dev/null
+    xdo key --clearmodifiers "$2"
+}
+
+# The card file kov writes when it deals from card file $1. The tool is copied once, like the
+# program folder.
+next_card_file() {
+    if [ ! -x "$scratch/next_card_file" ]; then
+        cp "$next_card_file_tool" "$scratch/next_card_file"
+    fi
+    "$scratch/next_card_file" "$1"
+}
+
+# Byte $2 (from 0) of file $1, as a character; card codes are printable in the files used here.
+byte_at() {
+    dd if="$1" bs=1 skip="$2" count=1 status=none
+}
+
+file_size() {
+    stat -c %s "$1"
+}

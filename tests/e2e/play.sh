@@ -1,0 +1,161 @@
+#!/usr/bin/env bash
+# Plays the real kov in an X server the way a person would: clicks a card, the pile and the
+# buttons, presses the Alt keys, and checks what shows on the screen and what lands in card.txt.
+# Usage: play.sh PROGRAM_DIR NEXT_CARD_FILE_TOOL SCREENSHOT_DIR
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source-path=SCRIPTDIR source=lib.sh
+. "$here/lib.sh"
+e2e_in_x_server 140 "$@"
+
+program_dir=$1
+next_card_file_tool=$2
+shots=$3
+mkdir -p "$shots"
+rm -f "$shots"/play-*.png
+e2e_scratch
+mkdir -p "$scratch/home" "$scratch/data"
+
+window_caption="Vantrel KOV Beta"
+
+# The card with value $1 and colour $2 can go on value $3 and colour $4 without being wild or
+# giving another move: then the turn passes, whatever else the hand holds.
+plain_match() {
+    case $1 in [0-9]) ;; *) return 1 ;; esac
+    [ "$1" = "$3" ] || [ "$2" = "$4" ]
+}
+
+# The first Player One slot of the deal from card file $1 holding such a card, if any.
+playable_slot() {
+    local dealt="$scratch/probe-dealt" slot
+    next_card_file "$1" >"$dealt" || return 1
+    local discard_value discard_colour
+    discard_value=$(byte_at "$dealt" 28)
+    discard_colour=$(byte_at "$dealt" 29)
+    for slot in 0 1 2 3 4 5 6; do
+        if plain_match "$(byte_at "$dealt" $((2 * slot)))" "$(byte_at "$dealt" $((2 * slot + 1)))" \
+            "$discard_value" "$discard_colour"; then
+            echo "$slot"
+            return 0
+        fi
+    done
+    return 1
+}
+
+deals_to() {
+    cmp -s "$program/card.txt" "$1"
+}
+
+current_case="start-up"
+program="$scratch/program"
+copy_program "$program"
+# Start from a deck whose first deal gives Player One a plain card that matches the discard.
+slot=
+for _ in $(seq 40); do
+    if slot=$(playable_slot "$program/card.txt"); then
+        break
+    fi
+    next_card_file "$program/card.txt" >"$scratch/step" && mv "$scratch/step" "$program/card.txt"
+    slot=
+done
+[ -n "$slot" ] || {
+    fail "no deck in 40 deals gives Player One a plain playable card"
+    exit 1
+}
+cp "$program/card.txt" "$scratch/before-start"
+next_card_file "$scratch/before-start" >"$scratch/expect-start"
+
+start_kov "$program" "$scratch/kov"
+if ! window=$(find_window "$window_caption" 10); then
+    fail "no window captioned '$window_caption' within 10 s"
+    cat "$scratch/kov.err" >&2
+    exit 1
+fi
+geometry=$(xdo getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p')
+[ "$geometry" = 618x408 ] || fail "client area is $geometry, not 618x408"
+[ "$(file_size "$program/card.txt")" -eq 218 ] || fail "card.txt is $(file_size "$program/card.txt") bytes after the first deal"
+deals_to "$scratch/expect-start" || fail "card.txt after start-up is not the next order of the one before"
+
+all_dealt() {
+    shoot "$window" "$1" && [ "$(cards_shown one)" -eq 7 ] && [ "$(cards_shown two)" -eq 7 ] &&
+        [ "$(turn_shown)" = one ] && piles_shown
+}
+dealt="$shots/play-1-dealt.png"
+if ! eventually 5 all_dealt "$dealt"; then
+    fail "after the deal: $(cards_shown one) + $(cards_shown two) cards, turn label '$(turn_shown)', boxes ${drawn[*]}"
+fi
+
+current_case="play a card"
+note "Player One plays slot $slot"
+xdo mousemove --window "$window" $((88 * slot + 43)) 64 click 1
+played="$shots/play-2-played.png"
+after_play() {
+    shoot "$window" "$1" && [ "$(cards_shown one)" -eq 6 ] && [ "$(turn_shown)" = two ]
+}
+if ! eventually 5 after_play "$played"; then
+    fail "after the play: $(cards_shown one) Player One cards, turn label '$(turn_shown)'"
+fi
+# The discard pile now shows exactly the picture the slot showed.
+moved=$(box_difference "$dealt" "$played" 86 129 $((88 * slot)) 0 208 130)
+[ "$moved" -le 50 ] || fail "the discard differs from the played card in $moved pixels"
+
+current_case="draw"
+# Player Two's hand is full: a click on the pile takes nothing and hands the turn back.
+xdo mousemove --window "$window" $((104 + 41)) $((130 + 64)) click 1
+drew="$shots/play-3-pile-clicked.png"
+after_draw() {
+    shoot "$window" "$1" && [ "$(turn_shown)" = one ]
+}
+eventually 5 after_draw "$drew" || fail "turn label '$(turn_shown)' after Player Two clicked the pile"
+[ "$(cards_shown two)" -eq 7 ] || fail "Player Two's full hand changed on a draw"
+[ "$(cards_shown one)" -eq 6 ] || fail "Player One's hand changed on Player Two's draw"
+
+current_case="New Game"
+cp "$program/card.txt" "$scratch/before-new-game"
+next_card_file "$scratch/before-new-game" >"$scratch/expect-new-game"
+xdo mousemove --window "$window" $((320 + 44)) $((152 + 16)) click 1
+eventually 5 deals_to "$scratch/expect-new-game" || fail "card.txt after New Game is not the next order"
+[ "$(file_size "$program/card.txt")" -eq 218 ] || fail "card.txt is $(file_size "$program/card.txt") bytes after New Game"
+eventually 5 all_dealt "$shots/play-4-new-game.png" || fail "New Game did not show two full hands with Player One to move"
+
+current_case="Alt+N"
+next_card_file "$program/card.txt" >"$scratch/expect-alt-n"
+press "$window" alt+n
+eventually 5 deals_to "$scratch/expect-alt-n" || fail "card.txt after Alt+N is not the next order"
+
+current_case="About"
+xdo mousemove --window "$window" $((320 + 44)) $((200 + 16)) click 1
+if about=$(find_window About 5); then
+    shot "$about" "$shots/play-5-about.png"
+    # OK sits at (192,256) 84x23 in the box.
+    xdo mousemove --window "$about" 234 267 click 1
+    window_gone 5 About || fail "the About box stayed open after OK was clicked"
+else
+    fail "the About button opened no window captioned About"
+fi
+for key in Return Escape; do
+    press "$window" alt+a
+    if about=$(find_window About 5); then
+        press "$about" "$key"
+        window_gone 5 About || fail "the About box stayed open after $key"
+    else
+        fail "Alt+A opened no window captioned About"
+    fi
+done
+
+current_case="Alt+X"
+cp "$program/card.txt" "$scratch/before-exit"
+press "$window" alt+x
+wait_kov_exit 5
+[ "$kov_status" -eq 0 ] || fail "exit status $kov_status after Alt+X"
+cmp -s "$program/card.txt" "$scratch/before-exit" || fail "leaving changed card.txt"
+if grep -q '^kov:' "$scratch/kov.err"; then
+    fail "complaints on standard error from the shipped files:"
+    grep '^kov:' "$scratch/kov.err" >&2
+fi
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed; screenshots in $shots" >&2
+    exit 1
+fi
+echo "all checks passed; screenshots in $shots"
