@@ -46,7 +46,8 @@ private slots:
         QCOMPARE(cardName(cardFromCode("SB")), std::string("Blue Skip"));
         QCOMPARE(cardName(cardFromCode("DY")), std::string("Yellow Draw Two"));
         QCOMPARE(cardName(cardFromCode("FG")), std::string("Wild Draw Four"));
-        QCOMPARE(cardName(Card{CardCharacter('\0'), CardCharacter(' ')}), std::string("blank 0x00"));
+        QCOMPARE(cardName(Card{CardCharacter('\0'), CardCharacter(' ')}),
+                 std::string("blank 0x00"));
     }
 
     void removingACardClosesTheGap() {
