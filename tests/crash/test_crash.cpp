@@ -3,6 +3,7 @@
 #include "cards/card_file.h"
 #include "cards/shuffle.h"
 #include "support/card_files.h"
+#include "support/scratch_folder.h"
 
 #include <chrono>
 #include <cstdio>
@@ -129,27 +130,6 @@ int leftoversIn(const std::filesystem::path& folder) {
     return count;
 }
 
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "kov-crash-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            fail("cannot make a temporary folder");
-        path_ = pattern;
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
 int killRepeatedly(const std::string& program) {
     std::uint32_t seed = 1;
     if (const char* text = std::getenv("KOV_CRASH_SEED"))
@@ -168,7 +148,9 @@ int killRepeatedly(const std::string& program) {
     if (dealsTo.find(order) == dealsTo.end() || dealsTo[order] != 0)
         fail("the orders do not come back after " + std::to_string(cycle) + " deals");
 
-    const ScratchFolder folder;
+    const test::ScratchFolder folder("kov-crash");
+    if (!folder.isValid())
+        fail("cannot make a temporary folder");
     const auto cardFile = folder.path() / "card.txt";
     test::writeBytes(cardFile, order);
     if (::chmod(cardFile.c_str(), cardFileMode) != 0)

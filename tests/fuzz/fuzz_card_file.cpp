@@ -8,6 +8,7 @@
 #include "engine/hand_end.h"
 #include "engine/play.h"
 #include "support/fake_platform.h"
+#include "support/scratch_folder.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -35,26 +36,6 @@ namespace {
     } while (false)
 
 constexpr std::size_t clicksAtMost = 64;
-
-// One folder for the whole run: a fresh one per input would cost more than the deal itself.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kov-fuzz-XXXXXX").string();
-        KOV_FUZZ_CHECK(::mkdtemp(pattern.data()) != nullptr);
-        path_ = pattern;
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
 
 std::string readAll(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
@@ -120,7 +101,9 @@ void click(GameState& state, test::FakePlatform& platform, unsigned char byte, b
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const ScratchFolder folder;
+    // One folder for the whole run: a fresh one per input would cost more than the deal itself.
+    static const kov::test::ScratchFolder folder("kov-fuzz");
+    KOV_FUZZ_CHECK(folder.isValid());
     const std::filesystem::path path = folder.path() / "card.txt";
     const std::string input(reinterpret_cast<const char*>(data), size);
     writeAll(path, input);
