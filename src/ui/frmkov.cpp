@@ -51,6 +51,13 @@ PictureControl* picture(QWidget* parent, const QString& name, QRect geometry) {
     return control;
 }
 
+// The cards and the pile answer a click; the hand cursor says so.
+PictureControl* clickablePicture(QWidget* parent, const QString& name, QRect geometry) {
+    PictureControl* control = picture(parent, name, geometry);
+    control->setCursor(Qt::PointingHandCursor);
+    return control;
+}
+
 } // namespace
 
 frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFile, QWidget* parent)
@@ -63,11 +70,11 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
     for (int index = 0; index < 7; ++index) {
         const int left = slotLeftStep * index;
         PlayerOneCard_[static_cast<std::size_t>(index)] =
-            picture(this, QStringLiteral("PlayerOneCard%1").arg(index),
-                    rectFromTwips(left, playerOneRowTop, slotWidth, slotHeight));
+            clickablePicture(this, QStringLiteral("PlayerOneCard%1").arg(index),
+                             rectFromTwips(left, playerOneRowTop, slotWidth, slotHeight));
         PlayerTwoCard_[static_cast<std::size_t>(index)] =
-            picture(this, QStringLiteral("PlayerTwoCard%1").arg(index),
-                    rectFromTwips(left, playerTwoRowTop, slotWidth, slotHeight));
+            clickablePicture(this, QStringLiteral("PlayerTwoCard%1").arg(index),
+                             rectFromTwips(left, playerTwoRowTop, slotWidth, slotHeight));
         connect(PlayerOneCard_[static_cast<std::size_t>(index)], &PictureControl::clicked, this,
                 [this, index] { game_.PlayerOneCard_Click(index); });
         connect(PlayerTwoCard_[static_cast<std::size_t>(index)], &PictureControl::clicked, this,
