@@ -84,7 +84,7 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
     }
 
     PickupCard_ =
-        picture(this, QStringLiteral("PickupCard"), rectFromTwips(1560, 1950, 1245, 1935));
+        clickablePicture(this, QStringLiteral("PickupCard"), rectFromTwips(1560, 1950, 1245, 1935));
     PickupCard_->setPicture(QImage(QStringLiteral(":/cardback.jpg")));
     PickupCard_->setAccessibleName(QStringLiteral("Draw pile"));
     connect(PickupCard_, &PictureControl::clicked, this, [this] { game_.PickupCard_Click(); });
