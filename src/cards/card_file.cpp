@@ -21,6 +21,10 @@ std::string refusal(const std::filesystem::path& path, const std::string& what) 
            "The file has not been changed.";
 }
 
+std::string unreadable() {
+    return "cannot be read: " + std::string(std::strerror(errno)) + ".";
+}
+
 std::string wholeCards(std::size_t bytes) {
     auto cards = bytes / 2;
     return cards == 1 ? "1 whole card" : std::to_string(cards) + " whole cards";
@@ -40,13 +44,11 @@ CardFileContents CardFile::read() const {
 
     std::ifstream file(path_, std::ios::binary);
     if (!file)
-        return {std::nullopt,
-                refusal(path_, "cannot be read: " + std::string(std::strerror(errno)) + ".")};
+        return {std::nullopt, refusal(path_, unreadable())};
     std::string bytes(bytesRead, '\0');
     file.read(bytes.data(), bytesRead);
     if (file.bad())
-        return {std::nullopt,
-                refusal(path_, "cannot be read: " + std::string(std::strerror(errno)) + ".")};
+        return {std::nullopt, refusal(path_, unreadable())};
     bytes.resize(static_cast<std::size_t>(file.gcount()));
 
     if (bytes.empty())

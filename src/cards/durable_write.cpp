@@ -19,6 +19,11 @@ namespace kov {
 
 namespace {
 
+// The folder a file lies in; "." for a bare file name.
+std::filesystem::path folderOf(const std::filesystem::path& file) {
+    return file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
+}
+
 std::filesystem::path followLink(const std::filesystem::path& target) {
     // Writing through a symbolic link updates the file it points to, as an in-place write would,
     // instead of replacing the link with a plain file.
@@ -157,8 +162,7 @@ std::optional<std::string> writeAll(int fd, std::string_view bytes) {
 
 std::optional<std::string> replaceFileDurablyAt(const std::filesystem::path& target,
                                                 std::string_view bytes) {
-    const auto folder =
-        target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+    const auto folder = folderOf(target);
     // A unique name, so that two copies of the program or a file left by a killed run never
     // collide with this write.
     std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
@@ -209,8 +213,7 @@ void removeStaleTemporaryFiles(const std::filesystem::path& target) {
     const auto prefix = "." + target.filename().string() + ".";
     const auto cutoff = std::filesystem::file_time_type::clock::now() - 10min;
     std::error_code error;
-    const auto folder =
-        target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+    const auto folder = folderOf(target);
     for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
         const auto name = entry->path().filename().string();
