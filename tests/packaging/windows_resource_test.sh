@@ -11,7 +11,8 @@ gnu() { # gnu <in.rc> <out.res>
     "$windres" --preprocessor="$cpp" --preprocessor-arg=-DRC_INVOKED -I "$assets" \
         -i "$1" -O res -o "$2"
 }
-llvm() { "$llvm_rc" /I "$assets" /FO "$2" "$1"; }
+# "--" ends the options: llvm-rc reads a path such as /data/kov.rc as its /D option otherwise.
+llvm() { "$llvm_rc" /I "$assets" /FO "$2" -- "$1"; }
 # The icon resources of a dump, which come before the version information.
 icons() { awk '/^\/\* Type: version/ { exit } NF { print }' "$1"; }
 
