@@ -1,6 +1,6 @@
+#include "ui/application_setup.h"
 #include "ui/card_file_location.h"
 #include "ui/frmkov.h"
-#include "ui/program_icon.h"
 #include "ui/startup.h"
 
 #include <QApplication>
@@ -8,11 +8,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KOV"));
-    QApplication::setOrganizationName(QStringLiteral("Vantrel"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QApplication::setWindowIcon(kov::programIcon());
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.vantrel.KOV"));
+    kov::setUpApplication();
 
     auto window = kov::openMainWindow(
         QCoreApplication::applicationDirPath(), kov::userDataFolder(), [](const QString& problem) {

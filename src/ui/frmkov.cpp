@@ -1,5 +1,6 @@
 #include "ui/frmkov.h"
 
+#include "ui/card_pictures.h"
 #include "ui/frmabout.h"
 #include "ui/picture_control.h"
 #include "ui/program_icon.h"
@@ -85,7 +86,7 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
 
     PickupCard_ =
         clickablePicture(this, QStringLiteral("PickupCard"), rectFromTwips(1560, 1950, 1245, 1935));
-    PickupCard_->setPicture(QImage(QStringLiteral(":/cardback.jpg")));
+    PickupCard_->setPicture(cardBackPicture());
     PickupCard_->setAccessibleName(QStringLiteral("Draw pile"));
     connect(PickupCard_, &PictureControl::clicked, this, [this] { game_.PickupCard_Click(); });
     DiscardCard_ =

@@ -1,6 +1,7 @@
 #include "cards/card_names.h"
 #include "support/card_files.h"
 #include "ui/card_pictures.h"
+#include "ui/drawn_cards.h"
 #include "ui/frmkov.h"
 #include "ui/picture_control.h"
 #include "ui/startup.h"
@@ -8,9 +9,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -47,8 +53,60 @@ struct Installed {
     ProgramFolder folder;
 };
 
-QImage loadedPicture(const fs::path& file) {
-    return QImage(QString::fromStdString(file.string()), "JPG");
+// A card's size on the screen in pixels, at a device pixel ratio of 1.
+constexpr QSize slotPixels(86, 129);
+
+// The file decoded straight to size by Qt's JPEG reader, to be shown at the given ratio.
+QImage decodedAt(const fs::path& file, QSize size, qreal ratio = 1.0) {
+    QImageReader reader(QString::fromStdString(file.string()), "jpg");
+    reader.setScaledSize(size);
+    QImage picture = reader.read();
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
+
+// Mean difference of two equal-sized pictures, per colour channel (0 to 255).
+double difference(const QImage& a, const QImage& b) {
+    const QImage one = a.convertToFormat(QImage::Format_RGB32);
+    const QImage other = b.convertToFormat(QImage::Format_RGB32);
+    if (one.size() != other.size())
+        return 255.0;
+    qint64 sum = 0;
+    for (int y = 0; y < one.height(); ++y) {
+        for (int x = 0; x < one.width(); ++x) {
+            const QRgb p = one.pixel(x, y), q = other.pixel(x, y);
+            sum +=
+                qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q));
+        }
+    }
+    return static_cast<double>(sum) / (3.0 * one.width() * one.height());
+}
+
+// The window shown, then moved to a screen of the given device pixel ratio; false when there is
+// none (the frmKOV_pixel_density run has screens of ratio 1 and 2).
+bool showOnScreenOfRatio(QWidget& window, qreal ratio) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return false;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen->devicePixelRatio() == ratio) {
+            window.windowHandle()->setScreen(screen);
+            QCoreApplication::processEvents();
+            return window.devicePixelRatioF() == ratio;
+        }
+    }
+    return false;
+}
+
+void addRatioRows() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("ratio 1") << 1.0;
+    QTest::newRow("ratio 2") << 2.0;
+}
+
+QString reportLine(const QString& picture, const QString& reason) {
+    return QStringLiteral("kov: cannot show the card picture %1 (%2); drawing the card instead")
+        .arg(picture, reason);
 }
 
 } // namespace
@@ -141,7 +199,8 @@ private slots:
         }
         QVERIFY(window->DiscardCard()->showsPicture());
         QVERIFY(window->PickupCard()->showsPicture());
-        QCOMPARE(window->PickupCard()->picture().size(), QSize(120, 192));
+        QCOMPARE(window->PickupCard()->picture().size(),
+                 window->PickupCard()->size() * window->devicePixelRatio());
         QVERIFY(window->turnLabel(Player::One)->isVisible());
         QVERIFY(!window->turnLabel(Player::Two)->isVisible());
         QCOMPARE(window->totalLabel(Player::One)->text(), QStringLiteral("0"));
@@ -217,9 +276,13 @@ private slots:
         QCOMPARE(state, before);
     }
 
+    void everyShowingReadsThePictureAgain_data() { addRatioRows(); }
     void everyShowingReadsThePictureAgain() {
+        QFETCH(qreal, ratio);
         Installed installed;
         auto window = installed.window();
+        if (!showOnScreenOfRatio(*window, ratio))
+            QSKIP("no screen of this pixel density");
         GameState& state = window->game().state();
         const Card first = state.PlayerOneHand.at(0);
         const Card other = state.PlayerOneHand.at(1).code() == first.code()
@@ -234,40 +297,91 @@ private slots:
         state.Deck(state.DeckPosition) = first.value;
         state.Deck(state.DeckPosition + 1) = first.colour;
         window->game().PickUpOneCardPlayerOne();
-        QCOMPARE(window->slot(Player::One, 0)->picture(), loadedPicture(file));
+        const QSize device = slotPixels * ratio;
+        QCOMPARE(window->slot(Player::One, 0)->picture(), decodedAt(file, device, ratio));
         QVERIFY(window->slot(Player::One, 0)->picture() !=
-                loadedPicture(fs::path(KOV_ASSETS_DIR) / (first.code() + ".jpg")));
+                decodedAt(fs::path(KOV_ASSETS_DIR) / (first.code() + ".jpg"), device, ratio));
     }
 
-    void aPictureThatCannotBeLoadedIsDrawn_data() {
-        QTest::addColumn<QString>("damage");
-        QTest::newRow("missing") << "missing";
-        QTest::newRow("truncated") << "truncated";
-        QTest::newRow("not a JPEG") << "png";
-        QTest::newRow("a folder") << "folder";
+    // Player One's first card in a damaged or odd file: drawn with the reason on standard error,
+    // or shown, decoded at the slot's size.
+    void oddPictureFiles_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("reason"); // empty: the picture is shown
+        QTest::newRow("missing") << "missing"
+                                 << "no such file";
+        QTest::newRow("truncated") << "truncated"
+                                   << "not a complete JPEG picture";
+        QTest::newRow("truncated, end marker added") << "truncated and ended"
+                                                     << "not a complete JPEG picture";
+        QTest::newRow("not a JPEG") << "png"
+                                    << "not a JPEG picture";
+        QTest::newRow("a folder") << "folder"
+                                  << "not a file";
+        QTest::newRow("a FIFO") << "fifo"
+                                << "not a file";
+        QTest::newRow("20 MB") << "20 MB"
+                               << "the file is larger than 8 MB";
+        QTest::newRow("trailing data") << "trailing data"
+                                       << "";
+        QTest::newRow("4000 x 6000") << "huge"
+                                     << "";
     }
-    void aPictureThatCannotBeLoadedIsDrawn() {
-        QFETCH(QString, damage);
+    void oddPictureFiles() {
+        QFETCH(QString, file);
+        QFETCH(QString, reason);
         Installed installed;
-        const fs::path file = installed.folder.path() / "7R.jpg";
-        const std::string good = readBytes(file);
-        fs::remove(file);
-        if (damage == "truncated")
-            writeBytes(file, good.substr(0, good.size() / 2));
-        else if (damage == "png")
+        const fs::path path = installed.folder.path() / "7R.jpg";
+        const std::string good = readBytes(path);
+        fs::remove(path);
+        if (file == "truncated")
+            writeBytes(path, good.substr(0, good.size() / 2));
+        else if (file == "truncated and ended")
+            writeBytes(path, good.substr(0, good.size() / 2) + "\xFF\xD9");
+        else if (file == "png")
             QVERIFY(QImage(8, 8, QImage::Format_RGB32)
-                        .save(QString::fromStdString(file.string()), "PNG"));
-        else if (damage == "folder")
-            fs::create_directory(file);
+                        .save(QString::fromStdString(path.string()), "PNG"));
+        else if (file == "folder")
+            fs::create_directory(path);
+        else if (file == "fifo")
+            QCOMPARE(::mkfifo(path.c_str(), 0644), 0);
+        else if (file == "20 MB" || file == "trailing data") {
+            writeBytes(path, good + "camera notes after the end of the picture");
+            if (file == "20 MB")
+                fs::resize_file(path, 20 * 1024 * 1024);
+        } else if (file == "huge") {
+            QImage huge(4000, 6000, QImage::Format_RGB32);
+            huge.fill(QColor(200, 40, 40));
+            QVERIFY(huge.save(QString::fromStdString(path.string()), "JPG", 50));
+        }
 
+        const Card card = cardFromCode("7R");
         CardPictures pictures(installed.pictures());
-        const QImage drawn = pictures.load(cardFromCode("7R"));
-        QCOMPARE(drawn, drawnCardFace(cardFromCode("7R")));
-        QVERIFY(drawn != drawnCardFace(cardFromCode("7G")));
+        if (!reason.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(reportLine(
+                                                   QString::fromStdString(path.string()), reason)));
+        const QImage shown = pictures.read(card, slotPixels);
+        QCOMPARE(shown.size(), slotPixels);
+        if (!reason.isEmpty()) {
+            QCOMPARE(shown, drawnCardFace(card, slotPixels));
+            QVERIFY(shown != drawnCardFace(cardFromCode("7G"), slotPixels));
+        } else if (file == "trailing data") {
+            QCOMPARE(shown, decodedAt(fs::path(KOV_ASSETS_DIR) / "7R.jpg", slotPixels));
+        }
         // Mended, the real picture shows again.
-        fs::remove_all(file);
-        writeBytes(file, good);
-        QCOMPARE(pictures.load(cardFromCode("7R")), loadedPicture(file));
+        fs::remove_all(path);
+        writeBytes(path, good);
+        QCOMPARE(pictures.read(card, slotPixels), decodedAt(path, slotPixels));
+    }
+
+    void theCardBackIsDrawnWhenItCannotBeShown() {
+        const QSize size(83, 129);
+        QCOMPARE(cardBackPicture()(size), decodedAt(":/cardback.jpg", size));
+        PictureSource missing = cardBackPicture(QStringLiteral(":/no-such-back.jpg"));
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(reportLine(":/no-such-back.jpg",
+                                                                 "No such file or directory")));
+        QCOMPARE(missing(size), drawnCardBack(size));
+        QCOMPARE(missing(size * 2), drawnCardBack(size * 2)); // reported once
     }
 
     // Codes that no file can be named by are drawn, each as itself.
@@ -279,48 +393,35 @@ private slots:
         const Card higher{CardCharacter('\x81'), CardCharacter('R')};
         const Card escaping{CardCharacter('/'), CardCharacter('R')};
         for (const Card& card : {lineFeed, high, higher, escaping})
-            QCOMPARE(pictures.load(card), drawnCardFace(card));
-        QVERIFY(drawnCardFace(high) != drawnCardFace(higher));
+            QCOMPARE(pictures.read(card, slotPixels), drawnCardFace(card, slotPixels));
+        QVERIFY(drawnCardFace(high, slotPixels) != drawnCardFace(higher, slotPixels));
     }
 
-    // On a double-density screen the control keeps the whole picture and paints it sharp.
-    void picturesKeepTheirFullResolution() {
+    // Each slot is painted from a decode at its size in device pixels, made again when the window
+    // moves to a screen of another density: on a double-density screen it is as sharp as the
+    // picture allows, clearly sharper than a slot-sized picture enlarged.
+    void picturesAreDecodedAtTheSlotsDeviceSize_data() { addRatioRows(); }
+    void picturesAreDecodedAtTheSlotsDeviceSize() {
+        QFETCH(qreal, ratio);
         Installed installed;
         auto window = installed.window();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        if (!showOnScreenOfRatio(*window, ratio))
+            QSKIP("no screen of this pixel density");
         PictureControl* slot = window->slot(Player::One, 0);
-        QCOMPARE(slot->picture().size(), QSize(256, 384));
-        const QImage shot = slot->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const qreal ratio = qEnvironmentVariableIntValue("QT_SCALE_FACTOR") == 2 ? 2.0 : 1.0;
-        QCOMPARE(shot.devicePixelRatio(), ratio);
-        const QSize device = slot->size() * ratio;
+        const QSize device = slotPixels * ratio;
+        QTRY_COMPARE(slot->picture().size(), device);
+        QCOMPARE(window->DiscardCard()->picture().size(), device);
+        const QImage shot = slot->grab().toImage();
         QCOMPARE(shot.size(), device);
-        if (ratio == 1.0)
-            return;
-        // Painted from the whole picture, the slot is closer to it than a picture first shrunk to
-        // the slot's logical size and blown up again would be.
-        const QImage& full = slot->picture();
-        const QImage sharp = full.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                                 .convertToFormat(QImage::Format_RGB32);
-        const QImage blurred =
-            full.scaled(slot->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                .convertToFormat(QImage::Format_RGB32);
-        auto distance = [&](const QImage& other) {
-            qint64 sum = 0;
-            for (int y = 0; y < device.height(); ++y) {
-                for (int x = 0; x < device.width(); ++x) {
-                    const QRgb a = shot.pixel(x, y), b = other.pixel(x, y);
-                    sum += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) +
-                           qAbs(qBlue(a) - qBlue(b));
-                }
-            }
-            return sum;
-        };
-        QVERIFY2(
-            distance(sharp) < distance(blurred),
-            qPrintable(QStringLiteral("%1 vs %2").arg(distance(sharp)).arg(distance(blurred))));
+        const fs::path file =
+            installed.folder.path() / (window->game().state().PlayerOneHand.at(0).code() + ".jpg");
+        const double sharp = difference(shot, decodedAt(file, device));
+        const double enlarged =
+            difference(shot, decodedAt(file, slotPixels)
+                                 .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        QVERIFY2(sharp < 0.5, qPrintable(QString::number(sharp)));
+        if (ratio > 1)
+            QVERIFY2(enlarged > 4 * sharp + 2, qPrintable(QString::number(enlarged)));
     }
 
     void aCardFileThatCannotBeUsedStopsTheStart() {
