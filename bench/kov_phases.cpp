@@ -22,6 +22,7 @@ int main(int argc, char* argv[]) {
         kov::locateCardFile(programFolder, kov::userDataFolder());
     if (!cardFile.problem.empty())
         return 1;
+    kov::bench::stamp("located");
     auto window = std::make_unique<kov::frmKOV>(programFolder, cardFile.path);
     kov::bench::stamp("built");
     if (window->Form_Load())

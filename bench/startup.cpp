@@ -317,7 +317,7 @@ int main(int argc, char* argv[]) {
             "(for comparison)", 0);
 
     std::printf("\nStart-up detail, ms from fork() (medians; min-max of the first frame):\n");
-    const char* order[] = {"main",   "app",   "built",   "dealt",
+    const char* order[] = {"main",   "app",   "located", "built",  "dealt",
                            "window", "shown", "exposed", "painted"};
     for (const Target& target : targets) {
         std::printf("  %-31s runs %2zu  window mapped %6.1f  first frame %6.1f (%.1f-%.1f)  "
