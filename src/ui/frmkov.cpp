@@ -1,13 +1,16 @@
 #include "ui/frmkov.h"
 
+#include "ui/accessibility.h"
 #include "ui/frmabout.h"
 #include "ui/picture_control.h"
 #include "ui/program_icon.h"
+#include "ui/table_keys.h"
 #include "ui/twips.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace kov {
 
@@ -51,10 +54,17 @@ PictureControl* picture(QWidget* parent, const QString& name, QRect geometry) {
     return control;
 }
 
-// The cards and the pile answer a click; the hand cursor says so.
-PictureControl* clickablePicture(QWidget* parent, const QString& name, QRect geometry) {
-    PictureControl* control = picture(parent, name, geometry);
+// The cards and the pile answer a click, a key and a screen reader's press; the hand cursor and
+// the tooltip say so.
+PictureControl* clickablePicture(QWidget* parent, const QString& name, QRect geometry,
+                                 const QKeySequence& key, const QString& toolTip) {
+    auto* control = new PictureControl(parent);
+    // Before anything else touches the control, so that screen readers meet it as pressable.
+    offerPress(*control, key);
+    control->setObjectName(name);
+    control->setGeometry(geometry);
     control->setCursor(Qt::PointingHandCursor);
+    control->setToolTip(toolTip.arg(key.toString(QKeySequence::NativeText)));
     return control;
 }
 
@@ -69,12 +79,14 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
 
     for (int index = 0; index < 7; ++index) {
         const int left = slotLeftStep * index;
-        PlayerOneCard_[static_cast<std::size_t>(index)] =
-            clickablePicture(this, QStringLiteral("PlayerOneCard%1").arg(index),
-                             rectFromTwips(left, playerOneRowTop, slotWidth, slotHeight));
-        PlayerTwoCard_[static_cast<std::size_t>(index)] =
-            clickablePicture(this, QStringLiteral("PlayerTwoCard%1").arg(index),
-                             rectFromTwips(left, playerTwoRowTop, slotWidth, slotHeight));
+        PlayerOneCard_[static_cast<std::size_t>(index)] = clickablePicture(
+            this, QStringLiteral("PlayerOneCard%1").arg(index),
+            rectFromTwips(left, playerOneRowTop, slotWidth, slotHeight), slotKey(index),
+            QStringLiteral("Key %1 plays this card when Player One is to move"));
+        PlayerTwoCard_[static_cast<std::size_t>(index)] = clickablePicture(
+            this, QStringLiteral("PlayerTwoCard%1").arg(index),
+            rectFromTwips(left, playerTwoRowTop, slotWidth, slotHeight), slotKey(index),
+            QStringLiteral("Key %1 plays this card when Player Two is to move"));
         connect(PlayerOneCard_[static_cast<std::size_t>(index)], &PictureControl::clicked, this,
                 [this, index] { game_.PlayerOneCard_Click(index); });
         connect(PlayerTwoCard_[static_cast<std::size_t>(index)], &PictureControl::clicked, this,
@@ -84,7 +96,8 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
     }
 
     PickupCard_ =
-        clickablePicture(this, QStringLiteral("PickupCard"), rectFromTwips(1560, 1950, 1245, 1935));
+        clickablePicture(this, QStringLiteral("PickupCard"), rectFromTwips(1560, 1950, 1245, 1935),
+                         drawPileKey(), QStringLiteral("Draw pile: key %1 draws a card"));
     PickupCard_->setPicture(QImage(QStringLiteral(":/cardback.jpg")));
     PickupCard_->setAccessibleName(QStringLiteral("Draw pile"));
     connect(PickupCard_, &PictureControl::clicked, this, [this] { game_.PickupCard_Click(); });
@@ -106,8 +119,7 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
     lblPlayerTwo_ = boardLabel(this, QStringLiteral("lblPlayerTwo"), QStringLiteral("Player Two"),
                                rectFromTwips(120, 3480, 1095, 255));
     lblPlayerTwo_->setVisible(false);
-    lblPlayerOne_->setAccessibleName(QStringLiteral("Player One to move"));
-    lblPlayerTwo_->setAccessibleName(QStringLiteral("Player Two to move"));
+    nameTurnLabels();
     boardLabel(this, QStringLiteral("lblPlayerOneScorelbl"), QStringLiteral("Player One Total"),
                rectFromTwips(6480, 3000, 1575, 255));
     lblPlayerOneScore_ = boardLabel(this, QStringLiteral("lblPlayerOneScore"), QStringLiteral("0"),
@@ -131,6 +143,19 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
     setTabOrder(CmdNewGame_, cmdExit_);
     setTabOrder(cmdExit_, cmdAbout_);
     CmdNewGame_->setFocus();
+
+    // The keys act as clicks, whichever button has the focus. A held key acts once.
+    for (int index = 0; index < 7; ++index) {
+        auto* key = new QShortcut(slotKey(index), this);
+        key->setAutoRepeat(false);
+        connect(key, &QShortcut::activated, this, [this, index] {
+            if (const std::optional<Player> player = playerToMove())
+                slot(*player, index)->click();
+        });
+    }
+    auto* drawKey = new QShortcut(drawPileKey(), this);
+    drawKey->setAutoRepeat(false);
+    connect(drawKey, &QShortcut::activated, PickupCard_, &PictureControl::click);
 }
 
 frmKOV::~frmKOV() = default;
@@ -150,6 +175,21 @@ QLabel* frmKOV::turnLabel(Player player) const {
 
 QLabel* frmKOV::totalLabel(Player player) const {
     return player == Player::One ? lblPlayerOneScore_ : lblPlayerTwoScore_;
+}
+
+std::optional<Player> frmKOV::playerToMove() const {
+    if (!lblPlayerOne_->isHidden())
+        return Player::One;
+    if (!lblPlayerTwo_->isHidden())
+        return Player::Two;
+    return std::nullopt;
+}
+
+void frmKOV::nameTurnLabels() {
+    // Only the shown marker claims the move, so a screen reader never finds a stale one.
+    for (QLabel* label : {lblPlayerOne_, lblPlayerTwo_}) {
+        announceName(*label, label->isHidden() ? label->text() : label->text() + " to move");
+    }
 }
 
 void frmKOV::CmdNewGame_Click() {

@@ -43,6 +43,12 @@ public:
     [[nodiscard]] QLabel* colourInForce() const { return colourInForce_; }
     [[nodiscard]] Game& game() { return game_; }
 
+    // Whose turn marker is shown: the player the keys 1 to 7 play for. Nobody while no hand is
+    // in play.
+    [[nodiscard]] std::optional<Player> playerToMove() const;
+    // Names the turn markers after the one shown, for screen readers; called on every change.
+    void nameTurnLabels();
+
 private:
     void CmdNewGame_Click();
     void cmdExit_Click();

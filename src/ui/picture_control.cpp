@@ -41,4 +41,9 @@ void PictureControl::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
+// The second press of a double-click is no new click: the first one has already acted.
+void PictureControl::mouseDoubleClickEvent(QMouseEvent*) {
+    pressed_ = false;
+}
+
 } // namespace kov

@@ -1,6 +1,7 @@
 #include "ui/qt_platform.h"
 
 #include "cards/card_names.h"
+#include "ui/accessibility.h"
 #include "ui/frmabout.h"
 #include "ui/frmcolour.h"
 #include "ui/frmkov.h"
@@ -85,16 +86,17 @@ void QtPlatform::showColourInForce(CardCharacter colour) {
 }
 
 void QtPlatform::nameDiscard() {
-    window_.DiscardCard()->setAccessibleName(
-        QStringLiteral("Discard: %1, colour in force %2")
-            .arg(QString::fromStdString(cardName(discard_)),
-                 QString::fromStdString(colourName(colourInForce_))));
+    announceName(*window_.DiscardCard(),
+                 QStringLiteral("Discard: %1, colour in force %2")
+                     .arg(QString::fromStdString(cardName(discard_)),
+                          QString::fromStdString(colourName(colourInForce_))));
 }
 
 void QtPlatform::showTurn(Player toMove) {
     // Show the new marker before hiding the old one, so one name is always on the board.
     window_.turnLabel(toMove)->setVisible(true);
     window_.turnLabel(opponentOf(toMove))->setVisible(false);
+    window_.nameTurnLabels();
 }
 
 void QtPlatform::showTotal(Player player, int total) {

@@ -1,11 +1,13 @@
 #include "cards/card_names.h"
 #include "support/card_files.h"
+#include "support/table.h"
 #include "ui/card_pictures.h"
 #include "ui/frmkov.h"
 #include "ui/picture_control.h"
 #include "ui/startup.h"
 #include "ui/twips.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -46,6 +48,41 @@ struct Installed {
     }
     ProgramFolder folder;
 };
+
+// Puts the player's cards from slot 0 on, in the game and on the board; "" is an empty slot.
+void setCards(frmKOV& window, Player player, const std::vector<std::string>& codes) {
+    for (std::size_t slot = 0; slot < codes.size(); ++slot) {
+        const Card held = codes[slot].empty() ? Card{} : card(codes[slot]);
+        window.game().state().hand(player).put(static_cast<int>(slot), held);
+        if (codes[slot].empty())
+            window.slot(player, static_cast<int>(slot))->clearPicture();
+    }
+}
+
+void setPosition(frmKOV& window, Player toMove, const std::string& inForce) {
+    GameState& state = window.game().state();
+    state.inForce = CardInForce{card(inForce).value, card(inForce).colour};
+    state.toMove = toMove;
+    window.turnLabel(toMove)->setVisible(true);
+    window.turnLabel(opponentOf(toMove))->setVisible(false);
+    window.nameTurnLabels();
+}
+
+// A left click at the middle of the control, through the window as the desktop delivers it.
+void clickOn(QWidget* control) {
+    QTest::mouseClick(control->window()->windowHandle(), Qt::LeftButton, {},
+                      control->mapTo(control->window(), control->rect().center()));
+}
+
+QString pressKey(QWidget* control) {
+    QAccessibleActionInterface* actions =
+        QAccessible::queryAccessibleInterface(control)->actionInterface();
+    if (actions == nullptr || actions->actionNames() != QStringList{actions->pressAction()})
+        return {};
+    const QStringList keys = actions->keyBindingsForAction(actions->pressAction());
+    actions->doAction(actions->pressAction());
+    return keys.join(' ');
+}
 
 QImage loadedPicture(const fs::path& file) {
     return QImage(QString::fromStdString(file.string()), "JPG");
@@ -217,6 +254,109 @@ private slots:
         QCOMPARE(state, before);
     }
 
+    // A double-click is one click; two clicks further apart than the desktop's double-click
+    // interval stay two.
+    void aDoubleClickIsOneClick_data() {
+        QTest::addColumn<bool>("onThePile");
+        QTest::addColumn<bool>("doubleClick");
+        QTest::addColumn<bool>("playerTwoToMove");
+        QTest::addColumn<int>("playerOneCards");
+        QTest::addColumn<int>("cardsDrawn");
+        // Player One draws an unplayable card into his free slot and the turn passes; Player Two
+        // with a full hand draws nothing and hands it back.
+        QTest::newRow("pile, double-click") << true << true << true << 7 << 1;
+        QTest::newRow("pile, two clicks") << true << false << false << 7 << 1;
+        // The skip keeps the turn; the card that slid into its slot passes it.
+        QTest::newRow("skip, double-click") << false << true << false << 5 << 0;
+        QTest::newRow("skip, two clicks") << false << false << true << 4 << 0;
+    }
+    void aDoubleClickIsOneClick() {
+        QFETCH(bool, onThePile);
+        QFETCH(bool, doubleClick);
+        QFETCH(bool, playerTwoToMove);
+        QFETCH(int, playerOneCards);
+        QFETCH(int, cardsDrawn);
+        Installed installed;
+        auto window = installed.window();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        GameState& state = window->game().state();
+        setPosition(*window, Player::One, "3G");
+        setCards(*window, Player::One, {"SG", "5G", "9R", "9R", "9R", "9R", ""});
+        const int deckPosition = state.DeckPosition;
+        state.Deck(deckPosition) = CardCharacter('7');
+        state.Deck(deckPosition + 1) = CardCharacter('R');
+
+        QWidget* target =
+            onThePile ? static_cast<QWidget*>(window->PickupCard()) : window->slot(Player::One, 0);
+        const QPoint at = target->mapTo(window.get(), target->rect().center());
+        if (doubleClick) {
+            QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, at);
+        } else {
+            clickOn(target);
+            clickOn(target);
+        }
+        QCOMPARE(state.toMove, playerTwoToMove ? Player::Two : Player::One);
+        QCOMPARE(state.DeckPosition, deckPosition + 2 * cardsDrawn);
+        int held = 0;
+        for (int slot = 0; slot < 7; ++slot)
+            held += state.PlayerOneHand.at(slot).value.isEmpty() ? 0 : 1;
+        QCOMPARE(held, playerOneCards);
+    }
+
+    // With the window active, 1 to 7 click that slot of the player to move and D the pile.
+    void keysPlayForThePlayerToMove() {
+        Installed installed;
+        auto window = installed.window();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        const GameState& state = window->game().state();
+        setPosition(*window, Player::Two, "3G");
+        setCards(*window, Player::One, {"9R", "9R", "9R"});
+        setCards(*window, Player::Two, {"9R", "9R", "5G"});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+        QCOMPARE(state.inForce.CurrentValue, CardCharacter('5'));
+        QCOMPARE(state.toMove, Player::One);
+        // Player One's third card does not match: nothing happens, as with a click.
+        const GameState before = state;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_8);
+        QCOMPARE(state, before);
+        // His hand is full: the pile gives nothing and the turn passes.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_D);
+        QCOMPARE(state.toMove, Player::Two);
+        QCOMPARE(state.DeckPosition, before.DeckPosition);
+        QCOMPARE(QApplication::focusWidget(), window->findChild<QPushButton*>("CmdNewGame"));
+        // With no hand in play no one is to move, and the keys play nothing.
+        window->turnLabel(Player::Two)->setVisible(false);
+        QCOMPARE(window->playerToMove(), std::nullopt);
+    }
+
+    // A screen reader presses the slots and the pile, and hears of the turn and the discard.
+    void screenReadersPressTheCards() {
+        Installed installed;
+        auto window = installed.window();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const GameState& state = window->game().state();
+        setPosition(*window, Player::One, "3G");
+        setCards(*window, Player::One, {"9R", "9R", "9R", "9R", "5G"});
+        QCOMPARE(QAccessible::queryAccessibleInterface(window->slot(Player::One, 4))->role(),
+                 QAccessible::Button);
+        QCOMPARE(pressKey(window->slot(Player::One, 4)), QStringLiteral("5"));
+        QTRY_COMPARE(state.toMove, Player::Two);
+        QCOMPARE(window->DiscardCard()->accessibleName(),
+                 QStringLiteral("Discard: Green 5, colour in force Green"));
+        QCOMPARE(window->turnLabel(Player::Two)->accessibleName(),
+                 QStringLiteral("Player Two to move"));
+        QCOMPARE(window->turnLabel(Player::One)->accessibleName(), QStringLiteral("Player One"));
+        QCOMPARE(pressKey(window->PickupCard()), QStringLiteral("D"));
+        QTRY_COMPARE(state.toMove, Player::One);
+        QCOMPARE(window->turnLabel(Player::One)->accessibleName(),
+                 QStringLiteral("Player One to move"));
+        QCOMPARE(pressKey(window->DiscardCard()), QString());
+    }
+
     void everyShowingReadsThePictureAgain() {
         Installed installed;
         auto window = installed.window();
@@ -355,6 +495,10 @@ private slots:
                  QStringLiteral("Player Two Total: 0"));
         QCOMPARE(window->turnLabel(Player::One)->accessibleName(),
                  QStringLiteral("Player One to move"));
+        QCOMPARE(window->turnLabel(Player::Two)->accessibleName(), QStringLiteral("Player Two"));
+        QCOMPARE(window->slot(Player::Two, 2)->toolTip(),
+                 QStringLiteral("Key 3 plays this card when Player Two is to move"));
+        QCOMPARE(window->PickupCard()->toolTip(), QStringLiteral("Draw pile: key D draws a card"));
     }
 };
 
