@@ -352,6 +352,17 @@ private slots:
         QCOMPARE(cardsHeld(*window, Player::One), 7);
         QCOMPARE(state.toMove, Player::Two);
         QCOMPARE(QApplication::focusWidget(), window->findChild<QPushButton*>("CmdNewGame"));
+        // While a box of the window's own is open, the keys are the box's.
+        const GameState beforeBox = state;
+        QTimer::singleShot(0, [] {
+            QWidget* box = QApplication::activeModalWidget();
+            QVERIFY(box);
+            QTest::keyClick(box, Qt::Key_D);
+            QTest::keyClick(box, Qt::Key_1);
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        window->findChild<QPushButton*>("cmdAbout")->click();
+        QCOMPARE(state, beforeBox);
     }
 
     // A screen reader presses the slots and the pile, and hears of the turn and the discard.
