@@ -153,11 +153,11 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
         auto* key = new QShortcut(slotKey(index), this);
         key->setAutoRepeat(false);
         connect(key, &QShortcut::activated, this, [this, index] {
-            if (const std::optional<Player> player = playerToMove())
-                board_
-                    .cardSlots[static_cast<std::size_t>(indexOf(*player))]
-                              [static_cast<std::size_t>(index)]
-                    ->click();
+            const std::optional<Player> player = playerToMove();
+            if (!player)
+                return;
+            const auto& row = board_.cardSlots[static_cast<std::size_t>(indexOf(*player))];
+            row[static_cast<std::size_t>(index)]->click();
         });
     }
     auto* drawKey = new QShortcut(drawPileKey(), this);
