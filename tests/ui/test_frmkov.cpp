@@ -8,6 +8,7 @@
 #include "ui/twips.h"
 
 #include <QAccessible>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -363,6 +364,30 @@ private slots:
         });
         window->findChild<QPushButton*>("cmdAbout")->click();
         QCOMPARE(state, beforeBox);
+    }
+
+    // A wild card by the keys alone: the chooser opens with the focus on its colours.
+    void aWildCardByTheKeysAlone() {
+        Installed installed(cardFileDealing({"9R", "WX"}, {}, "3G", "7R"));
+        auto window = installed.window();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QString focused;
+        QTimer::singleShot(0, [&focused] {
+            auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (chooser == nullptr)
+                return;
+            if (QTest::qWaitFor([chooser] { return QApplication::activeWindow() == chooser; })) {
+                focused = QApplication::focusWidget()->objectName();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            }
+            chooser->reject(); // no test waits on a box left open
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
+        QCOMPARE(focused, QStringLiteral("OptColour0"));
+        QCOMPARE(window->gameState().inForce.CurrentColour, CardCharacter('G'));
+        QCOMPARE(window->gameState().toMove, Player::Two);
     }
 
     // A screen reader presses the slots and the pile, and hears of the turn and the discard.
