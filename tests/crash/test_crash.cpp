@@ -1,5 +1,6 @@
 // Kills a dealing process with SIGKILL at random moments and checks that card.txt is always
-// one whole order of the deck, never a torn or missing file, and that the next run still deals.
+// one whole order of the deck, never a torn or missing file, that on Linux no temporary file is
+// left behind, and that the next run still deals.
 #include "cards/card_file.h"
 #include "cards/shuffle.h"
 #include "support/card_files.h"
@@ -185,6 +186,11 @@ int killRepeatedly(const std::string& program) {
         position = found->second;
 
         const int now = leftoversIn(folder.path());
+#ifdef __linux__
+        // Here the new file has no name until it is complete, so a kill leaves nothing at all.
+        if (now != 0)
+            fail(where + "a temporary file was left behind");
+#endif
         killsMidWrite += now > leftovers ? 1 : 0;
         leftovers = now;
     }
