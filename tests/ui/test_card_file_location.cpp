@@ -73,6 +73,32 @@ private slots:
         QVERIFY(!fs::exists(user.path() / "kov"));
     }
 
+    // The base-directory rules: only an absolute XDG_DATA_HOME counts, and no doubled slash.
+    void theUsersDataFolderFollowsTheBaseDirectoryRules_data() {
+        QTest::addColumn<QByteArray>("dataHome");
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("absolute") << QByteArray("/x/data") << QByteArray("/home/p")
+                                  << "/x/data/Vantrel/KOV";
+        QTest::newRow("relative, ignored") << QByteArray("x/data") << QByteArray("/home/p")
+                                           << "/home/p/.local/share/Vantrel/KOV";
+        QTest::newRow("HOME empty") << QByteArray() << QByteArray() << "/.local/share/Vantrel/KOV";
+    }
+    void theUsersDataFolderFollowsTheBaseDirectoryRules() {
+        QFETCH(QByteArray, dataHome);
+        QFETCH(QByteArray, home);
+        QFETCH(QString, folder);
+        const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME"), oldHome = qgetenv("HOME");
+        QCoreApplication::setOrganizationName("Vantrel");
+        QCoreApplication::setApplicationName("KOV");
+        qputenv("XDG_DATA_HOME", dataHome);
+        qputenv("HOME", home);
+        const QString found = userDataFolder();
+        qputenv("XDG_DATA_HOME", oldDataHome);
+        qputenv("HOME", oldHome);
+        QCOMPARE(found, folder);
+    }
+
     void aReadOnlyInstallDealsFromTheUsersOwnCopy() {
         ReadOnlyInstall install;
         install.program.writeCardFile(numberedCardFile());
