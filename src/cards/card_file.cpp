@@ -40,8 +40,11 @@ CardFileContents readFile(const std::filesystem::path& path, std::string& bytes)
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
     if (!std::filesystem::exists(status))
-        return refused(
-            error.value() == ERROR_CANT_RESOLVE_FILENAME ? Kind::LinkLoop : Kind::Missing, path);
+        return refused(error == std::errc::too_many_symbolic_link_levels ||
+                               error.value() == ERROR_CANT_RESOLVE_FILENAME
+                           ? Kind::LinkLoop
+                           : Kind::Missing,
+                       path);
     if (std::filesystem::is_directory(status))
         return refused(Kind::Folder, path);
     if (!std::filesystem::is_regular_file(status))

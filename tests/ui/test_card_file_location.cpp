@@ -80,8 +80,8 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::newRow("absolute") << QByteArray("/x/data") << QByteArray("/home/p")
                                   << "/x/data/Vantrel/KOV";
-        QTest::newRow("relative, ignored") << QByteArray("x/data") << QByteArray("/home/p")
-                                           << "/home/p/.local/share/Vantrel/KOV";
+        QTest::newRow("relative, ignored")
+            << QByteArray("x/data") << QByteArray("/home/p") << "/home/p/.local/share/Vantrel/KOV";
         QTest::newRow("HOME empty") << QByteArray() << QByteArray() << "/.local/share/Vantrel/KOV";
     }
     void theUsersDataFolderFollowsTheBaseDirectoryRules() {
