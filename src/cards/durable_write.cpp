@@ -21,7 +21,10 @@ namespace {
 
 using Native = std::filesystem::path::string_type;
 
+// A file written under its temporary name from the start, for as long as the write takes.
 constexpr std::string_view temporaryMarker = ".kov-tmp-";
+// A complete file that got its name only for the instant before the rename (Linux).
+constexpr std::string_view linkedMarker = ".kov-new-";
 constexpr std::size_t randomLength = 6;
 constexpr std::string_view randomAlphabet =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
@@ -55,19 +58,22 @@ public:
         : engine_(static_cast<std::uint64_t>(
                       std::chrono::steady_clock::now().time_since_epoch().count()) ^
                   reinterpret_cast<std::uintptr_t>(this)) {}
-    std::filesystem::path next(const std::filesystem::path& target) {
+    std::filesystem::path next(const std::filesystem::path& target, std::string_view marker) {
         std::string random;
         std::uniform_int_distribution<std::size_t> pick(0, randomAlphabet.size() - 1);
         for (std::size_t at = 0; at < randomLength; ++at)
             random.push_back(randomAlphabet[pick(engine_)]);
-        return temporaryFileName(target, random);
+        return folderOf(target) / (nativeText(".") + target.filename().native() +
+                                   nativeText(marker) + nativeText(random));
     }
 
 private:
     std::mt19937_64 engine_;
 };
 
-bool isTemporaryFileOf(const Native& name, const Native& prefix) {
+bool isTemporaryFileOf(const Native& name, const std::filesystem::path& target,
+                       std::string_view marker) {
+    const Native prefix = nativeText(".") + target.filename().native() + nativeText(marker);
     if (name.size() != prefix.size() + randomLength || name.compare(0, prefix.size(), prefix) != 0)
         return false;
     for (std::size_t at = prefix.size(); at < name.size(); ++at) {
@@ -127,7 +133,7 @@ private:
 HANDLE createTemporary(const std::filesystem::path& target, DWORD flags, TemporaryFile* named) {
     RandomNames names;
     for (int attempt = 0; attempt < namesTried; ++attempt) {
-        const auto path = names.next(target);
+        const auto path = names.next(target, temporaryMarker);
         HANDLE file =
             CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, flags, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
@@ -254,7 +260,7 @@ bool unnamedUnsupported(int errorNumber) {
 int nameTemporary(const std::filesystem::path& target, int unnamed, TemporaryName& name) {
     RandomNames names;
     for (int attempt = 0; attempt < namesTried; ++attempt) {
-        const auto path = names.next(target);
+        const auto path = names.next(target, unnamed >= 0 ? linkedMarker : temporaryMarker);
         if (unnamed >= 0) {
             const std::string link = "/proc/self/fd/" + std::to_string(unnamed);
             if (::linkat(AT_FDCWD, link.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0) {
@@ -346,12 +352,6 @@ bool canCreateBeside(const std::filesystem::path& target) {
 
 } // namespace
 
-std::filesystem::path temporaryFileName(const std::filesystem::path& target,
-                                        std::string_view random) {
-    return folderOf(target) / (nativeText(".") + target.filename().native() +
-                               nativeText(temporaryMarker) + nativeText(random));
-}
-
 std::error_code replaceFileDurably(const std::filesystem::path& target,
                                    std::string_view bytes) noexcept {
     try {
@@ -373,18 +373,20 @@ void removeAbandonedTemporaryFiles(const std::filesystem::path& target) noexcept
     using namespace std::chrono_literals;
     try {
         const auto resolved = followLink(target);
-        const Native prefix =
-            nativeText(".") + resolved.filename().native() + nativeText(temporaryMarker);
         const auto cutoff = std::filesystem::file_time_type::clock::now() - 10min;
         std::error_code error;
         for (std::filesystem::directory_iterator entry(folderOf(resolved), error), end;
              !error && entry != end; entry.increment(error)) {
             std::error_code ignored;
-            if (!isTemporaryFileOf(entry->path().filename().native(), prefix) ||
+            const auto name = entry->path().filename().native();
+            const bool linked = isTemporaryFileOf(name, resolved, linkedMarker);
+            if ((!linked && !isTemporaryFileOf(name, resolved, temporaryMarker)) ||
                 !entry->is_regular_file(ignored) || entry->is_symlink(ignored))
                 continue;
+            // A linked name lives only for an instant in a write that is not killed, so one
+            // seen here is abandoned whatever its age.
             const auto modified = entry->last_write_time(ignored);
-            if (!ignored && modified < cutoff)
+            if (linked || (!ignored && modified < cutoff))
                 std::filesystem::remove(entry->path(), ignored);
         }
     } catch (...) {

@@ -20,12 +20,9 @@ namespace kov {
 [[nodiscard]] bool canWriteBeside(const std::filesystem::path& target) noexcept;
 
 // Removes the temporary files that writes to target killed half-way left behind: only names of
-// the exact form the writes use, and only those older than ten minutes, since a younger one
-// may belong to another copy of the program writing at this moment.
+// the exact forms the writes use. A file still being written under its temporary name is left
+// alone until it is ten minutes old, since it may belong to another copy of the program; a
+// complete file named only for the instant before its rename is removed at once.
 void removeAbandonedTemporaryFiles(const std::filesystem::path& target) noexcept;
-
-// The name a write to target gives its temporary file, for the given 6 random characters.
-[[nodiscard]] std::filesystem::path temporaryFileName(const std::filesystem::path& target,
-                                                      std::string_view random);
 
 } // namespace kov

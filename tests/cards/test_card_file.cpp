@@ -193,6 +193,7 @@ private slots:
         QTest::addColumn<bool>("kept");
         QTest::newRow("abandoned") << ".card.txt.kov-tmp-Ab12Cd" << 60 << false;
         QTest::newRow("young") << ".card.txt.kov-tmp-Ef34Gh" << 0 << true;
+        QTest::newRow("complete, named for its rename") << ".card.txt.kov-new-Ef34Gh" << 0 << false;
         QTest::newRow("editor's swap file") << ".card.txt.swp" << 60 << true;
         QTest::newRow("hidden backup") << ".card.txt.Ab12Cd" << 60 << true;
         QTest::newRow("longer random part") << ".card.txt.kov-tmp-Ab12Cde" << 60 << true;
