@@ -5,7 +5,9 @@
 #include "support/ordinary_user.h"
 #include "support/recording_view.h"
 #include "ui/card_file_location.h"
+#include "ui/frmkov.h"
 #include "ui/paths.h"
+#include "ui/startup.h"
 
 #include <QTest>
 
@@ -71,6 +73,13 @@ private slots:
         const auto location = locateCardFile(program.path(), fromPath(user.path() / "kov"));
         QCOMPARE(location.path, program.cardFilePath());
         QVERIFY(!fs::exists(user.path() / "kov"));
+    }
+
+    // Never the working directory instead: the start is refused with the reason.
+    void anUnknownProgramFolderIsRefused() {
+        QString told;
+        QVERIFY(!openMainWindow(fs::path(), QString(), [&](const QString& text) { told = text; }));
+        QVERIFY2(told.startsWith("The folder that holds KOV cannot be found"), qPrintable(told));
     }
 
     // The base-directory rules: only an absolute XDG_DATA_HOME counts, and no doubled slash.
