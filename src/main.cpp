@@ -7,11 +7,12 @@
 #include <QMessageBox>
 
 int main(int argc, char* argv[]) {
+    kov::prepareProcess();
     QApplication app(argc, argv);
     kov::setUpApplication();
 
     auto window = kov::openMainWindow(
-        QCoreApplication::applicationDirPath(), kov::userDataFolder(), [](const QString& problem) {
+        kov::programFolder(), kov::userDataFolder(), [](const QString& problem) {
             QMessageBox box(QMessageBox::Critical, QStringLiteral("KOV"), problem, QMessageBox::Ok);
             box.exec();
         });

@@ -54,4 +54,9 @@ void PictureControl::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
+// The second press of a double-click is no new click: the first one has already acted.
+void PictureControl::mouseDoubleClickEvent(QMouseEvent*) {
+    pressed_ = false;
+}
+
 } // namespace kov

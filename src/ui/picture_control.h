@@ -27,6 +27,8 @@ public:
     void clearPicture();
     [[nodiscard]] bool showsPicture() const { return !picture_.isNull(); }
     [[nodiscard]] const QImage& picture() const { return picture_; }
+    // The same as a click with the mouse, for the keyboard and screen readers.
+    void click() { emit clicked(); }
 
 signals:
     void clicked();
@@ -35,6 +37,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     [[nodiscard]] QSize deviceSize() const;

@@ -4,6 +4,8 @@
 #include "cards/card_names.h"
 #include "ui/paths.h"
 
+#include <QKeySequence>
+
 namespace kov {
 
 namespace {
@@ -59,6 +61,16 @@ QString turnName(Player player) {
     return QStringLiteral("%1 to move").arg(playerName(player));
 }
 
+QString slotKeyTip(Player player, const QKeySequence& key) {
+    return QStringLiteral("Key %1 plays this card when %2 is to move")
+        .arg(key.toString(QKeySequence::NativeText), playerName(player));
+}
+
+QString drawPileKeyTip(const QKeySequence& key) {
+    return QStringLiteral("Draw pile: key %1 draws a card")
+        .arg(key.toString(QKeySequence::NativeText));
+}
+
 QString totalName(Player player, int total) {
     return QStringLiteral("%1: %2").arg(totalCaption(player), QString::number(total));
 }
@@ -94,6 +106,9 @@ QString problemText(const CardFileProblem& problem) {
         return refusal(path, QStringLiteral("is a folder, not a file."));
     case Kind::NotAFile:
         return refusal(path, QStringLiteral("is not an ordinary file."));
+    case Kind::LinkLoop:
+        return refusal(path,
+                       QStringLiteral("is a link that leads round in a loop, never to a file."));
     case Kind::Unreadable:
         return refusal(path, QStringLiteral("cannot be read: %1.").arg(reason(problem.error)));
     case Kind::Empty:
@@ -114,6 +129,11 @@ QString problemText(const CardFileProblem& problem) {
     case Kind::UserCopyNotMade:
         return QStringLiteral("Your own copy of the card file could not be made at %1: %2.")
             .arg(quoted(path), reason(problem.error));
+    case Kind::ProgramFolderNotFound:
+        return QStringLiteral("The folder that holds KOV cannot be found, so neither can its card "
+                              "file.\n\nKOV keeps the order of its %1 cards in card.txt beside "
+                              "the program and cannot deal without it.")
+            .arg(CardFile::cardsInDeck);
     }
     return {};
 }

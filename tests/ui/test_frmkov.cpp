@@ -1,5 +1,6 @@
 #include "cards/card_names.h"
 #include "support/card_files.h"
+#include "support/table.h"
 #include "ui/card_pictures.h"
 #include "ui/drawn_cards.h"
 #include "ui/frmkov.h"
@@ -7,6 +8,8 @@
 #include "ui/startup.h"
 #include "ui/twips.h"
 
+#include <QAccessible>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -81,6 +84,55 @@ QLabel* totalLabel(const frmKOV& window, Player player) {
 }
 QLabel* colourInForce(const frmKOV& window) {
     return child<QLabel>(window, QStringLiteral("colourInForce"));
+}
+
+// A card file whose first deal gives Player One the codes one from slot 0 and Player Two the codes
+// two, turns up discard and leaves nextDraw on top of the pile; every other card is a red 9.
+std::string cardFileDealing(const std::vector<std::string>& one,
+                            const std::vector<std::string>& two, const std::string& discard,
+                            const std::string& nextDraw) {
+    // Where the numbered file's cards land is where any file's cards land.
+    const Table numbered;
+    const GameState& dealt = numbered.state();
+    std::string file = uniformCardFile("9R");
+    auto put = [&](Card landed, const std::string& code) {
+        file.replace(static_cast<std::size_t>(fileNumberOf(landed) - 1) * 2, 2, code);
+    };
+    for (std::size_t slot = 0; slot < one.size(); ++slot)
+        put(dealt.PlayerOneHand.at(static_cast<int>(slot)), one[slot]);
+    for (std::size_t slot = 0; slot < two.size(); ++slot)
+        put(dealt.PlayerTwoHand.at(static_cast<int>(slot)), two[slot]);
+    put(Card{dealt.inForce.CurrentValue, dealt.inForce.CurrentColour}, discard);
+    put(dealt.Deck.cardAt(dealt.DeckPosition), nextDraw);
+    return file;
+}
+
+int cardsHeld(const frmKOV& window, Player player) {
+    int held = 0;
+    for (int slot = 0; slot < 7; ++slot)
+        held += window.gameState().hand(player).at(slot).value.isEmpty() ? 0 : 1;
+    return held;
+}
+
+// A left click at the middle of the control, or a double-click, as the desktop delivers them to
+// the window.
+void clickOn(QWidget* control, bool doubleClick = false) {
+    const QPoint at = control->mapTo(control->window(), control->rect().center());
+    if (doubleClick)
+        QTest::mouseDClick(control->window()->windowHandle(), Qt::LeftButton, {}, at);
+    else
+        QTest::mouseClick(control->window()->windowHandle(), Qt::LeftButton, {}, at);
+}
+
+// Presses the control as a screen reader does; returns the key that it names for the press, or
+// nothing when the control offers no press.
+QString pressAsAScreenReader(QWidget* control) {
+    QAccessibleActionInterface* actions =
+        QAccessible::queryAccessibleInterface(control)->actionInterface();
+    if (actions == nullptr || actions->actionNames() != QStringList{actions->pressAction()})
+        return {};
+    actions->doAction(actions->pressAction());
+    return actions->keyBindingsForAction(actions->pressAction()).join(' ');
 }
 
 // A card's size on the screen in pixels, at a device pixel ratio of 1.
@@ -298,6 +350,129 @@ private slots:
         QCOMPARE(state, before);
     }
 
+    // A double-click is one click; two clicks further apart than the desktop's double-click
+    // interval stay two.
+    void aDoubleClickIsOneClick_data() {
+        QTest::addColumn<bool>("onThePile");
+        QTest::addColumn<bool>("doubleClick");
+        QTest::addColumn<bool>("playerTwoToMove");
+        QTest::addColumn<int>("playerOneCards");
+        QTest::addColumn<int>("cardsDrawn");
+        // After a skip, Player One draws an unplayable card into the free slot and the turn
+        // passes; Player Two, whose hand is full, draws nothing and hands it back.
+        QTest::newRow("pile, double-click") << true << true << true << 7 << 1;
+        QTest::newRow("pile, two clicks") << true << false << false << 7 << 1;
+        // The skip keeps the turn; the card that slid into its slot passes it.
+        QTest::newRow("skip, double-click") << false << true << false << 6 << 0;
+        QTest::newRow("skip, two clicks") << false << false << true << 5 << 0;
+    }
+    void aDoubleClickIsOneClick() {
+        QFETCH(bool, onThePile);
+        QFETCH(bool, doubleClick);
+        QFETCH(bool, playerTwoToMove);
+        QFETCH(int, playerOneCards);
+        QFETCH(int, cardsDrawn);
+        Installed installed(cardFileDealing({"SG", "5G"}, {}, "3G", "7R"));
+        auto window = installed.window();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const GameState& state = window->gameState();
+        const int deckPosition = state.DeckPosition;
+        if (onThePile)
+            clickOn(slotOf(*window, Player::One, 0)); // the skip frees a slot
+        clickOn(onThePile ? pickupCard(*window) : slotOf(*window, Player::One, 0), doubleClick);
+        if (!doubleClick)
+            clickOn(onThePile ? pickupCard(*window) : slotOf(*window, Player::One, 0));
+        QCOMPARE(state.toMove, playerTwoToMove ? Player::Two : Player::One);
+        QCOMPARE(state.DeckPosition, deckPosition + 2 * cardsDrawn);
+        QCOMPARE(cardsHeld(*window, Player::One), playerOneCards);
+    }
+
+    // With the window active, 1 to 7 click that slot of the player to move and D the pile, under
+    // the rules of a click.
+    void keysPlayForThePlayerToMove() {
+        Installed installed(cardFileDealing({"9R", "9R", "5G"}, {"9R", "9R", "6G"}, "3G", "7R"));
+        auto window = installed.window();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        const GameState& state = window->gameState();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+        QCOMPARE(state.inForce.CurrentValue, CardCharacter('5'));
+        QCOMPARE(state.toMove, Player::Two);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+        QCOMPARE(state.inForce.CurrentValue, CardCharacter('6'));
+        QCOMPARE(state.toMove, Player::One);
+        // Player One's third card is a red 9 now: nothing happens, as with a click.
+        const GameState before = state;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_8);
+        QCOMPARE(state, before);
+        // He draws an unplayable card into his free slot, and the turn passes.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_D);
+        QCOMPARE(cardsHeld(*window, Player::One), 7);
+        QCOMPARE(state.toMove, Player::Two);
+        QCOMPARE(QApplication::focusWidget(), window->findChild<QPushButton*>("CmdNewGame"));
+        // While a box of the window's own is open, the keys are the box's.
+        const GameState beforeBox = state;
+        QTimer::singleShot(0, [] {
+            QWidget* box = QApplication::activeModalWidget();
+            QVERIFY(box);
+            QTest::keyClick(box, Qt::Key_D);
+            QTest::keyClick(box, Qt::Key_1);
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        window->findChild<QPushButton*>("cmdAbout")->click();
+        QCOMPARE(state, beforeBox);
+    }
+
+    // A wild card by the keys alone: the chooser opens with the focus on its colours.
+    void aWildCardByTheKeysAlone() {
+        Installed installed(cardFileDealing({"9R", "WX"}, {}, "3G", "7R"));
+        auto window = installed.window();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QString focused;
+        QTimer::singleShot(0, [&focused] {
+            auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (chooser == nullptr)
+                return;
+            if (QTest::qWaitFor([chooser] { return QApplication::activeWindow() == chooser; })) {
+                focused = QApplication::focusWidget()->objectName();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            }
+            chooser->reject(); // no test waits on a box left open
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
+        QCOMPARE(focused, QStringLiteral("OptColour0"));
+        QCOMPARE(window->gameState().inForce.CurrentColour, CardCharacter('G'));
+        QCOMPARE(window->gameState().toMove, Player::Two);
+    }
+
+    // A screen reader presses the slots and the pile, and hears of the turn and the discard.
+    void screenReadersPressTheCards() {
+        Installed installed(cardFileDealing({"9R", "9R", "9R", "9R", "5G"}, {}, "3G", "7R"));
+        auto window = installed.window();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const GameState& state = window->gameState();
+        QCOMPARE(QAccessible::queryAccessibleInterface(slotOf(*window, Player::One, 4))->role(),
+                 QAccessible::Button);
+        QCOMPARE(pressAsAScreenReader(slotOf(*window, Player::One, 4)), QStringLiteral("5"));
+        QTRY_COMPARE(state.toMove, Player::Two);
+        QCOMPARE(discardCard(*window)->accessibleName(),
+                 QStringLiteral("Discard: Green 5, colour in force Green"));
+        QCOMPARE(turnLabel(*window, Player::Two)->accessibleName(),
+                 QStringLiteral("Player Two to move"));
+        QCOMPARE(turnLabel(*window, Player::One)->accessibleName(), QStringLiteral("Player One"));
+        // Player Two's hand is full: the pile gives nothing and the turn comes back.
+        QCOMPARE(pressAsAScreenReader(pickupCard(*window)), QStringLiteral("D"));
+        QTRY_COMPARE(state.toMove, Player::One);
+        QCOMPARE(turnLabel(*window, Player::One)->accessibleName(),
+                 QStringLiteral("Player One to move"));
+        QCOMPARE(pressAsAScreenReader(discardCard(*window)), QString());
+    }
+
     void everyShowingReadsThePictureAgain_data() { addRatioRows(); }
     void everyShowingReadsThePictureAgain() {
         QFETCH(qreal, ratio);
@@ -473,6 +648,10 @@ private slots:
                  QStringLiteral("Player Two Total: 0"));
         QCOMPARE(turnLabel(*window, Player::One)->accessibleName(),
                  QStringLiteral("Player One to move"));
+        QCOMPARE(turnLabel(*window, Player::Two)->accessibleName(), QStringLiteral("Player Two"));
+        QCOMPARE(slotOf(*window, Player::Two, 2)->toolTip(),
+                 QStringLiteral("Key 3 plays this card when Player Two is to move"));
+        QCOMPARE(pickupCard(*window)->toolTip(), QStringLiteral("Draw pile: key D draws a card"));
     }
 };
 
