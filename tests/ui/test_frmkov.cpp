@@ -23,11 +23,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QRect inTwips(const QRect& pixels) {
-    return QRect(pixels.x() * twipsPerPixel, pixels.y() * twipsPerPixel,
-                 pixels.width() * twipsPerPixel, pixels.height() * twipsPerPixel);
-}
-
 // A program folder holding the supplied pictures and a card file of the test's choosing.
 struct Installed {
     explicit Installed(const std::string& cardFile = readBytes(fs::path(KOV_ASSETS_DIR) /
