@@ -20,6 +20,13 @@ int fileNumberOf(Card card) {
     return (code[0] - 'a') * 26 + (code[1] - 'a') + 1;
 }
 
+std::string uniformCardFile(const char (&code)[3]) {
+    std::string bytes;
+    for (int n = 0; n < 108; ++n)
+        bytes += std::string(code, 2);
+    return bytes;
+}
+
 ProgramFolder::ProgramFolder() {
     if (!dir_.isValid())
         throw std::runtime_error("cannot make a temporary folder");

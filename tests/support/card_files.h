@@ -15,6 +15,9 @@ namespace kov::test {
 // The position 1 to 108 in numberedCardFile() of this card's code.
 [[nodiscard]] int fileNumberOf(Card card);
 
+// 108 cards of one code, 216 bytes.
+[[nodiscard]] std::string uniformCardFile(const char (&code)[3]);
+
 // A program folder of its own for one test, removed afterwards.
 class ProgramFolder {
 public:

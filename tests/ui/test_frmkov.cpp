@@ -410,10 +410,7 @@ private slots:
     }
 
     void everyShowingReadsThePictureAgain() {
-        std::string deck;
-        for (int card = 0; card < 109; ++card)
-            deck += "7R";
-        Installed installed(deck);
+        Installed installed(uniformCardFile("7R"));
         auto window = installed.window();
         // Another card's picture under this card's name shows at the next showing of the card.
         const fs::path file = installed.folder.path() / "7R.jpg";
