@@ -10,13 +10,9 @@
 #include <QtTest>
 
 using kov::frmColour;
+using kov::inTwips;
 
 namespace {
-
-QRect inTwips(const QRect& pixels) {
-    return QRect(pixels.x() * kov::twipsPerPixel, pixels.y() * kov::twipsPerPixel,
-                 pixels.width() * kov::twipsPerPixel, pixels.height() * kov::twipsPerPixel);
-}
 
 QRadioButton* option(const frmColour& box, int index) {
     return box.findChild<QRadioButton*>(QStringLiteral("OptColour%1").arg(index));

@@ -29,11 +29,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QRect inTwips(const QRect& pixels) {
-    return QRect(pixels.x() * twipsPerPixel, pixels.y() * twipsPerPixel,
-                 pixels.width() * twipsPerPixel, pixels.height() * twipsPerPixel);
-}
-
 // A program folder holding the supplied pictures and a card file of the test's choosing.
 struct Installed {
     explicit Installed(const std::string& cardFile = readBytes(fs::path(KOV_ASSETS_DIR) /
@@ -476,10 +471,7 @@ private slots:
     void everyShowingReadsThePictureAgain_data() { addRatioRows(); }
     void everyShowingReadsThePictureAgain() {
         QFETCH(qreal, ratio);
-        std::string deck;
-        for (int card = 0; card < 109; ++card)
-            deck += "7R";
-        Installed installed(deck);
+        Installed installed(uniformCardFile("7R"));
         auto window = installed.window();
         if (!showOnScreenOfRatio(*window, ratio))
             QSKIP("no screen of this pixel density");
