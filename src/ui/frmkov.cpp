@@ -102,7 +102,7 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
         clickablePicture(this, QStringLiteral("PickupCard"), rectFromTwips(1560, 1950, 1245, 1935),
                          drawPileKey(), drawPileKeyTip(drawPileKey()));
     PickupCard_->setPicture(cardBackPicture());
-    PickupCard_->setAccessibleName(QStringLiteral("Draw pile"));
+    PickupCard_->setAccessibleName(drawPileName());
     connect(PickupCard_, &PictureControl::clicked, this, [this] { game_.PickupCard_Click(); });
     board_.discard =
         picture(this, QStringLiteral("DiscardCard"), rectFromTwips(3120, 1950, 1290, 1935));

@@ -66,9 +66,13 @@ QString slotKeyTip(Player player, const QKeySequence& key) {
         .arg(key.toString(QKeySequence::NativeText), playerName(player));
 }
 
+QString drawPileName() {
+    return QStringLiteral("Draw pile");
+}
+
 QString drawPileKeyTip(const QKeySequence& key) {
-    return QStringLiteral("Draw pile: key %1 draws a card")
-        .arg(key.toString(QKeySequence::NativeText));
+    return QStringLiteral("%1: key %2 draws a card")
+        .arg(drawPileName(), key.toString(QKeySequence::NativeText));
 }
 
 QString totalName(Player player, int total) {

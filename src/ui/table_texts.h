@@ -25,6 +25,7 @@ namespace kov {
 // The tooltips that name the keys playing a player's slot and the draw pile.
 [[nodiscard]] QString slotKeyTip(Player player, const QKeySequence& key);
 [[nodiscard]] QString drawPileKeyTip(const QKeySequence& key);
+[[nodiscard]] QString drawPileName();
 
 // The title of every box that is about the program as a whole rather than a hand.
 [[nodiscard]] QString programTitle();
