@@ -29,11 +29,14 @@ using Kind = CardFileProblem::Kind;
 // problem set to why.
 int dealAsOrdinaryUser(const fs::path& programFolder, const fs::path& userFolder,
                        Kind* problem = nullptr) {
-    constexpr rlim_t memoryLimit = rlim_t{512} << 20;
     const int kind = runAsOrdinaryUser([&] {
         ::alarm(5);
+#ifndef __SANITIZE_ADDRESS__
+        // AddressSanitizer reserves far more address space than this for its own books.
+        constexpr rlim_t memoryLimit = rlim_t{512} << 20;
         const rlimit memory{memoryLimit, memoryLimit};
         ::setrlimit(RLIMIT_AS, &memory);
+#endif
         const CardFileLocation location = locateCardFile(programFolder, fromPath(userFolder));
         if (location.problem)
             return location.problem->path == programFolder / "card.txt"
