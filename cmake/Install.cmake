@@ -34,7 +34,7 @@ kov_install_program_folder("${KOV_INSTALL_PROGRAM_DIR}" program)
 if(WIN32)
     # kov.rc names kov.ico, which the resource compiler finds through the include path.
     enable_language(RC)
-    target_sources(kov PRIVATE "${PROJECT_SOURCE_DIR}/packaging/kov.rc")
+    target_sources(kov PRIVATE "${KOV_GENERATED_DIR}/kov.rc")
     target_include_directories(kov PRIVATE "${PROJECT_SOURCE_DIR}/assets")
 
     # The Qt DLLs and plugins go beside KOV.exe, so that the folder runs on any Windows machine.

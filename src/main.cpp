@@ -2,6 +2,7 @@
 #include "ui/frmkov.h"
 #include "ui/program_icon.h"
 #include "ui/startup.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -10,7 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KOV"));
     QApplication::setOrganizationName(QStringLiteral("Vantrel"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setApplicationVersion(QStringLiteral(KOV_VERSION));
     QApplication::setWindowIcon(kov::programIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vantrel.KOV"));
 
