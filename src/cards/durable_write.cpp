@@ -165,7 +165,7 @@ std::optional<std::string> replaceFileDurablyAt(const std::filesystem::path& tar
     const auto folder = folderOf(target);
     // A unique name, so that two copies of the program or a file left by a killed run never
     // collide with this write.
-    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string pattern = (folder / ('.' + target.filename().string() + ".XXXXXX")).string();
     int fd = ::mkstemp(pattern.data());
     if (fd < 0)
         return reason(errno);
@@ -210,7 +210,7 @@ std::optional<std::string> replaceFileDurablyAt(const std::filesystem::path& tar
 // that is writing at this moment.
 void removeStaleTemporaryFiles(const std::filesystem::path& target) {
     using namespace std::chrono_literals;
-    const auto prefix = "." + target.filename().string() + ".";
+    const auto prefix = '.' + target.filename().string() + ".";
     const auto cutoff = std::filesystem::file_time_type::clock::now() - 10min;
     std::error_code error;
     const auto folder = folderOf(target);
