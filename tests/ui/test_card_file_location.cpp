@@ -18,6 +18,7 @@ QString qt(const fs::path& path) {
     return QString::fromStdString(path.string());
 }
 
+#ifndef _WIN32
 // The card file search and one deal as a player would run them. 0: dealt from the user's copy.
 int dealAsOrdinaryUser(const fs::path& programFolder, const fs::path& userFolder) {
     return runAsOrdinaryUser([&] {
@@ -29,6 +30,7 @@ int dealAsOrdinaryUser(const fs::path& programFolder, const fs::path& userFolder
         return ShuffleDeal(state, platform, CardFile(location.path)) ? 5 : 0;
     });
 }
+#endif
 
 } // namespace
 
@@ -44,6 +46,7 @@ private slots:
         QVERIFY(!fs::exists(user.path() / "kov"));
     }
 
+#ifndef _WIN32 // permission bits and ordinary users: POSIX only
     void aReadOnlyInstallDealsFromTheUsersOwnCopy() {
         ProgramFolder program, user;
         program.writeCardFile(numberedCardFile());
@@ -70,6 +73,7 @@ private slots:
         QCOMPARE(program.cardFileBytes(), numberedCardFile());
         fs::permissions(program.path(), fs::perms(0700));
     }
+#endif
 };
 
 QTEST_GUILESS_MAIN(CardFileLocationTest)

@@ -228,8 +228,9 @@ private slots:
         QVERIFY(first.code() != other.code());
         // Another card's picture under this card's name shows at the next showing of the card.
         const fs::path file = installed.folder.path() / (first.code() + ".jpg");
-        fs::copy_file(installed.folder.path() / (other.code() + ".jpg"), file,
-                      fs::copy_options::overwrite_existing);
+        // Removed first: GCC 12's copy_file on Windows refuses overwrite_existing.
+        fs::remove(file);
+        fs::copy_file(installed.folder.path() / (other.code() + ".jpg"), file);
         window->slot(Player::One, 0)->clearPicture();
         state.Deck(state.DeckPosition) = first.value;
         state.Deck(state.DeckPosition + 1) = first.colour;
