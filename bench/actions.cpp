@@ -28,6 +28,7 @@ namespace {
 
 using kov::Card;
 using kov::CardCharacter;
+using kov::PictureControl;
 using kov::Player;
 using kov::bench::fixed;
 using kov::bench::median;
@@ -94,13 +95,12 @@ double repaint() {
 
 Samples benchDeal(kov::frmKOV& window, const QString& folder, int repetitions) {
     Samples samples;
-    auto& game = window.game();
     const auto folderPath = std::filesystem::path(folder.toStdString());
     const std::string bytes(218, 'x');
     for (int rep = -10; rep < repetitions; ++rep) {
         std::int64_t start = monotonicNs();
-        if (auto problem = game.ShuffleDeal()) {
-            std::fprintf(stderr, "deal failed: %s\n", problem->c_str());
+        if (window.Form_Load()) {
+            std::fprintf(stderr, "deal failed\n");
             std::exit(1);
         }
         const double action = msSince(start);
@@ -109,10 +109,10 @@ Samples benchDeal(kov::frmKOV& window, const QString& folder, int repetitions) {
         // The same fifteen pictures this deal showed.
         std::vector<Card> shown;
         for (int slot = 0; slot < 7; ++slot) {
-            shown.push_back(game.state().PlayerOneHand.at(slot));
-            shown.push_back(game.state().PlayerTwoHand.at(slot));
+            shown.push_back(window.gameState().PlayerOneHand.at(slot));
+            shown.push_back(window.gameState().PlayerTwoHand.at(slot));
         }
-        shown.push_back(game.state().Deck.cardAt(29));
+        shown.push_back(window.gameState().Deck.cardAt(29));
         start = monotonicNs();
         writeDurably(folderPath, bytes);
         const double write = msSince(start);
@@ -129,38 +129,32 @@ Samples benchDeal(kov::frmKOV& window, const QString& folder, int repetitions) {
     return samples;
 }
 
-// Player One to move with a full hand of ordinary cards, on a red five.
-void setUpPlay(kov::frmKOV& window, const std::vector<Card>& hand,
-               const std::vector<QImage>& pictures) {
-    auto& state = window.game().state();
-    for (int slot = 0; slot < 7; ++slot) {
-        state.PlayerOneHand.put(slot, hand[static_cast<std::size_t>(slot)]);
-        window.slot(Player::One, slot)->setPicture(pictures[static_cast<std::size_t>(slot)]);
-    }
-    state.toMove = Player::One;
-    state.inForce = kov::CardInForce{CardCharacter('5'), CardCharacter('R')};
+void click(QWidget* widget);
+PictureControl* slotOf(const kov::frmKOV& window, Player player, int slot);
+PictureControl* pickupCard(const kov::frmKOV& window);
+
+// A table dealt from a deck of 108 red threes: every card can be played on every other, so a
+// fresh deal is always a position where Player One can play, or draw once a slot is free.
+void dealSameCards(kov::frmKOV& window) {
+    if (window.Form_Load())
+        std::abort();
+    settle();
 }
 
 Samples benchPlay(kov::frmKOV& window, const QString& folder, int repetitions) {
-    const std::vector<Card> hand = {card("3R"), card("7G"), card("2B"), card("9Y"),
-                                    card("SB"), card("1G"), card("4Y")};
-    std::vector<QImage> pictures;
-    for (Card each : hand)
-        pictures.push_back(readPicture(folder, each));
     Samples samples;
     for (int rep = -20; rep < repetitions; ++rep) {
-        setUpPlay(window, hand, pictures);
-        settle();
+        dealSameCards(window);
         std::int64_t start = monotonicNs();
-        window.game().PlayerOneCard_Click(0);
+        click(slotOf(window, Player::One, 0));
         const double action = msSince(start);
-        if (window.game().state().toMove != Player::Two)
+        if (window.gameState().toMove != Player::Two)
             std::abort(); // the card was not played
         const double paint = repaint();
         // The discard and the six cards left in the hand.
         start = monotonicNs();
-        for (Card each : hand)
-            static_cast<void>(readPicture(folder, each));
+        for (int each = 0; each < 7; ++each)
+            static_cast<void>(readPicture(folder, card("3R")));
         const double bare = msSince(start);
         if (rep >= 0) {
             samples.action.push_back(action);
@@ -173,15 +167,17 @@ Samples benchPlay(kov::frmKOV& window, const QString& folder, int repetitions) {
 
 Samples benchDraw(kov::frmKOV& window, const QString& folder, int repetitions) {
     Samples samples;
-    auto& state = window.game().state();
+    const auto& state = window.gameState();
     for (int rep = -20; rep < repetitions; ++rep) {
-        // Player One's last slot free, the rest showing their cards.
-        state.PlayerOneHand.put(6, Card{});
-        window.slot(Player::One, 6)->clearPicture();
+        // Player One's last slot free, the rest showing their cards, and Player One to move:
+        // he plays, and Player Two's full hand draws nothing and passes the turn back.
+        dealSameCards(window);
+        click(slotOf(window, Player::One, 0));
+        click(pickupCard(window));
         settle();
         const Card next = state.Deck.cardAt(state.DeckPosition);
         std::int64_t start = monotonicNs();
-        window.game().PickUpOneCardPlayerOne();
+        click(pickupCard(window));
         const double action = msSince(start);
         if (!(state.PlayerOneHand.at(6) == next))
             std::abort(); // nothing was drawn into the free slot
@@ -207,6 +203,16 @@ void click(QWidget* widget) {
     QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);
     QApplication::sendEvent(widget, &release);
+}
+
+PictureControl* slotOf(const kov::frmKOV& window, Player player, int slot) {
+    const QString row = player == Player::One ? QStringLiteral("PlayerOneCard%1")
+                                              : QStringLiteral("PlayerTwoCard%1");
+    return window.findChild<PictureControl*>(row.arg(slot));
+}
+
+PictureControl* pickupCard(const kov::frmKOV& window) {
+    return window.findChild<PictureControl*>(QStringLiteral("PickupCard"));
 }
 
 int handSize(const kov::Hand& hand) {
@@ -236,14 +242,14 @@ int runMemory(kov::frmKOV& window, int clicks) {
     std::mt19937 random(20240611);
     int deals = 0, pile = 0, slotClicks = 0, plays = 0, skipped = 0;
     std::string trend;
-    const auto& state = window.game().state();
+    const auto& state = window.gameState();
     for (int done = 0; done < clicks;) {
         const auto pick = random() % 100;
         if (pick < 2) {
             click(newGame);
             ++deals;
         } else if (pick < 22) {
-            click(window.PickupCard());
+            click(pickupCard(window));
             ++pile;
         } else {
             const Player player = random() % 2 == 0 ? Player::One : Player::Two;
@@ -256,7 +262,7 @@ int runMemory(kov::frmKOV& window, int clicks) {
                 continue;
             }
             const int before = handSize(state.hand(player));
-            click(window.slot(player, slot));
+            click(slotOf(window, player, slot));
             ++slotClicks;
             plays += handSize(state.hand(player)) < before ? 1 : 0;
         }
@@ -301,8 +307,8 @@ int main(int argc, char* argv[]) {
     const int repetitions = argc > 3 ? std::atoi(argv[3]) : 0;
 
     kov::frmKOV window(folder, std::filesystem::path(argv[2]) / "card.txt");
-    if (auto problem = window.Form_Load()) {
-        std::fprintf(stderr, "kov_bench_actions: %s\n", problem->c_str());
+    if (window.Form_Load()) {
+        std::fprintf(stderr, "kov_bench_actions: cannot deal from %s/card.txt\n", argv[2]);
         return 1;
     }
     window.show();
@@ -313,8 +319,18 @@ int main(int argc, char* argv[]) {
 
     const int reps = repetitions > 0 ? repetitions : 300;
     const Samples deal = benchDeal(window, folder, reps);
-    const Samples play = benchPlay(window, folder, reps * 5);
-    const Samples draw = benchDraw(window, folder, reps * 5);
+    const auto sameCards = std::filesystem::path(argv[2]) / "same-cards.txt";
+    std::string threes;
+    for (int each = 0; each < 109; ++each)
+        threes += "3R";
+    std::FILE* file = std::fopen(sameCards.c_str(), "wb");
+    if (file == nullptr || std::fwrite(threes.data(), 1, threes.size(), file) != threes.size() ||
+        std::fclose(file) != 0)
+        return 1;
+    kov::frmKOV table(folder, sameCards);
+    table.show();
+    const Samples play = benchPlay(table, folder, reps * 5);
+    const Samples draw = benchDraw(table, folder, reps * 5);
     report("Deal", deal, 1.5);
     report("Play (discard + hand refresh)", play, 1.5);
     report("Draw (one card, free slot)", draw, 1.5);

@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
     const QString programFolder = QCoreApplication::applicationDirPath();
     const kov::CardFileLocation cardFile =
         kov::locateCardFile(programFolder, kov::userDataFolder());
-    if (!cardFile.problem.empty())
+    if (cardFile.problem)
         return 1;
     auto window = std::make_unique<kov::frmKOV>(programFolder, cardFile.path);
     kov::bench::stamp("built");

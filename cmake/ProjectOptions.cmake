@@ -13,3 +13,18 @@ if(KOV_SANITIZE AND NOT MSVC)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
     add_link_options(-fsanitize=address,undefined)
 endif()
+
+# A library's headers are included as "<folder>/name.h". Each library exports an include root
+# that holds its own folder alone, so that nothing can reach a header it does not link.
+function(kov_export_headers target)
+    get_filename_component(folder "${CMAKE_CURRENT_SOURCE_DIR}" NAME)
+    set(root "${CMAKE_CURRENT_BINARY_DIR}/include")
+    file(MAKE_DIRECTORY "${root}")
+    if(NOT EXISTS "${root}/${folder}")
+        file(CREATE_LINK "${CMAKE_CURRENT_SOURCE_DIR}" "${root}/${folder}" RESULT linked SYMBOLIC)
+        if(NOT linked EQUAL 0)
+            message(FATAL_ERROR "Cannot link ${root}/${folder} to its sources: ${linked}")
+        endif()
+    endif()
+    target_include_directories(${target} PUBLIC "${root}")
+endfunction()

@@ -3,31 +3,21 @@
 #include "cards/durable_write.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fstream>
-#include <system_error>
 
 namespace kov {
 
 namespace {
 
-std::string quoted(const std::filesystem::path& path) {
-    return "\"" + path.string() + "\"";
+using Kind = CardFileProblem::Kind;
+
+CardFileContents refused(Kind kind, const std::filesystem::path& path, int wholeCards = 0,
+                         std::error_code error = {}) {
+    return {std::nullopt, CardFileProblem{kind, path, wholeCards, error}};
 }
 
-std::string refusal(const std::filesystem::path& path, const std::string& what) {
-    return "The card file " + quoted(path) + " " + what +
-           "\n\nKOV keeps the order of its 108 cards in this file and cannot deal without it. "
-           "The file has not been changed.";
-}
-
-std::string unreadable() {
-    return "cannot be read: " + std::string(std::strerror(errno)) + ".";
-}
-
-std::string wholeCards(std::size_t bytes) {
-    auto cards = bytes / 2;
-    return cards == 1 ? "1 whole card" : std::to_string(cards) + " whole cards";
+std::error_code lastError() {
+    return {errno, std::generic_category()};
 }
 
 } // namespace
@@ -36,40 +26,35 @@ CardFileContents CardFile::read() const {
     std::error_code error;
     auto status = std::filesystem::status(path_, error);
     if (!std::filesystem::exists(status))
-        return {std::nullopt, refusal(path_, "cannot be found.")};
+        return refused(Kind::Missing, path_);
     if (std::filesystem::is_directory(status))
-        return {std::nullopt, refusal(path_, "is a folder, not a file.")};
+        return refused(Kind::Folder, path_);
     if (!std::filesystem::is_regular_file(status))
-        return {std::nullopt, refusal(path_, "is not an ordinary file.")};
+        return refused(Kind::NotAFile, path_);
 
     std::ifstream file(path_, std::ios::binary);
     if (!file)
-        return {std::nullopt, refusal(path_, unreadable())};
+        return refused(Kind::Unreadable, path_, 0, lastError());
     std::string bytes(bytesRead, '\0');
     file.read(bytes.data(), bytesRead);
     if (file.bad())
-        return {std::nullopt, refusal(path_, unreadable())};
+        return refused(Kind::Unreadable, path_, 0, lastError());
     bytes.resize(static_cast<std::size_t>(file.gcount()));
 
     if (bytes.empty())
-        return {std::nullopt, refusal(path_, "is empty: it holds no cards, and a deck needs 108.")};
-    if (bytes.size() < bytesRead) {
-        return {std::nullopt, refusal(path_, "is too short: it holds " + wholeCards(bytes.size()) +
-                                                 ", and a deck needs 108.")};
-    }
+        return refused(Kind::Empty, path_);
+    if (bytes.size() < bytesRead)
+        return refused(Kind::TooShort, path_, static_cast<int>(bytes.size() / 2));
 
     CardElements cards;
     for (int index = 1; index <= bytesRead; ++index)
         cards(index) = CardCharacter(bytes[static_cast<std::size_t>(index - 1)]);
-    return {cards, {}};
+    return {cards, std::nullopt};
 }
 
-std::optional<std::string> CardFile::write(const CardElements& deck) const {
-    if (auto reason = replaceFileDurably(path_, cardFileBytes(deck))) {
-        return "The new order of the cards could not be saved to the card file " + quoted(path_) +
-               ": " + *reason +
-               ".\n\nThe cards have not been dealt again, and the file has not been changed.";
-    }
+std::optional<CardFileProblem> CardFile::write(const CardElements& deck) const {
+    if (auto error = replaceFileDurably(path_, cardFileBytes(deck)))
+        return CardFileProblem{Kind::NotSaved, path_, 0, error};
     return std::nullopt;
 }
 

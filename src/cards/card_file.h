@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/card_elements.h"
+#include "cards/card_file_problem.h"
 
 #include <filesystem>
 #include <optional>
@@ -11,7 +12,7 @@ namespace kov {
 // What reading the card file gives: the first 108 cards, or why the file cannot be used.
 struct CardFileContents {
     std::optional<CardElements> cards;
-    std::string problem;
+    std::optional<CardFileProblem> problem;
 };
 
 // card.txt: the deck order between deals, as 2-byte records (value character, then colour
@@ -25,16 +26,14 @@ public:
 
     explicit CardFile(std::filesystem::path path) : path_(std::move(path)) {}
 
-    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
-
     // Reads the first 108 records into elements 1 to 216. Anything after them (the 109th record
     // the program writes, a line end an editor added) is ignored. A file that holds fewer than
-    // 108 cards, or cannot be read, is refused with a message naming the file.
+    // 108 cards, or cannot be read, is refused.
     [[nodiscard]] CardFileContents read() const;
 
     // Writes elements 1 to 218 of the deck, an empty character as a space, replacing the file
-    // whole. Returns the message to show when that fails; the old file is then unchanged.
-    [[nodiscard]] std::optional<std::string> write(const CardElements& deck) const;
+    // whole. Says why when that fails; the old file is then unchanged.
+    [[nodiscard]] std::optional<CardFileProblem> write(const CardElements& deck) const;
 
 private:
     std::filesystem::path path_;

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <system_error>
 
 #ifdef _WIN32
@@ -38,8 +37,8 @@ std::filesystem::path followLink(const std::filesystem::path& target) {
 
 #ifdef _WIN32
 
-std::string windowsReason(DWORD code) {
-    return std::system_category().message(static_cast<int>(code));
+std::error_code windowsReason(DWORD code) {
+    return {static_cast<int>(code), std::system_category()};
 }
 
 class TemporaryFile {
@@ -59,8 +58,7 @@ private:
     bool kept_ = false;
 };
 
-std::optional<std::string> writeAndFlush(const std::filesystem::path& path,
-                                         std::string_view bytes) {
+std::error_code writeAndFlush(const std::filesystem::path& path, std::string_view bytes) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
@@ -76,11 +74,10 @@ std::optional<std::string> writeAndFlush(const std::filesystem::path& path,
     }
     if (!ok)
         return windowsReason(failure);
-    return std::nullopt;
+    return {};
 }
 
-std::optional<std::string> replaceFileDurablyAt(const std::filesystem::path& target,
-                                                std::string_view bytes) {
+std::error_code replaceFileDurablyAt(const std::filesystem::path& target, std::string_view bytes) {
     TemporaryFile temporary(target.parent_path() /
                             (L"." + target.filename().wstring() + L"." +
                              std::to_wstring(GetCurrentProcessId()) + L".new"));
@@ -93,7 +90,7 @@ std::optional<std::string> replaceFileDurablyAt(const std::filesystem::path& tar
         if (MoveFileExW(temporary.path().c_str(), target.c_str(),
                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             temporary.keep();
-            return std::nullopt;
+            return {};
         }
         failure = GetLastError();
         if (failure != ERROR_ACCESS_DENIED && failure != ERROR_SHARING_VIOLATION)
@@ -105,8 +102,8 @@ std::optional<std::string> replaceFileDurablyAt(const std::filesystem::path& tar
 
 #else
 
-std::string reason(int errorNumber) {
-    return std::strerror(errorNumber);
+std::error_code reason(int errorNumber) {
+    return {errorNumber, std::generic_category()};
 }
 
 class FileDescriptor {
@@ -147,7 +144,7 @@ private:
     bool renamed_ = false;
 };
 
-std::optional<std::string> writeAll(int fd, std::string_view bytes) {
+std::error_code writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
@@ -157,11 +154,10 @@ std::optional<std::string> writeAll(int fd, std::string_view bytes) {
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<std::string> replaceFileDurablyAt(const std::filesystem::path& target,
-                                                std::string_view bytes) {
+std::error_code replaceFileDurablyAt(const std::filesystem::path& target, std::string_view bytes) {
     const auto folder = folderOf(target);
     // A unique name, so that two copies of the program or a file left by a killed run never
     // collide with this write.
@@ -200,7 +196,7 @@ std::optional<std::string> replaceFileDurablyAt(const std::filesystem::path& tar
     FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (directory.get() >= 0)
         static_cast<void>(::fsync(directory.get()));
-    return std::nullopt;
+    return {};
 }
 
 #endif
@@ -210,7 +206,7 @@ std::optional<std::string> replaceFileDurablyAt(const std::filesystem::path& tar
 // that is writing at this moment.
 void removeStaleTemporaryFiles(const std::filesystem::path& target) {
     using namespace std::chrono_literals;
-    const auto prefix = '.' + target.filename().string() + ".";
+    const auto prefix = '.' + target.filename().string() + '.';
     const auto cutoff = std::filesystem::file_time_type::clock::now() - 10min;
     std::error_code error;
     const auto folder = folderOf(target);
@@ -228,8 +224,7 @@ void removeStaleTemporaryFiles(const std::filesystem::path& target) {
 
 } // namespace
 
-std::optional<std::string> replaceFileDurably(const std::filesystem::path& target,
-                                              std::string_view bytes) {
+std::error_code replaceFileDurably(const std::filesystem::path& target, std::string_view bytes) {
     const auto resolved = followLink(target);
     removeStaleTemporaryFiles(resolved);
     return replaceFileDurablyAt(resolved, bytes);

@@ -1,8 +1,8 @@
 #include "engine/draw.h"
 
-#include "cards/game_state.h"
-#include "cards/hand_display.h"
-#include "ui/platform.h"
+#include "engine/game_state.h"
+#include "engine/hand_display.h"
+#include "engine/table_view.h"
 
 namespace kov {
 
@@ -20,22 +20,24 @@ int nextDeckPosition(int position) {
 
 } // namespace
 
-std::optional<Card> drawOneCard(GameState& state, Platform& platform, Player player) {
-    auto slot = firstFreeSlot(platform, player);
+std::optional<Card> drawOneCard(GameState& state, TableView& view, Player player) {
+    auto slot = firstFreeSlot(state, player);
     if (!slot)
         return std::nullopt;
     Card card = state.Deck.cardAt(state.DeckPosition);
-    platform.showCardInSlot(player, *slot, card);
+    showCardInSlot(state, view, player, *slot, card);
     state.hand(player).put(*slot, card);
     state.DeckPosition = nextDeckPosition(state.DeckPosition);
     return card;
 }
 
-void drawForPlayerToMove(GameState& state, Platform& platform) {
-    auto card = drawOneCard(state, platform, state.toMove);
+void drawForPlayerToMove(GameState& state, TableView& view) {
+    if (state.phase != Phase::HandInPlay)
+        return;
+    auto card = drawOneCard(state, view, state.toMove);
     if (!card || !isPlayable(*card, state.inForce)) {
         state.toMove = opponentOf(state.toMove);
-        platform.showTurn(state.toMove);
+        view.showTurn(state.toMove);
     }
 }
 

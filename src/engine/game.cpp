@@ -1,18 +1,18 @@
 #include "engine/game.h"
 
-#include "cards/deal.h"
+#include "engine/deal.h"
 #include "engine/draw.h"
 #include "engine/hand_end.h"
 #include "engine/play.h"
-#include "ui/platform.h"
+#include "engine/table_view.h"
 
 namespace kov {
 
-Game::Game(Platform& platform, CardFile cardFile)
-    : platform_(platform), cardFile_(std::move(cardFile)) {}
+Game::Game(TableView& view, CardFile cardFile, GameState start)
+    : view_(view), cardFile_(std::move(cardFile)), state_(std::move(start)) {}
 
-std::optional<std::string> Game::ShuffleDeal() {
-    return kov::ShuffleDeal(state_, platform_, cardFile_);
+std::optional<CardFileProblem> Game::ShuffleDeal() {
+    return kov::ShuffleDeal(state_, view_, cardFile_);
 }
 
 void Game::CmdNewGame_Click() {
@@ -20,29 +20,24 @@ void Game::CmdNewGame_Click() {
 }
 
 void Game::PickupCard_Click() {
-    drawForPlayerToMove(state_, platform_);
-}
-
-void Game::PickUpOneCardPlayerOne() {
-    drawOneCard(state_, platform_, Player::One);
-}
-
-void Game::PickUpOneCardPlayerTwo() {
-    drawOneCard(state_, platform_, Player::Two);
+    drawForPlayerToMove(state_, view_);
 }
 
 void Game::playCardOf(Player player, int slot) {
-    if (playCard(state_, platform_, player, slot) == PlayOutcome::HandEmptied) {
-        scoreHand(state_, platform_, player);
+    if (playCard(state_, view_, player, slot) == PlayOutcome::HandEmptied) {
+        scoreHand(state_, view_, player);
         dealOrReport();
     }
 }
 
 void Game::dealOrReport() {
-    // The table stays as it was when the card file cannot be used; the players can mend the
-    // file and press New Game.
-    if (auto problem = ShuffleDeal())
-        platform_.showProblem("KOV", *problem);
+    // A refused deal changes nothing: a hand in progress goes on, and the players can mend the
+    // file and press New Game. A hand already won stays over, so no one is shown to move.
+    if (auto problem = ShuffleDeal()) {
+        if (state_.phase == Phase::NoHand)
+            view_.showTurn(std::nullopt);
+        view_.showProblem(*problem);
+    }
 }
 
 } // namespace kov

@@ -1,7 +1,7 @@
 #include "ui/card_file_location.h"
 
 #include "cards/durable_write.h"
-#include "ui/startup.h"
+#include "ui/paths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,26 +25,23 @@ QString userDataFolder() {
 CardFileLocation locateCardFile(const QString& programFolder, const QString& userFolder) {
     const auto shipped = toPath(programFolder) / cardFileName;
     if (QFileInfo(programFolder).isWritable() || userFolder.isEmpty())
-        return {shipped, {}};
+        return {shipped, std::nullopt};
 
     const auto own = toPath(userFolder) / cardFileName;
     std::error_code error;
     if (std::filesystem::exists(own, error))
-        return {own, {}};
+        return {own, std::nullopt};
     // A missing or unreadable shipped file is left for the deal to refuse with its own message.
     std::ifstream in(shipped, std::ios::binary);
     if (!in)
-        return {shipped, {}};
+        return {shipped, std::nullopt};
     const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-    if (!QDir().mkpath(userFolder)) {
-        return {shipped, "The folder " + own.parent_path().string() +
-                             " for your own copy of the card file could not be made."};
-    }
-    if (auto reason = replaceFileDurably(own, bytes)) {
-        return {shipped, "Your own copy of the card file could not be made at \"" + own.string() +
-                             "\": " + *reason + "."};
-    }
-    return {own, {}};
+    if (!QDir().mkpath(userFolder))
+        return {shipped, CardFileProblem{
+                             CardFileProblem::Kind::UserFolderNotMade, own.parent_path(), 0, {}}};
+    if (auto failure = replaceFileDurably(own, bytes))
+        return {shipped, CardFileProblem{CardFileProblem::Kind::UserCopyNotMade, own, 0, failure}};
+    return {own, std::nullopt};
 }
 
 } // namespace kov

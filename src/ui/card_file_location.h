@@ -1,10 +1,11 @@
 #pragma once
 
+#include "cards/card_file_problem.h"
+
 #include <QString>
 
 #include <filesystem>
 #include <optional>
-#include <string>
 
 namespace kov {
 
@@ -13,7 +14,7 @@ namespace kov {
 // user's own data folder instead, starting from the program folder's card.txt the first time.
 struct CardFileLocation {
     std::filesystem::path path;
-    std::string problem; // set when the per-user copy could not be made
+    std::optional<CardFileProblem> problem; // set when the per-user copy could not be made
 };
 
 [[nodiscard]] CardFileLocation locateCardFile(const QString& programFolder,

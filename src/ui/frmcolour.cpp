@@ -2,6 +2,7 @@
 
 #include "ui/centre_on_screen.h"
 #include "ui/program_icon.h"
+#include "ui/swatch_colours.h"
 #include "ui/twips.h"
 
 #include <QButtonGroup>
@@ -19,19 +20,16 @@ namespace {
 struct Row {
     const char* swatchName;
     const char* optionText;
-    QColor colour;
+    char letter;
     int top;
 };
 
-// Blue is shown as cyan on purpose; keep it.
 const std::array<Row, 4> rows{{
-    {"lblBlue", "Blue", QColor(0, 255, 255), 120},
-    {"lblGreen", "Green", QColor(0, 255, 0), 600},
-    {"lblRed", "Red", QColor(255, 0, 0), 1080},
-    {"lblYellow", "Yellow", QColor(255, 255, 0), 1560},
+    {"lblBlue", "Blue", 'B', 120},
+    {"lblGreen", "Green", 'G', 600},
+    {"lblRed", "Red", 'R', 1080},
+    {"lblYellow", "Yellow", 'Y', 1560},
 }};
-
-constexpr std::array<char, 4> letters{'B', 'G', 'R', 'Y'};
 
 } // namespace
 
@@ -58,7 +56,7 @@ frmColour::frmColour(QWidget* parent)
         swatch->setLineWidth(1);
         swatch->setAutoFillBackground(true);
         QPalette swatchPalette = swatch->palette();
-        swatchPalette.setColor(QPalette::Window, row.colour);
+        swatchPalette.setColor(QPalette::Window, swatchColour(CardCharacter(row.letter)));
         swatch->setPalette(swatchPalette);
         swatch->setCursor(Qt::PointingHandCursor);
         swatch->setAccessibleName(QString::fromLatin1(row.optionText));
@@ -100,7 +98,7 @@ void frmColour::lblYellow_Click() {
 void frmColour::cmdOK_Click() {
     const int index = options_->checkedId();
     if (index >= 0) {
-        chosen_ = letters.at(static_cast<std::size_t>(index));
+        chosen_ = rows.at(static_cast<std::size_t>(index)).letter;
     }
     accept();
 }

@@ -3,6 +3,7 @@
 #include "ui/frmabout.h"
 #include "ui/picture_control.h"
 #include "ui/program_icon.h"
+#include "ui/table_texts.h"
 #include "ui/twips.h"
 
 #include <QApplication>
@@ -61,7 +62,7 @@ PictureControl* clickablePicture(QWidget* parent, const QString& name, QRect geo
 } // namespace
 
 frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFile, QWidget* parent)
-    : QWidget(parent), platform_(*this, pictureFolder), game_(platform_, CardFile(cardFile)) {
+    : QWidget(parent), view_(*this, board_, pictureFolder), game_(view_, CardFile(cardFile)) {
     setObjectName(QStringLiteral("frmKOV"));
     setWindowTitle(QStringLiteral("Vantrel KOV Beta"));
     setWindowIcon(programIcon());
@@ -69,18 +70,19 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
 
     for (int index = 0; index < 7; ++index) {
         const int left = slotLeftStep * index;
-        PlayerOneCard_[static_cast<std::size_t>(index)] =
-            clickablePicture(this, QStringLiteral("PlayerOneCard%1").arg(index),
-                             rectFromTwips(left, playerOneRowTop, slotWidth, slotHeight));
-        PlayerTwoCard_[static_cast<std::size_t>(index)] =
-            clickablePicture(this, QStringLiteral("PlayerTwoCard%1").arg(index),
-                             rectFromTwips(left, playerTwoRowTop, slotWidth, slotHeight));
-        connect(PlayerOneCard_[static_cast<std::size_t>(index)], &PictureControl::clicked, this,
+        const auto at = static_cast<std::size_t>(index);
+        auto* one = clickablePicture(this, QStringLiteral("PlayerOneCard%1").arg(index),
+                                     rectFromTwips(left, playerOneRowTop, slotWidth, slotHeight));
+        auto* two = clickablePicture(this, QStringLiteral("PlayerTwoCard%1").arg(index),
+                                     rectFromTwips(left, playerTwoRowTop, slotWidth, slotHeight));
+        board_.cardSlots[0][at] = one;
+        board_.cardSlots[1][at] = two;
+        connect(one, &PictureControl::clicked, this,
                 [this, index] { game_.PlayerOneCard_Click(index); });
-        connect(PlayerTwoCard_[static_cast<std::size_t>(index)], &PictureControl::clicked, this,
+        connect(two, &PictureControl::clicked, this,
                 [this, index] { game_.PlayerTwoCard_Click(index); });
-        platform_.clearSlot(Player::One, index);
-        platform_.clearSlot(Player::Two, index);
+        view_.clearSlot(Player::One, index);
+        view_.clearSlot(Player::Two, index);
     }
 
     PickupCard_ =
@@ -88,36 +90,38 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
     PickupCard_->setPicture(QImage(QStringLiteral(":/cardback.jpg")));
     PickupCard_->setAccessibleName(QStringLiteral("Draw pile"));
     connect(PickupCard_, &PictureControl::clicked, this, [this] { game_.PickupCard_Click(); });
-    DiscardCard_ =
+    board_.discard =
         picture(this, QStringLiteral("DiscardCard"), rectFromTwips(3120, 1950, 1290, 1935));
 
     // The colour in force, beside the discard pile: after a wild card the pile still shows the
     // wild card, and this is where the players see the colour that was chosen.
-    colourInForce_ = new QLabel(this);
-    colourInForce_->setObjectName(QStringLiteral("colourInForce"));
-    colourInForce_->setGeometry(rectFromTwips(4500, 2040, 180, 1755));
-    colourInForce_->setAlignment(Qt::AlignCenter);
-    colourInForce_->setAutoFillBackground(true);
-    colourInForce_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    colourInForce_->setLineWidth(1);
+    auto* colourInForce = new QLabel(this);
+    colourInForce->setObjectName(QStringLiteral("colourInForce"));
+    colourInForce->setGeometry(rectFromTwips(4500, 2040, 180, 1755));
+    colourInForce->setAlignment(Qt::AlignCenter);
+    colourInForce->setAutoFillBackground(true);
+    colourInForce->setFrameStyle(QFrame::Box | QFrame::Plain);
+    colourInForce->setLineWidth(1);
+    board_.colourInForce = colourInForce;
 
-    lblPlayerOne_ = boardLabel(this, QStringLiteral("lblPlayerOne"), QStringLiteral("Player One"),
-                               rectFromTwips(120, 2040, 1095, 255));
-    lblPlayerTwo_ = boardLabel(this, QStringLiteral("lblPlayerTwo"), QStringLiteral("Player Two"),
-                               rectFromTwips(120, 3480, 1095, 255));
-    lblPlayerTwo_->setVisible(false);
-    lblPlayerOne_->setAccessibleName(QStringLiteral("Player One to move"));
-    lblPlayerTwo_->setAccessibleName(QStringLiteral("Player Two to move"));
-    boardLabel(this, QStringLiteral("lblPlayerOneScorelbl"), QStringLiteral("Player One Total"),
-               rectFromTwips(6480, 3000, 1575, 255));
-    lblPlayerOneScore_ = boardLabel(this, QStringLiteral("lblPlayerOneScore"), QStringLiteral("0"),
-                                    rectFromTwips(8160, 3000, 735, 255));
-    boardLabel(this, QStringLiteral("lblPlayerTwoScorelbl"), QStringLiteral("Player Two Total"),
-               rectFromTwips(6480, 3360, 1575, 255));
-    lblPlayerTwoScore_ = boardLabel(this, QStringLiteral("lblPlayerTwoScore"), QStringLiteral("0"),
-                                    rectFromTwips(8160, 3360, 735, 255));
-    platform_.showTotal(Player::One, 0);
-    platform_.showTotal(Player::Two, 0);
+    // Each player's name, shown while he is to move, and his running total.
+    for (Player player : {Player::One, Player::Two}) {
+        const auto at = static_cast<std::size_t>(indexOf(player));
+        const bool one = player == Player::One;
+        const QString name = one ? QStringLiteral("lblPlayerOne") : QStringLiteral("lblPlayerTwo");
+        const int totalTop = one ? 3000 : 3360;
+        QLabel* turn = boardLabel(this, name, playerName(player),
+                                  rectFromTwips(120, one ? 2040 : 3480, 1095, 255));
+        turn->setAccessibleName(turnName(player));
+        turn->setVisible(one);
+        board_.turnLabels[at] = turn;
+        boardLabel(this, name + QStringLiteral("Scorelbl"), totalCaption(player),
+                   rectFromTwips(6480, totalTop, 1575, 255));
+        board_.totalLabels[at] =
+            boardLabel(this, name + QStringLiteral("Score"), QStringLiteral("0"),
+                       rectFromTwips(8160, totalTop, 735, 255));
+        view_.showTotal(player, 0);
+    }
 
     CmdNewGame_ = button(this, QStringLiteral("CmdNewGame"), QStringLiteral("&New Game"),
                          rectFromTwips(4800, 2280, 1335, 495));
@@ -135,21 +139,8 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
 
 frmKOV::~frmKOV() = default;
 
-std::optional<std::string> frmKOV::Form_Load() {
+std::optional<CardFileProblem> frmKOV::Form_Load() {
     return game_.ShuffleDeal();
-}
-
-PictureControl* frmKOV::slot(Player player, int slot) const {
-    const auto& row = player == Player::One ? PlayerOneCard_ : PlayerTwoCard_;
-    return row.at(static_cast<std::size_t>(slot));
-}
-
-QLabel* frmKOV::turnLabel(Player player) const {
-    return player == Player::One ? lblPlayerOne_ : lblPlayerTwo_;
-}
-
-QLabel* frmKOV::totalLabel(Player player) const {
-    return player == Player::One ? lblPlayerOneScore_ : lblPlayerTwoScore_;
 }
 
 void frmKOV::CmdNewGame_Click() {

@@ -1,18 +1,13 @@
 #pragma once
 
-#include "cards/player.h"
 #include "engine/game.h"
-#include "ui/qt_platform.h"
+#include "ui/board_view.h"
 
 #include <QWidget>
 
-#include <array>
 #include <filesystem>
-#include <memory>
 #include <optional>
-#include <string>
 
-class QLabel;
 class QPushButton;
 
 namespace kov {
@@ -31,37 +26,24 @@ public:
            QWidget* parent = nullptr);
     ~frmKOV() override;
 
-    // Deals the first hand before the window is first shown. Returns the message to show when
-    // the card file cannot be used; the program cannot start then.
-    [[nodiscard]] std::optional<std::string> Form_Load();
+    // Deals the first hand before the window is first shown. Says why when the card file
+    // cannot be used; the program cannot start then.
+    [[nodiscard]] std::optional<CardFileProblem> Form_Load();
 
-    [[nodiscard]] PictureControl* slot(Player player, int slot) const;
-    [[nodiscard]] PictureControl* PickupCard() const { return PickupCard_; }
-    [[nodiscard]] PictureControl* DiscardCard() const { return DiscardCard_; }
-    [[nodiscard]] QLabel* turnLabel(Player player) const;
-    [[nodiscard]] QLabel* totalLabel(Player player) const;
-    [[nodiscard]] QLabel* colourInForce() const { return colourInForce_; }
-    [[nodiscard]] Game& game() { return game_; }
+    [[nodiscard]] const GameState& gameState() const { return game_.state(); }
 
 private:
     void CmdNewGame_Click();
     void cmdExit_Click();
     void cmdAbout_Click();
 
-    std::array<PictureControl*, 7> PlayerOneCard_{};
-    std::array<PictureControl*, 7> PlayerTwoCard_{};
+    BoardControls board_;
     PictureControl* PickupCard_ = nullptr;
-    PictureControl* DiscardCard_ = nullptr;
-    QLabel* lblPlayerOne_ = nullptr;
-    QLabel* lblPlayerTwo_ = nullptr;
-    QLabel* lblPlayerOneScore_ = nullptr;
-    QLabel* lblPlayerTwoScore_ = nullptr;
-    QLabel* colourInForce_ = nullptr;
     QPushButton* CmdNewGame_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
     QPushButton* cmdAbout_ = nullptr;
 
-    QtPlatform platform_;
+    BoardView view_;
     Game game_;
 };
 

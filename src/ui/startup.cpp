@@ -2,33 +2,24 @@
 
 #include "ui/card_file_location.h"
 #include "ui/frmkov.h"
-
-#include <QDir>
-#include <QFile>
+#include "ui/table_texts.h"
 
 #include <cstdio>
 
 namespace kov {
 
-std::filesystem::path toPath(const QString& name) {
-#ifdef _WIN32
-    return std::filesystem::path(name.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(name).toStdString());
-#endif
-}
-
 std::unique_ptr<frmKOV>
 openMainWindow(const QString& programFolder, const QString& userFolder,
                const std::function<void(const QString& problem)>& tellProblem) {
-    auto refuse = [&](const std::string& problem) {
-        std::fprintf(stderr, "kov: %s\n", problem.c_str());
+    auto refuse = [&](const CardFileProblem& problem) {
+        const QString text = problemText(problem);
+        std::fprintf(stderr, "kov: %s\n", qPrintable(text));
         std::fflush(stderr);
-        tellProblem(QString::fromStdString(problem));
+        tellProblem(text);
     };
     const CardFileLocation cardFile = locateCardFile(programFolder, userFolder);
-    if (!cardFile.problem.empty()) {
-        refuse(cardFile.problem);
+    if (cardFile.problem) {
+        refuse(*cardFile.problem);
         return nullptr;
     }
     auto window = std::make_unique<frmKOV>(programFolder, cardFile.path);

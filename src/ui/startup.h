@@ -10,9 +10,6 @@ namespace kov {
 
 class frmKOV;
 
-// A file name from Qt as the standard library's path, in the file system's own encoding.
-[[nodiscard]] std::filesystem::path toPath(const QString& name);
-
 // What the program does when it starts: the main window is made and the first hand dealt
 // before it is shown, from the card file in the program's folder, or in userFolder when the
 // program's folder cannot be written. When the card file cannot be used, the reason goes to

@@ -1,9 +1,9 @@
 #include "cards/card_file.h"
-#include "cards/deal.h"
-#include "cards/game_state.h"
+#include "engine/deal.h"
+#include "engine/game_state.h"
 #include "support/card_files.h"
-#include "support/fake_platform.h"
 #include "support/ordinary_user.h"
+#include "support/recording_view.h"
 
 #include <QTest>
 
@@ -18,6 +18,8 @@
 using namespace kov;
 using namespace kov::test;
 namespace fs = std::filesystem;
+using Kind = CardFileProblem::Kind;
+Q_DECLARE_METATYPE(Kind)
 
 namespace {
 
@@ -34,12 +36,12 @@ std::vector<std::string> folderEntries(const fs::path& folder) {
 int dealAsOrdinaryUser(const fs::path& cardFile) {
     return runAsOrdinaryUser([&] {
         GameState state;
-        FakePlatform platform;
-        auto problem = ShuffleDeal(state, platform, CardFile(cardFile));
+        RecordingView view;
+        auto problem = ShuffleDeal(state, view, CardFile(cardFile));
         if (!problem)
             return 0;
-        const bool untouched = platform.showings == 0 && !platform.turn;
-        return untouched && problem->find(cardFile.string()) != std::string::npos ? 1 : 2;
+        const bool untouched = view.showings == 0 && !view.turn;
+        return untouched && problem->path == cardFile ? 1 : 2;
     });
 }
 #endif
@@ -53,32 +55,32 @@ private slots:
     void refusesAFileThatCannotHoldADeck_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("present");
-        QTest::addColumn<QString>("complaint");
-        QTest::newRow("missing") << QByteArray() << false << "cannot be found";
-        QTest::newRow("empty") << QByteArray() << true << "is empty";
-        QTest::newRow("one byte") << QByteArray("7") << true << "holds 0 whole cards";
-        QTest::newRow("one card") << QByteArray("7R") << true << "holds 1 whole card,";
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<int>("wholeCards");
+        QTest::newRow("missing") << QByteArray() << false << Kind::Missing << 0;
+        QTest::newRow("empty") << QByteArray() << true << Kind::Empty << 0;
+        QTest::newRow("one byte") << QByteArray("7") << true << Kind::TooShort << 0;
+        QTest::newRow("one card") << QByteArray("7R") << true << Kind::TooShort << 1;
         QTest::newRow("one byte short")
             << QByteArray::fromStdString(numberedCardFile().substr(0, 215)) << true
-            << "holds 107 whole cards, and a deck needs 108";
+            << Kind::TooShort << 107;
     }
     void refusesAFileThatCannotHoldADeck() {
         QFETCH(QByteArray, content);
         QFETCH(bool, present);
-        QFETCH(QString, complaint);
+        QFETCH(Kind, kind);
+        QFETCH(int, wholeCards);
         ProgramFolder folder;
         if (present)
             folder.writeCardFile(content.toStdString());
 
         GameState state;
-        FakePlatform platform;
-        auto problem = ShuffleDeal(state, platform, CardFile(folder.cardFilePath()));
-        QVERIFY(problem);
-        QVERIFY2(problem->find(complaint.toStdString()) != std::string::npos, problem->c_str());
-        QVERIFY(problem->find(folder.cardFilePath().string()) != std::string::npos);
+        RecordingView view;
+        auto problem = ShuffleDeal(state, view, CardFile(folder.cardFilePath()));
+        QCOMPARE(problem, (CardFileProblem{kind, folder.cardFilePath(), wholeCards, {}}));
         QCOMPARE(state, GameState{});
-        QCOMPARE(platform.showings, 0);
-        QVERIFY(!platform.turn);
+        QCOMPARE(view.showings, 0);
+        QVERIFY(!view.turn);
         QCOMPARE(fs::exists(folder.cardFilePath()), present);
         if (present)
             QCOMPARE(folder.cardFileBytes(), content.toStdString());
@@ -89,9 +91,9 @@ private slots:
         ProgramFolder folder;
         fs::create_directory(folder.cardFilePath());
         GameState state;
-        FakePlatform platform;
-        auto problem = ShuffleDeal(state, platform, CardFile(folder.cardFilePath()));
-        QVERIFY(problem && problem->find("is a folder") != std::string::npos);
+        RecordingView view;
+        auto problem = ShuffleDeal(state, view, CardFile(folder.cardFilePath()));
+        QCOMPARE(problem, (CardFileProblem{Kind::Folder, folder.cardFilePath(), 0, {}}));
         QVERIFY(fs::is_directory(folder.cardFilePath()));
         QCOMPARE(state, GameState{});
     }
@@ -100,18 +102,18 @@ private slots:
         ProgramFolder folder;
         folder.writeCardFile(numberedCardFile());
         GameState state;
-        FakePlatform platform;
+        RecordingView view;
         const CardFile cardFile(folder.cardFilePath());
-        QVERIFY(!ShuffleDeal(state, platform, cardFile));
+        QVERIFY(!ShuffleDeal(state, view, cardFile));
         const GameState before = state;
-        const auto shownBefore = platform.slotCodes(Player::One);
-        const int showingsBefore = platform.showings;
+        const auto shownBefore = view.slotCodes(Player::One);
+        const int showingsBefore = view.showings;
 
         folder.writeCardFile("7R7G");
-        QVERIFY(ShuffleDeal(state, platform, cardFile));
+        QVERIFY(ShuffleDeal(state, view, cardFile));
         QCOMPARE(state, before);
-        QCOMPARE(platform.slotCodes(Player::One), shownBefore);
-        QCOMPARE(platform.showings, showingsBefore);
+        QCOMPARE(view.slotCodes(Player::One), shownBefore);
+        QCOMPARE(view.showings, showingsBefore);
         QCOMPARE(folder.cardFileBytes(), std::string("7R7G"));
     }
 
@@ -121,7 +123,7 @@ private slots:
         ProgramFolder folder;
         folder.writeCardFile(numberedCardFile());
         GameState state;
-        FakePlatform platform;
+        RecordingView view;
 
         rlimit old{};
         getrlimit(RLIMIT_FSIZE, &old);
@@ -129,17 +131,15 @@ private slots:
         rlimit small = old;
         small.rlim_cur = 100;
         setrlimit(RLIMIT_FSIZE, &small);
-        auto problem = ShuffleDeal(state, platform, CardFile(folder.cardFilePath()));
+        auto problem = ShuffleDeal(state, view, CardFile(folder.cardFilePath()));
         setrlimit(RLIMIT_FSIZE, &old);
         std::signal(SIGXFSZ, oldHandler);
 
-        QVERIFY(problem);
-        QVERIFY2(problem->find(folder.cardFilePath().string()) != std::string::npos,
-                 problem->c_str());
-        QVERIFY2(problem->find("File too large") != std::string::npos, problem->c_str());
+        QCOMPARE(problem, (CardFileProblem{Kind::NotSaved, folder.cardFilePath(), 0,
+                                           std::make_error_code(std::errc::file_too_large)}));
         QCOMPARE(folder.cardFileBytes(), numberedCardFile());
         QCOMPARE(state, GameState{});
-        QCOMPARE(platform.showings, 0);
+        QCOMPARE(view.showings, 0);
         QCOMPARE(folderEntries(folder.path()), std::vector<std::string>{"card.txt"});
     }
 
@@ -162,8 +162,8 @@ private slots:
         fs::permissions(real, fs::perms(0640));
         fs::create_symlink(real, folder.cardFilePath());
         GameState state;
-        FakePlatform platform;
-        QVERIFY(!ShuffleDeal(state, platform, CardFile(folder.cardFilePath())));
+        RecordingView view;
+        QVERIFY(!ShuffleDeal(state, view, CardFile(folder.cardFilePath())));
         QVERIFY(fs::is_symlink(folder.cardFilePath()));
         QCOMPARE(readBytes(real).size(), std::size_t(218));
         QCOMPARE(fs::status(real).permissions() & fs::perms::all, fs::perms(0640));
@@ -181,8 +181,8 @@ private slots:
         writeBytes(young, "half");
         fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::hours(1));
         GameState state;
-        FakePlatform platform;
-        QVERIFY(!ShuffleDeal(state, platform, CardFile(folder.cardFilePath())));
+        RecordingView view;
+        QVERIFY(!ShuffleDeal(state, view, CardFile(folder.cardFilePath())));
         QVERIFY(!fs::exists(stale));
         QVERIFY(fs::exists(young));
     }

@@ -2,34 +2,15 @@
 // Writes one byte to standard output once it is about to deal, then deals [deals] times, or
 // until killed when no count is given.
 #include "cards/card_file.h"
-#include "cards/deal.h"
-#include "cards/game_state.h"
-#include "ui/platform.h"
+#include "engine/deal.h"
+#include "engine/game_state.h"
+#include "support/recording_view.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
 #include <unistd.h>
-
-namespace {
-
-// The deal shows nothing anyone could see here.
-class NoScreen : public kov::Platform {
-public:
-    void showCardInSlot(kov::Player, int, kov::Card) override {}
-    void clearSlot(kov::Player, int) override {}
-    [[nodiscard]] bool slotShowsPicture(kov::Player, int) const override { return false; }
-    void showDiscard(kov::Card) override {}
-    void showColourInForce(kov::CardCharacter) override {}
-    void showTurn(kov::Player) override {}
-    void showTotal(kov::Player, int) override {}
-    [[nodiscard]] std::optional<char> chooseColour() override { return std::nullopt; }
-    void showMessage(const std::string&, const std::string&) override {}
-    void showProblem(const std::string&, const std::string&) override {}
-};
-
-} // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2 || argc > 3) {
@@ -39,13 +20,13 @@ int main(int argc, char** argv) {
     const kov::CardFile cardFile(std::filesystem::path(argv[1]) / "card.txt");
     const long deals = argc == 3 ? std::atol(argv[2]) : -1;
     kov::GameState state;
-    NoScreen screen;
+    kov::test::RecordingView view;
 
     if (::write(STDOUT_FILENO, "R", 1) != 1)
         return 1;
     for (long done = 0; deals < 0 || done < deals; ++done) {
-        if (auto problem = kov::ShuffleDeal(state, screen, cardFile)) {
-            std::fprintf(stderr, "%s\n", problem->c_str());
+        if (kov::ShuffleDeal(state, view, cardFile)) {
+            std::fprintf(stderr, "deal_forever: cannot deal from %s/card.txt\n", argv[1]);
             return 1;
         }
     }

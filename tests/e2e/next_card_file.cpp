@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     }
     const auto contents = kov::CardFile(argv[1]).read();
     if (!contents.cards) {
-        std::fprintf(stderr, "%s\n", contents.problem.c_str());
+        std::fprintf(stderr, "kov_next_card_file: cannot deal from %s\n", argv[1]);
         return 1;
     }
     const std::string bytes = kov::cardFileBytes(kov::shuffledDeck(*contents.cards));

@@ -1,3 +1,4 @@
+#include "engine/draw.h"
 #include "support/table.h"
 
 #include <QTest>
@@ -11,12 +12,12 @@ class DrawTest : public QObject {
 private slots:
     void aFullHandTakesNothingAndPassesTheTurn() {
         Table table;
-        table.game.PickupCard_Click();
-        QCOMPARE(table.game.state().DeckPosition, 31);
+        table.game->PickupCard_Click();
+        QCOMPARE(table.state().DeckPosition, 31);
         QCOMPARE(table.handSize(Player::One), 7);
-        QCOMPARE(table.game.state().toMove, Player::Two);
-        QCOMPARE(table.platform.turn, std::optional(Player::Two));
-        QVERIFY(table.platform.messages.empty());
+        QCOMPARE(table.state().toMove, Player::Two);
+        QCOMPARE(table.view.turn, std::optional(Player::Two));
+        QVERIFY(table.view.handsWon.empty());
     }
 
     void fillsTheLowestFreeSlot_data() {
@@ -34,25 +35,27 @@ private slots:
         for (const auto& code : hand)
             codes.push_back(code.toStdString());
         table.setHand(Player::One, codes);
-        const Card next = table.game.state().Deck.cardAt(31);
+        GameState state = table.state();
+        const Card next = state.Deck.cardAt(31);
 
-        table.game.PickUpOneCardPlayerOne();
-        QCOMPARE(table.platform.slot(Player::One, filled), std::optional(next));
-        QCOMPARE(table.game.state().PlayerOneHand.at(filled), next);
-        QCOMPARE(table.game.state().DeckPosition, 33);
-        QCOMPARE(table.game.state().toMove, Player::One); // the one-card draw leaves the turn alone
+        QCOMPARE(drawOneCard(state, table.view, Player::One), std::optional(next));
+        QCOMPARE(table.view.slot(Player::One, filled), std::optional(next));
+        QCOMPARE(state.PlayerOneHand.at(filled), next);
+        QVERIFY(state.shown(Player::One)[static_cast<std::size_t>(filled)]);
+        QCOMPARE(state.DeckPosition, 33);
+        QCOMPARE(state.toMove, Player::One); // the one-card draw leaves the turn alone
     }
 
     void theDeckPositionWrapsAfterTheLastCard() {
         Table table;
         table.setHand(Player::One, {"1R"});
-        GameState& state = table.game.state();
+        GameState state = table.state();
         state.DeckPosition = 213;
         const std::vector<Card> expected{state.Deck.cardAt(213), state.Deck.cardAt(215),
                                          state.Deck.cardAt(3)};
         const std::vector<int> positions{215, 3, 5};
         for (std::size_t draw = 0; draw < 3; ++draw) {
-            table.game.PickUpOneCardPlayerOne();
+            drawOneCard(state, table.view, Player::One);
             QCOMPARE(state.PlayerOneHand.at(static_cast<int>(draw) + 1), expected[draw]);
             QCOMPARE(state.DeckPosition, positions[draw]);
         }
@@ -76,16 +79,17 @@ private slots:
             Table table;
             table.setHand(Player::One, {"1G", "2G"});
             table.setInForce("5R");
-            GameState& state = table.game.state();
-            state.DeckPosition = position;
-            state.Deck(position) = CardCharacter(drawn.toLatin1()[0]);
-            state.Deck(position + 1) = CardCharacter(drawn.toLatin1()[1]);
+            table.adjust([&](GameState& state) {
+                state.DeckPosition = position;
+                state.Deck(position) = CardCharacter(drawn.toLatin1()[0]);
+                state.Deck(position + 1) = CardCharacter(drawn.toLatin1()[1]);
+            });
 
-            table.game.PickupCard_Click();
-            QCOMPARE(table.platform.slot(Player::One, 2)->code(), drawn.toStdString());
-            QCOMPARE(state.toMove, keepsTurn ? Player::One : Player::Two);
-            QCOMPARE(table.platform.turn, std::optional(state.toMove));
-            QVERIFY(table.platform.messages.empty());
+            table.game->PickupCard_Click();
+            QCOMPARE(table.view.slot(Player::One, 2)->code(), drawn.toStdString());
+            QCOMPARE(table.state().toMove, keepsTurn ? Player::One : Player::Two);
+            QCOMPARE(table.view.turn, std::optional(table.state().toMove));
+            QVERIFY(table.view.handsWon.empty());
         }
     }
 
@@ -93,9 +97,9 @@ private slots:
         Table table;
         table.setHand(Player::Two, {"1G", "2G", "3G"});
         table.setToMove(Player::Two);
-        const Card next = table.game.state().Deck.cardAt(31);
-        table.game.PickupCard_Click();
-        QCOMPARE(table.platform.slot(Player::Two, 3), std::optional(next));
+        const Card next = table.state().Deck.cardAt(31);
+        table.game->PickupCard_Click();
+        QCOMPARE(table.view.slot(Player::Two, 3), std::optional(next));
         QCOMPARE(table.handSize(Player::One), 7);
     }
 };

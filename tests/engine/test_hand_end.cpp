@@ -5,8 +5,6 @@
 using namespace kov;
 using namespace kov::test;
 
-using Message = FakePlatform::Message;
-
 class HandEndTest : public QObject {
     Q_OBJECT
 
@@ -30,23 +28,22 @@ private slots:
             table.setHand(winner, {"3R"});
             table.setInForce("5R");
             table.setToMove(winner);
-            table.game.state().total(opponentOf(winner)) = 40;
+            table.adjust([&](GameState& state) { state.total(opponentOf(winner)) = 40; });
             const std::string before = table.folder.cardFileBytes();
 
-            winner == Player::One ? table.game.PlayerOneCard_Click(0)
-                                  : table.game.PlayerTwoCard_Click(0);
-            const std::string name = winner == Player::One ? "Player One" : "Player Two";
-            QCOMPARE(table.platform.messages,
-                     (std::vector<Message>{{"Play Again", name + " is the winner."}}));
-            QCOMPARE(table.game.state().total(winner), points);
-            QCOMPARE(table.game.state().total(opponentOf(winner)), 40);
-            QCOMPARE(table.platform.totals[static_cast<std::size_t>(indexOf(winner))], points);
+            winner == Player::One ? table.game->PlayerOneCard_Click(0)
+                                  : table.game->PlayerTwoCard_Click(0);
+            QCOMPARE(table.view.handsWon, std::vector{winner});
+            QVERIFY(table.view.matchesWon.empty());
+            QCOMPARE(table.state().total(winner), points);
+            QCOMPARE(table.state().total(opponentOf(winner)), 40);
+            QCOMPARE(table.view.totals[static_cast<std::size_t>(indexOf(winner))], points);
             // A new hand is dealt, with Player One to move whoever won.
             QVERIFY(table.folder.cardFileBytes() != before);
             QCOMPARE(table.handSize(Player::One), 7);
             QCOMPARE(table.handSize(Player::Two), 7);
-            QCOMPARE(table.game.state().toMove, Player::One);
-            QCOMPARE(table.game.state().DeckPosition, 31);
+            QCOMPARE(table.state().toMove, Player::One);
+            QCOMPARE(table.state().DeckPosition, 31);
         }
     }
 
@@ -64,22 +61,20 @@ private slots:
         table.setHand(Player::One, {"3R"});
         table.setHand(Player::Two, {"7G"});
         table.setInForce("5R");
-        table.game.state().totals = {totalBefore, 300};
-        table.platform.totals = {totalBefore, 300};
+        table.adjust([&](GameState& state) { state.totals = {totalBefore, 300}; });
+        table.view.totals = {totalBefore, 300};
 
-        table.game.PlayerOneCard_Click(0);
+        table.game->PlayerOneCard_Click(0);
         const int total = totalBefore + 7;
-        std::vector<Message> expected{{"Play Again", "Player One is the winner."}};
-        if (matchOver) {
-            expected.push_back({"Game Over", "Player One is the Total Game winner. " +
-                                                 std::to_string(total) + " Total Points."});
-        }
-        QCOMPARE(table.platform.messages, expected);
+        QCOMPARE(table.view.handsWon, std::vector{Player::One});
+        using Wins = std::vector<std::pair<Player, int>>;
+        const Wins wins = matchOver ? Wins{{Player::One, total}} : Wins();
+        QCOMPARE(table.view.matchesWon, wins);
         const std::array<int, 2> totals =
             matchOver ? std::array<int, 2>{0, 0} : std::array<int, 2>{total, 300};
-        QCOMPARE(table.game.state().totals, totals);
-        QCOMPARE(table.platform.totals, totals);
-        QCOMPARE(table.game.state().toMove, Player::One);
+        QCOMPARE(table.state().totals, totals);
+        QCOMPARE(table.view.totals, totals);
+        QCOMPARE(table.state().toMove, Player::One);
     }
 
     void aLastWildCardStillAsksForTheColour() {
@@ -87,11 +82,11 @@ private slots:
         table.setHand(Player::Two, {"WB"});
         table.setHand(Player::One, {"2G"});
         table.setToMove(Player::Two);
-        table.platform.colourAnswers = {'R'};
-        table.game.PlayerTwoCard_Click(0);
-        QCOMPARE(table.platform.chooserOpenings, 1);
-        QCOMPARE(table.game.state().total(Player::Two), 2);
-        QCOMPARE(table.platform.messages.front().text, std::string("Player Two is the winner."));
+        table.view.colourAnswers = {'R'};
+        table.game->PlayerTwoCard_Click(0);
+        QCOMPARE(table.view.chooserOpenings, 1);
+        QCOMPARE(table.state().total(Player::Two), 2);
+        QCOMPARE(table.view.handsWon, std::vector{Player::Two});
     }
 
     void cardsDrawnAsALastPenaltyCount() {
@@ -99,13 +94,49 @@ private slots:
         table.setHand(Player::One, {"DR"});
         table.setHand(Player::Two, {"1G", "1G", "1G", "1G", "1G", "1G"});
         table.setInForce("5R");
-        GameState& state = table.game.state();
-        state.Deck(31) = CardCharacter('W');
-        state.Deck(32) = CardCharacter('B');
-        table.game.PlayerOneCard_Click(0);
+        table.adjust([](GameState& state) {
+            state.Deck(31) = CardCharacter('W');
+            state.Deck(32) = CardCharacter('B');
+        });
+        table.game->PlayerOneCard_Click(0);
         // Six ones and the wild card that fitted into the seventh slot; the second draw found
         // no room.
-        QCOMPARE(state.total(Player::One), 56);
+        QCOMPARE(table.state().total(Player::One), 56);
+    }
+
+    // The hand is over once won: when the next deal is refused, no one is to move and the
+    // finished hand takes no clicks until New Game deals.
+    void aRefusedDealAfterAWinClosesTheTable() {
+        Table table;
+        table.setHand(Player::One, {"3R"});
+        table.setHand(Player::Two, {"7G", "5R"});
+        table.setInForce("5R");
+        const std::string good = table.folder.cardFileBytes();
+        table.folder.writeCardFile("7R7G");
+
+        table.game->PlayerOneCard_Click(0);
+        QCOMPARE(table.view.problems.size(), std::size_t(1));
+        QCOMPARE(table.view.problems[0].kind, CardFileProblem::Kind::TooShort);
+        QCOMPARE(table.view.problems[0].wholeCards, 2);
+        QCOMPARE(table.state().phase, Phase::NoHand);
+        QCOMPARE(table.view.turn, std::optional<Player>());
+        QCOMPARE(table.state().total(Player::One), 12);
+
+        const GameState over = table.state();
+        const int showings = table.view.showings;
+        table.game->PickupCard_Click();
+        table.game->PlayerTwoCard_Click(1);
+        table.game->PlayerOneCard_Click(0);
+        QCOMPARE(table.state(), over);
+        QCOMPARE(table.view.showings, showings);
+
+        table.game->CmdNewGame_Click();
+        QCOMPARE(table.view.problems.size(), std::size_t(2));
+        table.folder.writeCardFile(good);
+        table.game->CmdNewGame_Click();
+        QCOMPARE(table.state().phase, Phase::HandInPlay);
+        QCOMPARE(table.view.turn, std::optional(Player::One));
+        QCOMPARE(table.state().total(Player::One), 12);
     }
 };
 

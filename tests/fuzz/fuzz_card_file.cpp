@@ -1,13 +1,13 @@
 // Arbitrary bytes as card.txt: the deal either deals from them or refuses them cleanly, and the
 // bytes after the first 216 (which the reader ignores) drive a few clicks on the dealt table.
 #include "cards/card_file.h"
-#include "cards/deal.h"
-#include "cards/game_state.h"
-#include "cards/hand_display.h"
+#include "engine/deal.h"
 #include "engine/draw.h"
+#include "engine/game_state.h"
+#include "engine/hand_display.h"
 #include "engine/hand_end.h"
 #include "engine/play.h"
-#include "support/fake_platform.h"
+#include "support/recording_view.h"
 #include "support/scratch_folder.h"
 
 #include <algorithm>
@@ -54,10 +54,10 @@ std::string sorted(std::string bytes) {
     return bytes;
 }
 
-void checkTable(const GameState& state, const test::FakePlatform& platform) {
+void checkTable(const GameState& state, const test::RecordingView& view) {
     KOV_FUZZ_CHECK(state.DeckPosition % 2 == 1);
     KOV_FUZZ_CHECK(state.DeckPosition >= 3 && state.DeckPosition <= 215);
-    KOV_FUZZ_CHECK(platform.turn == state.toMove);
+    KOV_FUZZ_CHECK(view.turn == state.toMove);
     for (Player player : {Player::One, Player::Two}) {
         const Hand& hand = state.hand(player);
         int held = 0;
@@ -67,7 +67,7 @@ void checkTable(const GameState& state, const test::FakePlatform& platform) {
                 ++held;
             }
             // A shown picture is the card the hand holds there.
-            const auto picture = platform.slot(player, slot);
+            const auto picture = view.slot(player, slot);
             KOV_FUZZ_CHECK(!picture || *picture == hand.at(slot));
             KOV_FUZZ_CHECK(picture || hand.at(slot).value.isBlank());
         }
@@ -77,23 +77,23 @@ void checkTable(const GameState& state, const test::FakePlatform& platform) {
 
 // A click chosen by one byte: a slot of either player, or the draw pile; the high bits answer
 // the colour chooser, 0 meaning closed without OK.
-void click(GameState& state, test::FakePlatform& platform, unsigned char byte, bool& handOver) {
+void click(GameState& state, test::RecordingView& view, unsigned char byte, bool& handOver) {
     static constexpr char answers[] = {'B', 'G', 'R', 'Y'};
     const unsigned answer = (byte >> 4U) % 5U;
-    platform.colourAnswers.clear();
+    view.colourAnswers.clear();
     if (answer > 0)
-        platform.colourAnswers.push_back(answers[answer - 1]);
+        view.colourAnswers.push_back(answers[answer - 1]);
     else
-        platform.colourAnswers.push_back(std::nullopt);
+        view.colourAnswers.push_back(std::nullopt);
 
     const int target = byte & 0x0F;
     if (target >= 14) {
-        drawForPlayerToMove(state, platform);
+        drawForPlayerToMove(state, view);
         return;
     }
     const Player player = target < 7 ? Player::One : Player::Two;
-    if (playCard(state, platform, player, target % 7) == PlayOutcome::HandEmptied) {
-        scoreHand(state, platform, player);
+    if (playCard(state, view, player, target % 7) == PlayOutcome::HandEmptied) {
+        scoreHand(state, view, player);
         handOver = true;
     }
 }
@@ -109,16 +109,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     writeAll(path, input);
 
     GameState state;
-    test::FakePlatform platform;
-    const auto problem = ShuffleDeal(state, platform, CardFile(path));
+    test::RecordingView view;
+    const auto problem = ShuffleDeal(state, view, CardFile(path));
     const std::string after = readAll(path);
 
     if (problem) {
         // Refused: said why, and touched neither the file, the game nor the screen.
-        KOV_FUZZ_CHECK(!problem->empty());
+        KOV_FUZZ_CHECK(problem->path == path);
         KOV_FUZZ_CHECK(after == input);
         KOV_FUZZ_CHECK(state == GameState{});
-        KOV_FUZZ_CHECK(platform.showings == 0 && !platform.turn);
+        KOV_FUZZ_CHECK(view.showings == 0 && !view.turn);
         return 0;
     }
 
@@ -128,12 +128,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     KOV_FUZZ_CHECK(after.substr(deck) == "  ");
     KOV_FUZZ_CHECK(sorted(after.substr(0, deck)) == sorted(input.substr(0, deck)));
     KOV_FUZZ_CHECK(state.DeckPosition == 31);
-    checkTable(state, platform);
+    checkTable(state, view);
 
     bool handOver = false;
     for (std::size_t at = deck; at < size && at < deck + clicksAtMost && !handOver; ++at) {
-        click(state, platform, data[at], handOver);
-        checkTable(state, platform);
+        click(state, view, data[at], handOver);
+        checkTable(state, view);
     }
     return 0;
 }

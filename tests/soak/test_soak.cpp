@@ -2,7 +2,7 @@
 #include "cards/shuffle.h"
 #include "engine/game.h"
 #include "support/card_files.h"
-#include "support/fake_platform.h"
+#include "support/recording_view.h"
 
 #include <QTest>
 
@@ -124,8 +124,7 @@ struct Counts {
 class Soak {
 public:
     Soak(std::string name, const std::string& firstFile, std::uint32_t seed, int startTotal)
-        : name_(std::move(name)), seed_(seed), random_(seed),
-          game_(platform_, CardFile(folder_.cardFilePath())), startTotal_(startTotal) {
+        : name_(std::move(name)), seed_(seed), random_(seed), startTotal_(startTotal) {
         folder_.writeCardFile(firstFile);
         firstSorted_ = sortedBytes(firstFile.substr(0, CardFile::bytesRead));
         expectedFile_ = firstFile;
@@ -135,23 +134,26 @@ public:
 
     // The first broken rule, with what it takes to replay it; nothing when all held.
     std::optional<std::string> run(int clicks) {
-        if (auto problem = game_.ShuffleDeal())
-            return "first deal refused: " + *problem;
+        game_.emplace(view_, CardFile(folder_.cardFilePath()));
+        if (game_->ShuffleDeal())
+            return std::string("first deal refused");
         expectedFile_ = nextOrder(expectedFile_);
         ++counts_.deals;
         if (auto broken = checkDeal())
             return report(*broken);
         // Totals near the target make the first match end early in the run.
+        GameState start = game_->state();
         for (Player player : {Player::One, Player::Two}) {
-            game_.state().total(player) = startTotal_;
-            platform_.showTotal(player, startTotal_);
+            start.total(player) = startTotal_;
+            view_.showTotal(player, startTotal_);
         }
+        game_.emplace(view_, CardFile(folder_.cardFilePath()), start);
         if (auto broken = checkTable())
             return report(*broken);
 
         for (int done = 0; done < clicks; ++done) {
-            while (platform_.colourAnswers.size() < 4)
-                platform_.colourAnswers.push_back(randomColourAnswer());
+            while (view_.colourAnswers.size() < 4)
+                view_.colourAnswers.push_back(randomColourAnswer());
             const Click click = randomClick();
             recent_.push_back(click);
             if (recent_.size() > clicksKeptForReport)
@@ -162,7 +164,7 @@ public:
             if (auto broken = checkTable())
                 return report(*broken);
         }
-        counts_.chooserOpenings = platform_.chooserOpenings;
+        counts_.chooserOpenings = view_.chooserOpenings;
         return std::nullopt;
     }
 
@@ -192,44 +194,41 @@ private:
         if (pick < 300)
             return {Click::Draw, 0};
         // Three slot clicks in four go to the player to move, so that hands get played out.
-        const Player toMove = game_.state().toMove;
+        const Player toMove = game_->state().toMove;
         const Player player = pick % 4 == 0 ? opponentOf(toMove) : toMove;
         return {player == Player::One ? Click::PlayerOne : Click::PlayerTwo, slot};
     }
 
     std::optional<std::string> apply(const Click& click) {
-        const GameState before = game_.state();
-        const std::size_t messagesBefore = platform_.messages.size();
-        const int showingsBefore = platform_.showings;
+        const GameState before = game_->state();
+        const std::size_t handsWonBefore = view_.handsWon.size();
+        const std::size_t matchesWonBefore = view_.matchesWon.size();
+        const int showingsBefore = view_.showings;
         switch (click.kind) {
         case Click::PlayerOne:
-            game_.PlayerOneCard_Click(click.slot);
+            game_->PlayerOneCard_Click(click.slot);
             break;
         case Click::PlayerTwo:
-            game_.PlayerTwoCard_Click(click.slot);
+            game_->PlayerTwoCard_Click(click.slot);
             break;
         case Click::Draw:
-            game_.PickupCard_Click();
+            game_->PickupCard_Click();
             break;
         case Click::NewGame:
-            game_.CmdNewGame_Click();
+            game_->CmdNewGame_Click();
             break;
         }
-        const GameState& after = game_.state();
+        const GameState& after = game_->state();
 
         const bool slotClick = click.kind == Click::PlayerOne || click.kind == Click::PlayerTwo;
         const Player clicked = click.kind == Click::PlayerOne ? Player::One : Player::Two;
         if (slotClick && clicked != before.toMove &&
-            (after != before || platform_.showings != showingsBefore))
+            (after != before || view_.showings != showingsBefore))
             return std::string("a click out of turn changed the table");
         counts_.plays += slotClick && after != before ? 1 : 0;
 
-        bool handWon = false;
-        bool matchWon = false;
-        for (std::size_t m = messagesBefore; m < platform_.messages.size(); ++m) {
-            handWon = handWon || platform_.messages[m].title == "Play Again";
-            matchWon = matchWon || platform_.messages[m].title == "Game Over";
-        }
+        const bool handWon = view_.handsWon.size() > handsWonBefore;
+        const bool matchWon = view_.matchesWon.size() > matchesWonBefore;
         if (matchWon && !handWon)
             return std::string("a match ended without a hand being won");
         counts_.handsWon += handWon ? 1 : 0;
@@ -263,14 +262,14 @@ private:
     }
 
     std::optional<std::string> checkDeal() const {
-        const GameState& state = game_.state();
+        const GameState& state = game_->state();
         if (state.DeckPosition != 31)
             return "DeckPosition " + std::to_string(state.DeckPosition) + " after a deal, not 31";
         if (state.toMove != Player::One)
             return std::string("Player Two to move after a deal");
         for (Player player : {Player::One, Player::Two}) {
             for (int slot = 0; slot < Hand::slotCount; ++slot) {
-                if (!platform_.slotShowsPicture(player, slot))
+                if (!state.shown(player)[static_cast<std::size_t>(slot)])
                     return "slot " + std::to_string(slot) + " empty after a deal";
             }
         }
@@ -278,7 +277,7 @@ private:
     }
 
     std::optional<std::string> checkHand(Player player) {
-        const Hand& hand = game_.state().hand(player);
+        const Hand& hand = game_->state().hand(player);
         const std::string who = player == Player::One ? "Player One" : "Player Two";
         int held = 0;
         int shown = 0;
@@ -290,7 +289,7 @@ private:
                     return who + "'s hand has an empty slot before slot " + std::to_string(slot);
                 ++held;
             }
-            const auto picture = platform_.slot(player, slot);
+            const auto picture = view_.slot(player, slot);
             if (picture) {
                 if (*picture != card)
                     return who + "'s slot " + std::to_string(slot) + " shows " + picture->code() +
@@ -315,26 +314,26 @@ private:
     }
 
     std::optional<std::string> checkTable() {
-        const GameState& state = game_.state();
+        const GameState& state = game_->state();
         for (Player player : {Player::One, Player::Two}) {
             if (auto broken = checkHand(player))
                 return broken;
         }
-        if (platform_.turn != state.toMove)
+        if (view_.turn != state.toMove)
             return std::string("the turn marker does not show the player to move");
         if (state.DeckPosition % 2 != 1 || state.DeckPosition < 3 || state.DeckPosition > 215)
             return "DeckPosition " + std::to_string(state.DeckPosition);
         for (std::size_t p = 0; p < 2; ++p) {
             if (state.totals[p] < 0 || state.totals[p] > 500)
                 return "total " + std::to_string(state.totals[p]);
-            if (platform_.totals[p] != state.totals[p])
-                return "total shown " + std::to_string(platform_.totals[p]) + ", held " +
+            if (view_.totals[p] != state.totals[p])
+                return "total shown " + std::to_string(view_.totals[p]) + ", held " +
                        std::to_string(state.totals[p]);
         }
-        if (platform_.colourInForce != state.inForce.CurrentColour)
+        if (view_.colourInForce != state.inForce.CurrentColour)
             return std::string("the colour shown is not the colour in force");
-        if (!platform_.problems.empty())
-            return "a problem was shown: " + platform_.problems.front().text;
+        if (!view_.problems.empty())
+            return std::string("a problem was shown");
 
         const std::string onDisk = folder_.cardFileBytes();
         if (onDisk.size() != CardFile::bytesWritten)
@@ -362,8 +361,8 @@ private:
     std::uint32_t seed_;
     std::mt19937 random_;
     ProgramFolder folder_;
-    FakePlatform platform_;
-    Game game_;
+    RecordingView view_;
+    std::optional<Game> game_;
     std::string firstSorted_;
     std::string expectedFile_;
     int startTotal_;

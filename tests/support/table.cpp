@@ -10,40 +10,48 @@ Card card(const std::string& code) {
     return Card{CardCharacter(code[0]), CardCharacter(code[1])};
 }
 
-Table::Table(const std::string& cardFileBytes) : game(platform, CardFile(folder.cardFilePath())) {
+Table::Table(const std::string& cardFileBytes) {
     folder.writeCardFile(cardFileBytes);
-    if (auto problem = game.ShuffleDeal())
-        throw std::runtime_error(*problem);
+    game.emplace(view, CardFile(folder.cardFilePath()));
+    if (game->ShuffleDeal())
+        throw std::runtime_error("the table's card file cannot be dealt from");
+}
+
+void Table::adjust(const std::function<void(GameState&)>& change) {
+    GameState position = game->state();
+    change(position);
+    game.emplace(view, CardFile(folder.cardFilePath()), position);
 }
 
 void Table::setHand(Player player, const std::vector<std::string>& codes) {
-    Hand& hand = game.state().hand(player);
-    for (int slot = 0; slot < Hand::slotCount; ++slot) {
-        const auto index = static_cast<std::size_t>(slot);
-        if (index < codes.size() && !codes[index].empty()) {
-            hand.put(slot, card(codes[index]));
-            platform.showCardInSlot(player, slot, hand.at(slot));
-        } else {
-            hand.put(slot, Card{});
-            platform.clearSlot(player, slot);
+    adjust([&](GameState& state) {
+        for (int slot = 0; slot < Hand::slotCount; ++slot) {
+            const auto index = static_cast<std::size_t>(slot);
+            const bool shown = index < codes.size() && !codes[index].empty();
+            state.hand(player).put(slot, shown ? card(codes[index]) : Card{});
+            state.shown(player)[index] = shown;
+            if (shown)
+                view.showCardInSlot(player, slot, state.hand(player).at(slot));
+            else
+                view.clearSlot(player, slot);
         }
-    }
+    });
 }
 
 void Table::setInForce(const std::string& code) {
     const Card top = card(code);
-    game.state().inForce = CardInForce{top.value, top.colour};
+    adjust([&](GameState& state) { state.inForce = CardInForce{top.value, top.colour}; });
 }
 
 void Table::setToMove(Player player) {
-    game.state().toMove = player;
-    platform.showTurn(player);
+    adjust([&](GameState& state) { state.toMove = player; });
+    view.showTurn(player);
 }
 
 int Table::handSize(Player player) const {
     int size = 0;
     for (int slot = 0; slot < Hand::slotCount; ++slot)
-        size += game.state().hand(player).at(slot).value.isEmpty() ? 0 : 1;
+        size += state().hand(player).at(slot).value.isEmpty() ? 0 : 1;
     return size;
 }
 

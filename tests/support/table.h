@@ -2,27 +2,31 @@
 
 #include "engine/game.h"
 #include "support/card_files.h"
-#include "support/fake_platform.h"
+#include "support/recording_view.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace kov::test {
 
-// A dealt game on the fake screen, in a program folder of its own, with ways to lay out a
-// position directly.
+// A dealt game on a recording view, in a program folder of its own. A position is laid out by
+// changing the dealt state; the game then goes on from the changed position.
 struct Table {
     explicit Table(const std::string& cardFileBytes = numberedCardFile());
 
+    void adjust(const std::function<void(GameState&)>& change);
     // Gives the player exactly these cards in slots 0 onwards and shows them; "" leaves a gap.
     void setHand(Player player, const std::vector<std::string>& codes);
     void setInForce(const std::string& code);
     void setToMove(Player player);
+    [[nodiscard]] const GameState& state() const { return game->state(); }
     [[nodiscard]] int handSize(Player player) const;
 
     ProgramFolder folder;
-    FakePlatform platform;
-    Game game;
+    RecordingView view;
+    std::optional<Game> game;
 };
 
 [[nodiscard]] Card card(const std::string& code);

@@ -1,9 +1,9 @@
 #include "cards/card_file.h"
-#include "cards/deal.h"
-#include "cards/game_state.h"
+#include "engine/deal.h"
+#include "engine/game_state.h"
 #include "support/card_files.h"
-#include "support/fake_platform.h"
 #include "support/ordinary_user.h"
+#include "support/recording_view.h"
 #include "ui/card_file_location.h"
 
 #include <QTest>
@@ -26,8 +26,8 @@ int dealAsOrdinaryUser(const fs::path& programFolder, const fs::path& userFolder
         if (location.path != userFolder / "card.txt")
             return 4;
         GameState state;
-        FakePlatform platform;
-        return ShuffleDeal(state, platform, CardFile(location.path)) ? 5 : 0;
+        RecordingView view;
+        return ShuffleDeal(state, view, CardFile(location.path)) ? 5 : 0;
     });
 }
 #endif
@@ -65,10 +65,10 @@ private slots:
         const std::string afterSecond = readBytes(userFolder / "card.txt");
         QVERIFY(afterSecond != afterFirst);
         GameState state;
-        FakePlatform platform;
+        RecordingView view;
         ProgramFolder replay;
         replay.writeCardFile(afterFirst);
-        QVERIFY(!ShuffleDeal(state, platform, CardFile(replay.cardFilePath())));
+        QVERIFY(!ShuffleDeal(state, view, CardFile(replay.cardFilePath())));
         QCOMPARE(replay.cardFileBytes(), afterSecond);
         QCOMPARE(program.cardFileBytes(), numberedCardFile());
         fs::permissions(program.path(), fs::perms(0700));

@@ -1,47 +1,44 @@
 #pragma once
 
-#include "ui/platform.h"
+#include "engine/table_view.h"
 
 #include <array>
 #include <deque>
 #include <optional>
-#include <string>
+#include <utility>
 #include <vector>
 
 namespace kov::test {
 
-// Records what the game shows, the way the board would hold it, and answers the colour chooser
-// from a queue of prepared answers.
-class FakePlatform : public Platform {
+// Records what the rules show: the latest picture of each slot, the pile, the turn and the
+// totals, and every win and problem. Answers the colour chooser from a queue of prepared
+// answers. The rules never read anything back from it.
+class RecordingView : public TableView {
 public:
-    struct Message {
-        std::string title;
-        std::string text;
-        friend bool operator==(const Message&, const Message&) = default;
-    };
-
     void showCardInSlot(Player player, int slot, Card card) override;
     void clearSlot(Player player, int slot) override;
-    [[nodiscard]] bool slotShowsPicture(Player player, int slot) const override;
     void showDiscard(Card card) override;
     void showColourInForce(CardCharacter colour) override;
-    void showTurn(Player toMove) override;
+    void showTurn(std::optional<Player> toMove) override;
     void showTotal(Player player, int total) override;
     [[nodiscard]] std::optional<char> chooseColour() override;
-    void showMessage(const std::string& title, const std::string& text) override;
-    void showProblem(const std::string& title, const std::string& text) override;
+    void showHandWon(Player winner) override;
+    void showMatchWon(Player winner, int total) override;
+    void showProblem(const CardFileProblem& problem) override;
 
-    // What a slot shows: the card, or nothing.
+    // The card last shown in a slot, or nothing after it was cleared.
     [[nodiscard]] std::optional<Card> slot(Player player, int slot) const;
     // Codes shown in a player's slots, "" for an empty slot.
     [[nodiscard]] std::vector<std::string> slotCodes(Player player) const;
 
     std::optional<Card> discard;
     std::optional<CardCharacter> colourInForce;
-    std::optional<Player> turn;
+    std::optional<Player> turn; // nothing before the first showTurn and while no one is to move
+    int turnShowings = 0;
     std::array<int, 2> totals{};
-    std::vector<Message> messages;
-    std::vector<Message> problems;
+    std::vector<Player> handsWon;
+    std::vector<std::pair<Player, int>> matchesWon;
+    std::vector<CardFileProblem> problems;
     // Answers for the colour chooser, taken in order; nothing means closed without OK.
     std::deque<std::optional<char>> colourAnswers;
     int chooserOpenings = 0;

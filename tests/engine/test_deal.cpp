@@ -1,9 +1,9 @@
 #include "cards/card_file.h"
-#include "cards/deal.h"
-#include "cards/game_state.h"
 #include "cards/shuffle.h"
+#include "engine/deal.h"
+#include "engine/game_state.h"
 #include "support/card_files.h"
-#include "support/fake_platform.h"
+#include "support/recording_view.h"
 
 #include <QTest>
 
@@ -16,10 +16,10 @@ class DealTest : public QObject {
     Q_OBJECT
 
 private:
-    static std::vector<int> fileNumbersInSlots(const FakePlatform& platform, Player player) {
+    static std::vector<int> fileNumbersInSlots(const RecordingView& view, Player player) {
         std::vector<int> numbers;
         for (int slot = 0; slot < 7; ++slot)
-            numbers.push_back(fileNumberOf(platform.slot(player, slot).value_or(Card{})));
+            numbers.push_back(fileNumberOf(view.slot(player, slot).value_or(Card{})));
         return numbers;
     }
 
@@ -30,31 +30,31 @@ private slots:
         ProgramFolder folder;
         folder.writeCardFile(numberedCardFile());
         GameState state;
-        FakePlatform platform;
-        QVERIFY(!ShuffleDeal(state, platform, CardFile(folder.cardFilePath())));
+        RecordingView view;
+        QVERIFY(!ShuffleDeal(state, view, CardFile(folder.cardFilePath())));
 
-        QCOMPARE(fileNumbersInSlots(platform, Player::One),
+        QCOMPARE(fileNumbersInSlots(view, Player::One),
                  (std::vector<int>{71, 46, 6, 23, 75, 51, 98}));
-        QCOMPARE(fileNumbersInSlots(platform, Player::Two),
+        QCOMPARE(fileNumbersInSlots(view, Player::Two),
                  (std::vector<int>{41, 64, 18, 4, 67, 89, 99}));
-        QCOMPARE(fileNumberOf(*platform.discard), 96);
+        QCOMPARE(fileNumberOf(*view.discard), 96);
         QCOMPARE(state.DeckPosition, 31);
         QCOMPARE(fileNumberOf(state.Deck.cardAt(state.DeckPosition)), 97);
-        QCOMPARE(platform.turn, std::optional(Player::One));
+        QCOMPARE(view.turn, std::optional(Player::One));
         QCOMPARE(state.toMove, Player::One);
         QCOMPARE(fileNumberOf(state.PlayerOneHand.at(0)), 71);
         QCOMPARE(fileNumberOf(state.PlayerTwoHand.at(6)), 99);
         QCOMPARE(state.inForce.CurrentValue, state.Deck(29));
         QCOMPARE(state.inForce.CurrentColour, state.Deck(30));
-        QCOMPARE(platform.colourInForce, std::optional(state.Deck(30)));
+        QCOMPARE(view.colourInForce, std::optional(state.Deck(30)));
     }
 
     void writesTheDealtOrderBackByteForByte() {
         ProgramFolder folder;
         folder.writeCardFile(numberedCardFile());
         GameState state;
-        FakePlatform platform;
-        QVERIFY(!ShuffleDeal(state, platform, CardFile(folder.cardFilePath())));
+        RecordingView view;
+        QVERIFY(!ShuffleDeal(state, view, CardFile(folder.cardFilePath())));
 
         const std::string written = folder.cardFileBytes();
         QCOMPARE(written.size(), std::size_t(218));
@@ -70,10 +70,10 @@ private slots:
         const std::string first = numberedCardFile();
         folder.writeCardFile(first);
         GameState state;
-        FakePlatform platform;
+        RecordingView view;
         const CardFile cardFile(folder.cardFilePath());
         for (int deal = 1; deal <= 96; ++deal) {
-            QVERIFY(!ShuffleDeal(state, platform, cardFile));
+            QVERIFY(!ShuffleDeal(state, view, cardFile));
             const bool backToFirst = folder.cardFileBytes().substr(0, 216) == first;
             if (backToFirst != (deal == 96))
                 QFAIL(
@@ -116,7 +116,7 @@ private slots:
         longer.writeCardFile(numberedCardFile() + tail.toStdString());
 
         GameState plainState, longerState;
-        FakePlatform plainPlatform, longerPlatform;
+        RecordingView plainPlatform, longerPlatform;
         QVERIFY(!ShuffleDeal(plainState, plainPlatform, CardFile(plain.cardFilePath())));
         QVERIFY(!ShuffleDeal(longerState, longerPlatform, CardFile(longer.cardFilePath())));
         QCOMPARE(longerState, plainState);
@@ -133,11 +133,11 @@ private slots:
         ProgramFolder folder;
         folder.writeCardFile(bytes);
         GameState state;
-        FakePlatform platform;
-        QVERIFY(!ShuffleDeal(state, platform, CardFile(folder.cardFilePath())));
+        RecordingView view;
+        QVERIFY(!ShuffleDeal(state, view, CardFile(folder.cardFilePath())));
 
-        QCOMPARE(platform.slot(Player::One, 0)->code(), std::string("r5"));
-        QCOMPARE(platform.discard->code(), std::string("  "));
+        QCOMPARE(view.slot(Player::One, 0)->code(), std::string("r5"));
+        QCOMPARE(view.discard->code(), std::string("  "));
         QCOMPARE(state.inForce.CurrentValue, CardCharacter(' '));
         QCOMPARE(state.Deck.cardAt(31).code(), odd.substr(4, 2));
         std::string written = folder.cardFileBytes();
@@ -153,7 +153,7 @@ private slots:
         second.writeCardFile(numberedCardFile());
         for (int deal = 0; deal < 3; ++deal) {
             GameState firstState, secondState;
-            FakePlatform firstPlatform, secondPlatform;
+            RecordingView firstPlatform, secondPlatform;
             QVERIFY(!ShuffleDeal(firstState, firstPlatform, CardFile(first.cardFilePath())));
             QVERIFY(!ShuffleDeal(secondState, secondPlatform, CardFile(second.cardFilePath())));
             QCOMPARE(secondState, firstState);
@@ -165,22 +165,22 @@ private slots:
         ProgramFolder folder;
         folder.writeCardFile(numberedCardFile());
         GameState state;
-        FakePlatform platform;
+        RecordingView view;
         const CardFile cardFile(folder.cardFilePath());
-        QVERIFY(!ShuffleDeal(state, platform, cardFile));
+        QVERIFY(!ShuffleDeal(state, view, cardFile));
         state.toMove = Player::Two;
         state.totals = {120, 45};
         state.PlayerOneHand.remove(0);
         state.DeckPosition = 77;
 
-        QVERIFY(!ShuffleDeal(state, platform, cardFile));
+        QVERIFY(!ShuffleDeal(state, view, cardFile));
         QCOMPARE(state.toMove, Player::One);
-        QCOMPARE(platform.turn, std::optional(Player::One));
+        QCOMPARE(view.turn, std::optional(Player::One));
         QCOMPARE(state.totals, (std::array<int, 2>{120, 45}));
         QCOMPARE(state.DeckPosition, 31);
         for (int slot = 0; slot < 7; ++slot) {
             QVERIFY(!state.PlayerOneHand.at(slot).value.isEmpty());
-            QVERIFY(platform.slotShowsPicture(Player::Two, slot));
+            QVERIFY(state.shown(Player::Two)[static_cast<std::size_t>(slot)]);
         }
     }
 };

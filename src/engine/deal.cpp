@@ -1,9 +1,10 @@
-#include "cards/deal.h"
+#include "engine/deal.h"
 
 #include "cards/card_file.h"
-#include "cards/game_state.h"
 #include "cards/shuffle.h"
-#include "ui/platform.h"
+#include "engine/game_state.h"
+#include "engine/hand_display.h"
+#include "engine/table_view.h"
 
 namespace kov {
 
@@ -15,8 +16,8 @@ constexpr int firstDrawElement = 31;      // deck card 16
 
 } // namespace
 
-std::optional<std::string> ShuffleDeal(GameState& state, Platform& platform,
-                                       const CardFile& cardFile) {
+std::optional<CardFileProblem> ShuffleDeal(GameState& state, TableView& view,
+                                           const CardFile& cardFile) {
     auto contents = cardFile.read();
     if (!contents.cards)
         return contents.problem;
@@ -30,22 +31,23 @@ std::optional<std::string> ShuffleDeal(GameState& state, Platform& platform,
     for (int slot = 0; slot < Hand::slotCount; ++slot) {
         Card card = deck.cardAt(2 * slot + 1);
         state.PlayerOneHand.put(slot, card);
-        platform.showCardInSlot(Player::One, slot, card);
+        showCardInSlot(state, view, Player::One, slot, card);
     }
     for (int slot = 0; slot < Hand::slotCount; ++slot) {
         Card card = deck.cardAt(playerTwoFirstElement + 2 * slot);
         state.PlayerTwoHand.put(slot, card);
-        platform.showCardInSlot(Player::Two, slot, card);
+        showCardInSlot(state, view, Player::Two, slot, card);
     }
     // The turned-up card has no effect of its own: even a wild one only sets the card in force,
     // with its own colour character as the colour.
     Card discard = deck.cardAt(firstDiscardElement);
     state.inForce = CardInForce{discard.value, discard.colour};
     state.DeckPosition = firstDrawElement;
-    platform.showDiscard(discard);
-    platform.showColourInForce(discard.colour);
+    view.showDiscard(discard);
+    view.showColourInForce(discard.colour);
+    state.phase = Phase::HandInPlay;
     state.toMove = Player::One;
-    platform.showTurn(Player::One);
+    view.showTurn(Player::One);
     return std::nullopt;
 }
 

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <system_error>
+
+namespace kov {
+
+// Why the cards could not be dealt from a card file. The windows turn it into the words the
+// player reads; the rules and the tests deal only in these values.
+struct CardFileProblem {
+    enum class Kind {
+        Missing,           // no file at the path
+        Folder,            // a folder stands where the file should be
+        NotAFile,          // something else that is not an ordinary file
+        Unreadable,        // the system refused the read (error)
+        Empty,             // 0 bytes
+        TooShort,          // fewer than 108 whole cards (wholeCards)
+        NotSaved,          // the new order could not be written (error)
+        UserFolderNotMade, // an installed copy's per-user folder could not be made
+        UserCopyNotMade,   // an installed copy's per-user card file could not be made (error)
+    };
+
+    Kind kind;
+    std::filesystem::path path; // the file refused, or for UserFolderNotMade the folder
+    int wholeCards = 0;         // for TooShort
+    std::error_code error;      // the system's reason, where there is one
+
+    friend bool operator==(const CardFileProblem&, const CardFileProblem&) = default;
+};
+
+} // namespace kov

@@ -1,0 +1,106 @@
+#include "ui/board_view.h"
+
+#include "ui/frmcolour.h"
+#include "ui/picture_control.h"
+#include "ui/program_icon.h"
+#include "ui/swatch_colours.h"
+#include "ui/table_texts.h"
+
+#include <QLabel>
+#include <QMessageBox>
+
+namespace kov {
+
+namespace {
+
+std::size_t at(Player player) {
+    return static_cast<std::size_t>(indexOf(player));
+}
+
+void showMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text) {
+    QMessageBox box(icon, title, text, QMessageBox::Ok);
+    box.setWindowIcon(programIcon());
+    box.exec();
+}
+
+} // namespace
+
+BoardView::BoardView(QWidget& window, const BoardControls& controls, const QString& pictureFolder)
+    : window_(window), controls_(controls), pictures_(pictureFolder) {}
+
+PictureControl* BoardView::slot(Player player, int slot) const {
+    return controls_.cardSlots[at(player)].at(static_cast<std::size_t>(slot));
+}
+
+void BoardView::showCardInSlot(Player player, int index, Card card) {
+    PictureControl* control = slot(player, index);
+    control->setPicture(pictures_.load(card));
+    control->setAccessibleName(slotName(player, index, &card));
+}
+
+void BoardView::clearSlot(Player player, int index) {
+    PictureControl* control = slot(player, index);
+    control->clearPicture();
+    control->setAccessibleName(slotName(player, index, nullptr));
+}
+
+void BoardView::showDiscard(Card card) {
+    controls_.discard->setPicture(pictures_.load(card));
+    discard_ = card;
+    nameDiscard();
+}
+
+void BoardView::showColourInForce(CardCharacter colour) {
+    colourInForce_ = colour;
+    QLabel* swatch = controls_.colourInForce;
+    QPalette palette = swatch->palette();
+    palette.setColor(QPalette::Window, swatchColour(colour));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    swatch->setPalette(palette);
+    // The letter is shown when there is one to show; any other byte is left to the tooltip.
+    const char letter = colour.recordByte();
+    swatch->setText(letter > ' ' && letter < 0x7F ? QString(QLatin1Char(letter)) : QString());
+    swatch->setToolTip(colourInForceName(colour));
+    swatch->setAccessibleName(colourInForceName(colour));
+    nameDiscard();
+}
+
+void BoardView::nameDiscard() {
+    controls_.discard->setAccessibleName(discardName(discard_, colourInForce_));
+}
+
+void BoardView::showTurn(std::optional<Player> toMove) {
+    // Show the new marker before hiding the old one, so one name is always on the board.
+    if (toMove)
+        controls_.turnLabels[at(*toMove)]->setVisible(true);
+    for (Player player : {Player::One, Player::Two}) {
+        if (player != toMove)
+            controls_.turnLabels[at(player)]->setVisible(false);
+    }
+}
+
+void BoardView::showTotal(Player player, int total) {
+    QLabel* label = controls_.totalLabels[at(player)];
+    label->setText(QString::number(total));
+    label->setAccessibleName(totalName(player, total));
+}
+
+std::optional<char> BoardView::chooseColour() {
+    frmColour chooser(&window_);
+    chooser.exec();
+    return chooser.chosenColour();
+}
+
+void BoardView::showHandWon(Player winner) {
+    showMessageBox(QMessageBox::Information, handWonTitle(), handWonText(winner));
+}
+
+void BoardView::showMatchWon(Player winner, int total) {
+    showMessageBox(QMessageBox::Information, matchWonTitle(), matchWonText(winner, total));
+}
+
+void BoardView::showProblem(const CardFileProblem& problem) {
+    showMessageBox(QMessageBox::Warning, programTitle(), problemText(problem));
+}
+
+} // namespace kov

@@ -1,0 +1,28 @@
+#include "ui/paths.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace kov {
+
+std::filesystem::path toPath(const QString& name) {
+#ifdef _WIN32
+    return std::filesystem::path(name.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(name).toStdString());
+#endif
+}
+
+QString fromPath(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return QString::fromStdWString(path.native());
+#else
+    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+#endif
+}
+
+QString displayPath(const std::filesystem::path& path) {
+    return QDir::toNativeSeparators(fromPath(path));
+}
+
+} // namespace kov

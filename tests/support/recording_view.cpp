@@ -1,0 +1,75 @@
+#include "support/recording_view.h"
+
+#include <cstddef>
+#include <string>
+
+namespace kov::test {
+
+namespace {
+
+std::size_t at(int index) {
+    return static_cast<std::size_t>(index);
+}
+
+} // namespace
+
+void RecordingView::showCardInSlot(Player player, int slot, Card card) {
+    slots_[at(indexOf(player))].at(at(slot)) = card;
+    ++showings;
+}
+
+void RecordingView::clearSlot(Player player, int slot) {
+    slots_[at(indexOf(player))].at(at(slot)).reset();
+}
+
+void RecordingView::showDiscard(Card card) {
+    discard = card;
+    ++showings;
+}
+
+void RecordingView::showColourInForce(CardCharacter colour) {
+    colourInForce = colour;
+}
+
+void RecordingView::showTurn(std::optional<Player> toMove) {
+    turn = toMove;
+    ++turnShowings;
+}
+
+void RecordingView::showTotal(Player player, int total) {
+    totals[at(indexOf(player))] = total;
+}
+
+std::optional<char> RecordingView::chooseColour() {
+    ++chooserOpenings;
+    if (colourAnswers.empty())
+        return std::nullopt;
+    auto answer = colourAnswers.front();
+    colourAnswers.pop_front();
+    return answer;
+}
+
+void RecordingView::showHandWon(Player winner) {
+    handsWon.push_back(winner);
+}
+
+void RecordingView::showMatchWon(Player winner, int total) {
+    matchesWon.emplace_back(winner, total);
+}
+
+void RecordingView::showProblem(const CardFileProblem& problem) {
+    problems.push_back(problem);
+}
+
+std::optional<Card> RecordingView::slot(Player player, int slot) const {
+    return slots_[at(indexOf(player))].at(at(slot));
+}
+
+std::vector<std::string> RecordingView::slotCodes(Player player) const {
+    std::vector<std::string> codes;
+    for (const auto& card : slots_[at(indexOf(player))])
+        codes.push_back(card ? card->code() : std::string());
+    return codes;
+}
+
+} // namespace kov::test
