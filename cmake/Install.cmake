@@ -94,7 +94,7 @@ set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
 set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
 if(WIN32)
     set(CPACK_GENERATOR "ZIP")
-    set(CPACK_PACKAGE_FILE_NAME "KOV-${PROJECT_VERSION}-win64")
+    set(CPACK_PACKAGE_FILE_NAME "${KOV_WINDOWS_PACKAGE}")
 else()
     set(CPACK_GENERATOR "TGZ;DEB")
     # Chosen per generator when cpack runs: the .tar.gz takes only the top-level program folder.

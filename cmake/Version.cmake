@@ -17,6 +17,9 @@ foreach(part PATCH TWEAK)
     endif()
 endforeach()
 
+# The Windows package, made by CPack's ZIP generator.
+set(KOV_WINDOWS_PACKAGE "KOV-${PROJECT_VERSION}-win64")
+
 set(KOV_GENERATED_DIR "${PROJECT_BINARY_DIR}/generated")
 configure_file("${PROJECT_SOURCE_DIR}/src/version.h.in" "${KOV_GENERATED_DIR}/version.h" @ONLY)
 configure_file("${PROJECT_SOURCE_DIR}/packaging/kov.rc.in" "${KOV_GENERATED_DIR}/kov.rc" @ONLY)

@@ -1,26 +1,31 @@
 #!/usr/bin/env bash
 # Plays the cross-built KOV.exe under Wine in an X server of its own, from private copies of the
-# installed Windows folder: the deal writes the same card.txt as the Linux build's shuffle, a
+# Windows package, KOV-<version>-win64.zip, unpacked: the deal writes the same card.txt as the Linux build's shuffle, a
 # card and the draw pile change the board, the About box opens and closes, a missing or short
 # card.txt is refused with the message box and status 1, and a program folder that cannot be
 # written deals from the player's own copy under %APPDATA%.
-# Usage: play_under_wine.sh WINDOWS_FOLDER WINE_PREFIX NEXT_CARD_FILE_TOOL SCREENSHOT_DIR
+# Usage: play_under_wine.sh WINDOWS_ZIP WINE_PREFIX NEXT_CARD_FILE_TOOL SCREENSHOT_DIR
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source-path=SCRIPTDIR source=../e2e/lib.sh
 . "$here/../e2e/lib.sh"
 e2e_in_x_server 290 "$@"
 
-program_dir=$1
+package=$1
 next_card_file_tool=$3
 shots=$4
 mkdir -p "$shots"
 rm -f "$shots"/windows-*.png
-[ -e "$program_dir/KOV.exe" ] || {
-    echo "no KOV.exe in $program_dir: scripts/windows installs the folder first" >&2
+[ -f "$package" ] || {
+    echo "no $package: scripts/windows makes it first" >&2
     exit 1
 }
 e2e_scratch
+# The package holds one folder; copy_program takes its copies from $scratch/built.
+mkdir "$scratch/unpacked"
+(cd "$scratch/unpacked" && cmake -E tar xf "$package") || exit 1
+mv "$scratch/unpacked"/* "$scratch/built"
+program_dir=$scratch/built
 export WINEPREFIX=$2 WINEDEBUG=-all WINEQT_QPA_PLATFORM=windows
 wine=/usr/lib/wine/wine64
 bash "$here/wine_prefix.sh" "$WINEPREFIX"
