@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Makes the Wine prefix that runs the Windows build, once: a fresh prefix, with Tahoma standing
-# in for the "MS Sans Serif" that the windows name (real Windows has both fonts; Wine's own
-# fonts come from Debian's fonts-wine). A prefix already made is left as it is.
+# Makes the Wine prefix that runs the Windows build, once: a fresh prefix, with Tahoma (from
+# Debian's fonts-wine) standing in for the "MS Sans Serif" that KOV's windows ask for. A fresh
+# prefix has neither font, and Qt would fall back to a wide serif face; real Windows has both.
+# A prefix already made is left as it is.
 # usage: wine_prefix.sh <prefix folder>
 set -euo pipefail
 prefix=$(realpath -m "$1")
