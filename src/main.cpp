@@ -8,6 +8,7 @@
 #include <QMessageBox>
 
 int main(int argc, char* argv[]) {
+    kov::prepareProcess();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KOV"));
     QApplication::setOrganizationName(QStringLiteral("Vantrel"));
@@ -16,7 +17,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vantrel.KOV"));
 
     auto window = kov::openMainWindow(
-        QCoreApplication::applicationDirPath(), kov::userDataFolder(), [](const QString& problem) {
+        kov::programFolder(), kov::userDataFolder(), [](const QString& problem) {
             QMessageBox box(QMessageBox::Critical, QStringLiteral("KOV"), problem, QMessageBox::Ok);
             box.exec();
         });

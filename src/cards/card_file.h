@@ -27,13 +27,14 @@ public:
     explicit CardFile(std::filesystem::path path) : path_(std::move(path)) {}
 
     // Reads the first 108 records into elements 1 to 216. Anything after them (the 109th record
-    // the program writes, a line end an editor added) is ignored. A file that holds fewer than
-    // 108 cards, or cannot be read, is refused.
-    [[nodiscard]] CardFileContents read() const;
+    // the program writes, a line end an editor added) is ignored and never read. A file that
+    // holds fewer than 108 cards, cannot be read or is not an ordinary file (or a link to one) is
+    // refused; nothing here waits on a FIFO or a device, and no exception leaves.
+    [[nodiscard]] CardFileContents read() const noexcept;
 
     // Writes elements 1 to 218 of the deck, an empty character as a space, replacing the file
     // whole. Says why when that fails; the old file is then unchanged.
-    [[nodiscard]] std::optional<CardFileProblem> write(const CardElements& deck) const;
+    [[nodiscard]] std::optional<CardFileProblem> write(const CardElements& deck) const noexcept;
 
 private:
     std::filesystem::path path_;

@@ -9,15 +9,17 @@ namespace kov {
 // player reads; the rules and the tests deal only in these values.
 struct CardFileProblem {
     enum class Kind {
-        Missing,           // no file at the path
-        Folder,            // a folder stands where the file should be
-        NotAFile,          // something else that is not an ordinary file
-        Unreadable,        // the system refused the read (error)
-        Empty,             // 0 bytes
-        TooShort,          // fewer than 108 whole cards (wholeCards)
-        NotSaved,          // the new order could not be written (error)
-        UserFolderNotMade, // an installed copy's per-user folder could not be made
-        UserCopyNotMade,   // an installed copy's per-user card file could not be made (error)
+        Missing,               // no file at the path
+        Folder,                // a folder stands where the file should be
+        NotAFile,              // something else that is not an ordinary file
+        LinkLoop,              // links that lead round in a loop
+        Unreadable,            // the system refused the read (error)
+        Empty,                 // 0 bytes
+        TooShort,              // fewer than 108 whole cards (wholeCards)
+        NotSaved,              // the new order could not be written (error)
+        UserFolderNotMade,     // an installed copy's per-user folder could not be made
+        UserCopyNotMade,       // an installed copy's per-user card file could not be made (error)
+        ProgramFolderNotFound, // the folder holding the program itself is unknown (no path)
     };
 
     Kind kind;

@@ -12,11 +12,19 @@ class frmKOV;
 
 // What the program does when it starts: the main window is made and the first hand dealt
 // before it is shown, from the card file in the program's folder, or in userFolder when the
-// program's folder cannot be written. When the card file cannot be used, the reason goes to
-// standard error and to tellProblem (a message box in the real program), and nothing is
-// returned.
+// program's folder cannot be written. When the card file cannot be used, the reason goes to the
+// log (standard error on Linux) and to tellProblem (a message box in the real program), and
+// nothing is returned. An empty programFolder means it could not be found, and is refused.
+[[nodiscard]] std::unique_ptr<frmKOV>
+openMainWindow(const std::filesystem::path& programFolder, const QString& userFolder,
+               const std::function<void(const QString& problem)>& tellProblem);
 [[nodiscard]] std::unique_ptr<frmKOV>
 openMainWindow(const QString& programFolder, const QString& userFolder,
                const std::function<void(const QString& problem)>& tellProblem);
+
+// Sets up the process before anything else: log lines go to standard error as "kov: ..." on
+// Linux whatever Qt would choose, and a file-size limit makes a write fail (and the deal be
+// refused) instead of killing the program.
+void prepareProcess();
 
 } // namespace kov

@@ -94,6 +94,9 @@ QString problemText(const CardFileProblem& problem) {
         return refusal(path, QStringLiteral("is a folder, not a file."));
     case Kind::NotAFile:
         return refusal(path, QStringLiteral("is not an ordinary file."));
+    case Kind::LinkLoop:
+        return refusal(path,
+                       QStringLiteral("is a link that leads round in a loop, never to a file."));
     case Kind::Unreadable:
         return refusal(path, QStringLiteral("cannot be read: %1.").arg(reason(problem.error)));
     case Kind::Empty:
@@ -114,6 +117,11 @@ QString problemText(const CardFileProblem& problem) {
     case Kind::UserCopyNotMade:
         return QStringLiteral("Your own copy of the card file could not be made at %1: %2.")
             .arg(quoted(path), reason(problem.error));
+    case Kind::ProgramFolderNotFound:
+        return QStringLiteral("The folder that holds KOV cannot be found, so neither can its card "
+                              "file.\n\nKOV keeps the order of its %1 cards in card.txt beside "
+                              "the program and cannot deal without it.")
+            .arg(CardFile::cardsInDeck);
     }
     return {};
 }

@@ -1,4 +1,5 @@
 #include "cards/card_file.h"
+#include "cards/durable_write.h"
 #include "engine/deal.h"
 #include "engine/game_state.h"
 #include "support/card_files.h"
@@ -87,14 +88,38 @@ private slots:
         QCOMPARE(folderEntries(folder.path()).size(), std::size_t(present ? 1 : 0));
     }
 
-    void refusesAFolderInPlaceOfTheFile() {
+    // Nothing in place of the file is waited on or read past what a deck needs.
+    void refusesWhatIsNotAnOrdinaryFile_data() {
+        QTest::addColumn<QString>("thing");
+        QTest::addColumn<Kind>("kind");
+        QTest::newRow("folder") << "folder" << Kind::Folder;
+#ifndef _WIN32 // FIFOs, devices and links: POSIX only
+        QTest::newRow("FIFO") << "fifo" << Kind::NotAFile;
+        QTest::newRow("link to /dev/zero") << "/dev/zero" << Kind::NotAFile;
+        QTest::newRow("link loop") << "loop" << Kind::LinkLoop;
+#endif
+    }
+    void refusesWhatIsNotAnOrdinaryFile() {
+        QFETCH(QString, thing);
+        QFETCH(Kind, kind);
         ProgramFolder folder;
-        fs::create_directory(folder.cardFilePath());
+        const fs::path card = folder.cardFilePath();
+        if (thing == "folder")
+            fs::create_directory(card);
+#ifndef _WIN32
+        else if (thing == "fifo")
+            QCOMPARE(::mkfifo(card.c_str(), 0644), 0);
+#endif
+        else if (thing == "loop")
+            fs::create_symlink(card, card);
+        else
+            fs::create_symlink(thing.toStdString(), card);
+        const auto before = fs::symlink_status(card).type();
         GameState state;
         RecordingView view;
-        auto problem = ShuffleDeal(state, view, CardFile(folder.cardFilePath()));
-        QCOMPARE(problem, (CardFileProblem{Kind::Folder, folder.cardFilePath(), 0, {}}));
-        QVERIFY(fs::is_directory(folder.cardFilePath()));
+        auto problem = ShuffleDeal(state, view, CardFile(card));
+        QCOMPARE(problem, (CardFileProblem{kind, card, 0, {}}));
+        QCOMPARE(fs::symlink_status(card).type(), before);
         QCOMPARE(state, GameState{});
     }
 
@@ -170,21 +195,36 @@ private slots:
     }
 #endif
 
-    // A deal killed mid-write leaves its temporary file; later deals clear the old ones away
-    // but leave a young one alone, which may be another copy of the game writing just now.
-    void clearsAwayTemporaryFilesOfKilledDeals() {
+    // A write killed mid-way may leave its temporary file. The start-up sweep clears away old
+    // ones of exactly that form, and nothing else: a young one may be another copy's write.
+    void sweepsOnlyAbandonedTemporaryFiles_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("minutesOld");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("abandoned") << ".card.txt.kov-tmp-Ab12Cd" << 60 << false;
+        QTest::newRow("young") << ".card.txt.kov-tmp-Ef34Gh" << 0 << true;
+        QTest::newRow("complete, named for its rename") << ".card.txt.kov-new-Ef34Gh" << 0 << false;
+        QTest::newRow("editor's swap file") << ".card.txt.swp" << 60 << true;
+        QTest::newRow("hidden backup") << ".card.txt.Ab12Cd" << 60 << true;
+        QTest::newRow("longer random part") << ".card.txt.kov-tmp-Ab12Cde" << 60 << true;
+        QTest::newRow("another file's") << ".deck.txt.kov-tmp-Ab12Cd" << 60 << true;
+    }
+    void sweepsOnlyAbandonedTemporaryFiles() {
+        QFETCH(QString, name);
+        QFETCH(int, minutesOld);
+        QFETCH(bool, kept);
         ProgramFolder folder;
         folder.writeCardFile(numberedCardFile());
-        const fs::path stale = folder.path() / ".card.txt.Ab12Cd";
-        const fs::path young = folder.path() / ".card.txt.Ef34Gh";
-        writeBytes(stale, "half");
-        writeBytes(young, "half");
-        fs::last_write_time(stale, fs::file_time_type::clock::now() - std::chrono::hours(1));
+        const fs::path file = folder.path() / name.toStdString();
+        writeBytes(file, "half");
+        fs::last_write_time(file,
+                            fs::file_time_type::clock::now() - std::chrono::minutes(minutesOld));
+        removeAbandonedTemporaryFiles(folder.cardFilePath());
         GameState state;
         RecordingView view;
         QVERIFY(!ShuffleDeal(state, view, CardFile(folder.cardFilePath())));
-        QVERIFY(!fs::exists(stale));
-        QVERIFY(fs::exists(young));
+        QCOMPARE(fs::exists(file), kept);
+        QCOMPARE(folderEntries(folder.path()).size(), std::size_t(kept ? 2 : 1));
     }
 
     // The deck shipped with the game: the usual 108 cards, each with its picture.

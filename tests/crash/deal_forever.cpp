@@ -2,6 +2,7 @@
 // Writes one byte to standard output once it is about to deal, then deals [deals] times, or
 // until killed when no count is given.
 #include "cards/card_file.h"
+#include "cards/durable_write.h"
 #include "engine/deal.h"
 #include "engine/game_state.h"
 #include "support/recording_view.h"
@@ -17,11 +18,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <folder> [deals]\n", argv[0]);
         return 2;
     }
-    const kov::CardFile cardFile(std::filesystem::path(argv[1]) / "card.txt");
+    const auto path = std::filesystem::path(argv[1]) / "card.txt";
+    const kov::CardFile cardFile(path);
     const long deals = argc == 3 ? std::atol(argv[2]) : -1;
     kov::GameState state;
     kov::test::RecordingView view;
 
+    // As the program does at start-up.
+    kov::removeAbandonedTemporaryFiles(path);
     if (::write(STDOUT_FILENO, "R", 1) != 1)
         return 1;
     for (long done = 0; deals < 0 || done < deals; ++done) {

@@ -1,5 +1,6 @@
 // Kills a dealing process with SIGKILL at random moments and checks that card.txt is always
-// one whole order of the deck, never a torn or missing file, and that the next run still deals.
+// one whole order of the deck, never a torn or missing file, that on Linux no temporary file
+// outlives the next start, and that the next run still deals.
 #include "cards/card_file.h"
 #include "cards/shuffle.h"
 #include "support/card_files.h"
@@ -185,6 +186,12 @@ int killRepeatedly(const std::string& program) {
         position = found->second;
 
         const int now = leftoversIn(folder.path());
+#ifdef __linux__
+        // Here the new file is named only for the instant before its rename, and each start
+        // sweeps away what an earlier kill left at that instant.
+        if (now > 1)
+            fail(where + std::to_string(now) + " temporary files are left behind");
+#endif
         killsMidWrite += now > leftovers ? 1 : 0;
         leftovers = now;
     }
@@ -198,6 +205,10 @@ int killRepeatedly(const std::string& program) {
     if (after == dealsTo.end() || after->second != (position + dealsAtTheEnd) % cycle)
         fail("the deals after the kills did not continue from the order left behind");
 
+#ifdef __linux__
+    if (leftoversIn(folder.path()) != 0)
+        fail("a temporary file is left behind after the last run");
+#endif
     const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started);
     std::printf("%d kills, seed %u: at least %ld deals completed, %d kills during a write, "
                 "%d temporary files left behind, %.1f s\n",

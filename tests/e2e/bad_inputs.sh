@@ -47,6 +47,7 @@ new_case() {
     kov_data_home="$case_dir/data"
     kov_runtime="$case_dir/runtime"
     as_user=
+    kov_wrapper=
     cp "$program/card.txt" "$case_dir/shipped"
 }
 
@@ -189,6 +190,33 @@ refused_card_files() {
     [ ! -s "$kov_data_home/Vantrel/KOV/card.txt" ] || fail "the emptied per-user copy was filled"
     cmp -s "$program/card.txt" "$case_dir/shipped" || fail "the program folder's card.txt changed"
 
+    # A file-size limit below the card file's size: the write fails and the deal is refused,
+    # instead of the signal killing the program; no temporary file is left.
+    # Standard error goes through a pipe, which the limit does not cover, so it is read whole.
+    new_case file-size-limit
+    kov_wrapper="$case_dir/limited"
+    printf '%s\n' '#!/usr/bin/env bash' 'exec 2> >(cat >&2)' 'exec prlimit --fsize=100 -- "$@"' \
+        >"$kov_wrapper"
+    chmod 755 "$kov_wrapper"
+    expect_refusal "$program/card.txt"
+    grep -q 'File too large' "$case_dir/kov.err" || fail "the refusal does not say File too large"
+
+    # A read-only install whose shipped card.txt cannot be dealt from: refused by its own name,
+    # nothing made in the user's folder, and a FIFO never waited on.
+    for shipped in short-100 fifo; do
+        new_case "read-only-shipped-$shipped"
+        as_nobody
+        rm "$program/card.txt"
+        if [ "$shipped" = fifo ]; then
+            mkfifo "$program/card.txt"
+        else
+            head -c 100 "$case_dir/shipped" >"$program/card.txt"
+        fi
+        chmod 555 "$program"
+        expect_refusal "$program/card.txt"
+        [ -z "$(ls -A "$kov_data_home")" ] || fail "something was made in the user's data folder"
+    done
+
     # Damaged while the game runs: New Game says so, and the table and the file stay as they
     # were; once the file is mended, New Game deals from it.
     new_case damaged-during-play
@@ -290,6 +318,29 @@ usable_card_files() {
     expect_deal
     quit_with_alt_x
     [ "$(stat -c %a "$program/card.txt")" = 444 ] || fail "card.txt lost its read-only mode"
+
+    # A program folder whose name is not UTF-8, started from a folder that holds another
+    # card.txt: it deals from its own.
+    new_case program-folder-byte-e9
+    mv "$program" "$case_dir/"$'\xe9'
+    program="$case_dir/"$'\xe9'
+    mkdir "$case_dir/elsewhere"
+    cp "$case_dir/shipped" "$case_dir/elsewhere/card.txt"
+    cd "$case_dir/elsewhere" || fail "cannot enter the starting folder"
+    expect_deal
+    cd "$scratch" || fail "cannot leave the starting folder"
+    quit_with_alt_x
+    cmp -s "$case_dir/elsewhere/card.txt" "$case_dir/shipped" || fail "the other card.txt changed"
+    [ "$(ls -A "$case_dir/elsewhere")" = card.txt ] || fail "files were made in the starting folder"
+
+    # Files beside card.txt that merely look like a write's: an editor's swap file an hour old
+    # survives; a temporary file of a killed write, as old, is swept away at start-up.
+    new_case temporary-names
+    touch -d '-1 hour' "$program/.card.txt.swp" "$program/.card.txt.kov-tmp-Ab12Cd"
+    expect_deal
+    quit_with_alt_x
+    [ -e "$program/.card.txt.swp" ] || fail "the editor's swap file was removed"
+    [ ! -e "$program/.card.txt.kov-tmp-Ab12Cd" ] || fail "the abandoned temporary file is still there"
 
     new_case read-only-program-folder
     as_nobody

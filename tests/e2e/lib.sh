@@ -85,13 +85,18 @@ copy_program() {
 }
 
 # Starts kov from folder $1; sets kov_pid and writes its output to $2.out and $2.err. With
-# as_user=nobody it runs as an unprivileged user (permission bits do not stop root).
+# as_user=nobody it runs as an unprivileged user (permission bits do not stop root); with
+# kov_wrapper set, under that command.
 start_kov() {
     local folder=$1 log=$2
     local -a run=(timeout -k 2 40)
     if [ "${as_user:-}" = nobody ] && [ "$(id -u)" -eq 0 ]; then
         run+=(setpriv --reuid=65534 --regid=65534 --clear-groups)
     fi
+    # kov_wrapper: a command line that kov is started under, such as prlimit and its options.
+    local -a wrapper=()
+    read -r -a wrapper <<<"${kov_wrapper:-}"
+    run+=("${wrapper[@]}")
     "${run[@]}" env HOME="${kov_home:-$scratch/home}" XDG_DATA_HOME="${kov_data_home:-$scratch/data}" \
         XDG_RUNTIME_DIR="${kov_runtime:-$XDG_RUNTIME_DIR}" "$folder/kov" >"$log.out" 2>"$log.err" &
     kov_pid=$!

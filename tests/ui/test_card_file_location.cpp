@@ -5,32 +5,61 @@
 #include "support/ordinary_user.h"
 #include "support/recording_view.h"
 #include "ui/card_file_location.h"
+#include "ui/frmkov.h"
+#include "ui/paths.h"
+#include "ui/startup.h"
 
 #include <QTest>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kov;
 using namespace kov::test;
 namespace fs = std::filesystem;
+Q_DECLARE_METATYPE(kov::CardFileProblem::Kind)
 
 namespace {
 
-QString qt(const fs::path& path) {
-    return QString::fromStdString(path.string());
-}
+using Kind = CardFileProblem::Kind;
 
-#ifndef _WIN32
-// The card file search and one deal as a player would run them. 0: dealt from the user's copy.
-int dealAsOrdinaryUser(const fs::path& programFolder, const fs::path& userFolder) {
-    return runAsOrdinaryUser([&] {
-        const CardFileLocation location = locateCardFile(qt(programFolder), qt(userFolder));
+// The card file search and one deal as a player would run them, cut off after 5 s and within
+// 512 MB. 0: dealt from the user's copy; 1: the program folder's file refused by name, and
+// problem set to why.
+int dealAsOrdinaryUser(const fs::path& programFolder, const fs::path& userFolder,
+                       Kind* problem = nullptr) {
+    constexpr rlim_t memoryLimit = rlim_t{512} << 20;
+    const int kind = runAsOrdinaryUser([&] {
+        ::alarm(5);
+        const rlimit memory{memoryLimit, memoryLimit};
+        ::setrlimit(RLIMIT_AS, &memory);
+        const CardFileLocation location = locateCardFile(programFolder, fromPath(userFolder));
+        if (location.problem)
+            return location.problem->path == programFolder / "card.txt"
+                       ? 10 + static_cast<int>(location.problem->kind)
+                       : 4;
         if (location.path != userFolder / "card.txt")
-            return 4;
+            return 5;
         GameState state;
         RecordingView view;
-        return ShuffleDeal(state, view, CardFile(location.path)) ? 5 : 0;
+        return ShuffleDeal(state, view, CardFile(location.path)) ? 6 : 0;
     });
+    if (kind < 10)
+        return kind;
+    if (problem)
+        *problem = static_cast<Kind>(kind - 10);
+    return 1;
 }
-#endif
+
+// A program folder that an ordinary user cannot write to, and a home for that user.
+struct ReadOnlyInstall {
+    ReadOnlyInstall() { fs::permissions(user.path(), fs::perms(0777)); }
+    ~ReadOnlyInstall() { fs::permissions(program.path(), fs::perms(0700)); }
+    void lock() const { fs::permissions(program.path(), fs::perms(0555)); }
+    ProgramFolder program, user;
+    const fs::path userFolder = user.path() / "share" / "KOV";
+};
 
 } // namespace
 
@@ -41,28 +70,58 @@ private slots:
     void aWritableProgramFolderKeepsItsOwnCardFile() {
         ProgramFolder program, user;
         program.writeCardFile(numberedCardFile());
-        const auto location = locateCardFile(qt(program.path()), qt(user.path() / "kov"));
+        const auto location = locateCardFile(program.path(), fromPath(user.path() / "kov"));
         QCOMPARE(location.path, program.cardFilePath());
         QVERIFY(!fs::exists(user.path() / "kov"));
     }
 
-#ifndef _WIN32 // permission bits and ordinary users: POSIX only
-    void aReadOnlyInstallDealsFromTheUsersOwnCopy() {
-        ProgramFolder program, user;
-        program.writeCardFile(numberedCardFile());
-        fs::permissions(program.cardFilePath(), fs::perms(0644));
-        fs::permissions(program.path(), fs::perms(0555));
-        fs::permissions(user.path(), fs::perms(0777));
-        const fs::path userFolder = user.path() / "share" / "KOV";
+    // Never the working directory instead: the start is refused with the reason.
+    void anUnknownProgramFolderIsRefused() {
+        QString told;
+        QVERIFY(!openMainWindow(fs::path(), QString(), [&](const QString& text) { told = text; }));
+        QVERIFY2(told.startsWith("The folder that holds KOV cannot be found"), qPrintable(told));
+    }
 
-        QCOMPARE(dealAsOrdinaryUser(program.path(), userFolder), 0);
-        const std::string afterFirst = readBytes(userFolder / "card.txt");
+    // The base-directory rules: only an absolute XDG_DATA_HOME counts, and no doubled slash.
+    void theUsersDataFolderFollowsTheBaseDirectoryRules_data() {
+        QTest::addColumn<QByteArray>("dataHome");
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("absolute") << QByteArray("/x/data") << QByteArray("/home/p")
+                                  << "/x/data/Vantrel/KOV";
+        QTest::newRow("relative, ignored")
+            << QByteArray("x/data") << QByteArray("/home/p") << "/home/p/.local/share/Vantrel/KOV";
+        QTest::newRow("HOME empty") << QByteArray() << QByteArray() << "/.local/share/Vantrel/KOV";
+    }
+    void theUsersDataFolderFollowsTheBaseDirectoryRules() {
+        QFETCH(QByteArray, dataHome);
+        QFETCH(QByteArray, home);
+        QFETCH(QString, folder);
+        const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME"), oldHome = qgetenv("HOME");
+        QCoreApplication::setOrganizationName("Vantrel");
+        QCoreApplication::setApplicationName("KOV");
+        qputenv("XDG_DATA_HOME", dataHome);
+        qputenv("HOME", home);
+        const QString found = userDataFolder();
+        qputenv("XDG_DATA_HOME", oldDataHome);
+        qputenv("HOME", oldHome);
+        QCOMPARE(found, folder);
+    }
+
+    void aReadOnlyInstallDealsFromTheUsersOwnCopy() {
+        ReadOnlyInstall install;
+        install.program.writeCardFile(numberedCardFile());
+        install.lock();
+        const fs::path own = install.userFolder / "card.txt";
+
+        QCOMPARE(dealAsOrdinaryUser(install.program.path(), install.userFolder), 0);
+        const std::string afterFirst = readBytes(own);
         QCOMPARE(afterFirst.size(), std::size_t(218));
-        QCOMPARE(program.cardFileBytes(), numberedCardFile());
+        QCOMPARE(install.program.cardFileBytes(), numberedCardFile());
 
         // The next run goes on from the user's copy, not from the shipped order.
-        QCOMPARE(dealAsOrdinaryUser(program.path(), userFolder), 0);
-        const std::string afterSecond = readBytes(userFolder / "card.txt");
+        QCOMPARE(dealAsOrdinaryUser(install.program.path(), install.userFolder), 0);
+        const std::string afterSecond = readBytes(own);
         QVERIFY(afterSecond != afterFirst);
         GameState state;
         RecordingView view;
@@ -70,10 +129,54 @@ private slots:
         replay.writeCardFile(afterFirst);
         QVERIFY(!ShuffleDeal(state, view, CardFile(replay.cardFilePath())));
         QCOMPARE(replay.cardFileBytes(), afterSecond);
-        QCOMPARE(program.cardFileBytes(), numberedCardFile());
-        fs::permissions(program.path(), fs::perms(0700));
+        QCOMPARE(install.program.cardFileBytes(), numberedCardFile());
     }
-#endif
+
+    // The shipped file is checked as a deal checks it before any copy is made: a bad one is
+    // refused by name and leaves nothing in the user's folder, so mending it is enough. Nothing
+    // hangs, and nothing is read past what a deck needs.
+    void aReadOnlyInstallCopiesOnlyAUsableFile_data() {
+        QTest::addColumn<QString>("shipped");
+        QTest::addColumn<bool>("dealt");
+        QTest::addColumn<Kind>("kind");
+        QTest::newRow("100 bytes") << "100" << false << Kind::TooShort;
+        QTest::newRow("0 bytes") << "0" << false << Kind::Empty;
+        QTest::newRow("folder") << "folder" << false << Kind::Folder;
+        QTest::newRow("FIFO") << "fifo" << false << Kind::NotAFile;
+        QTest::newRow("link to /dev/zero") << "/dev/zero" << false << Kind::NotAFile;
+        QTest::newRow("link loop") << "loop" << false << Kind::LinkLoop;
+        QTest::newRow("10 MB, a deck first") << "10M" << true << Kind::Missing;
+    }
+    void aReadOnlyInstallCopiesOnlyAUsableFile() {
+        QFETCH(QString, shipped);
+        QFETCH(bool, dealt);
+        QFETCH(Kind, kind);
+        ReadOnlyInstall install;
+        const fs::path card = install.program.cardFilePath();
+        if (shipped == "folder")
+            fs::create_directory(card);
+        else if (shipped == "fifo")
+            QCOMPARE(::mkfifo(card.c_str(), 0644), 0);
+        else if (shipped == "loop")
+            fs::create_symlink(card, card);
+        else if (shipped.startsWith('/'))
+            fs::create_symlink(shipped.toStdString(), card);
+        else if (shipped == "10M")
+            install.program.writeCardFile(numberedCardFile() + std::string(10 << 20, 'x'));
+        else
+            install.program.writeCardFile(numberedCardFile().substr(0, shipped.toUInt()));
+        install.lock();
+
+        Kind refused = Kind::Missing;
+        QCOMPARE(dealAsOrdinaryUser(install.program.path(), install.userFolder, &refused),
+                 dealt ? 0 : 1);
+        if (dealt) {
+            QCOMPARE(readBytes(install.userFolder / "card.txt").size(), std::size_t(218));
+        } else {
+            QCOMPARE(refused, kind);
+            QVERIFY(!fs::exists(install.userFolder));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(CardFileLocationTest)
