@@ -50,7 +50,7 @@ inline long statusKb(const std::string& field) {
 inline void printRow(const std::string& measure, const std::string& result,
                      const std::string& baseline, const std::string& ratio,
                      const std::string& target, bool met, bool informational = false) {
-    std::printf("| %-46s | %11s | %11s | %7s | %-18s | %-4s |\n", measure.c_str(), result.c_str(),
+    std::printf("| %-46s | %11s | %11s | %7s | %-20s | %-4s |\n", measure.c_str(), result.c_str(),
                 baseline.c_str(), ratio.c_str(), target.c_str(),
                 informational ? ""
                 : met         ? "met"

@@ -1,15 +1,20 @@
 // The least any Qt program can do to show a card: one 618 x 408 window with one JPEG read from
-// the program's folder, decoded and drawn where KOV draws Player One's first card. Given a count
-// and "write", it also does the rest of the work KOV's first frame cannot do without: that many
-// pictures decoded and drawn at KOV's card places, and the card file's 218 bytes written
-// durably.
+// the program's folder, decoded at the size it is shown (in device pixels) and copied where KOV
+// draws Player One's first card. Arguments, in any order: a count of pictures, drawn at KOV's
+// card places; "text", a label and a push button beside them, as any window with text has; and
+// "write", the card file's 218 bytes written durably. With all three it does the work KOV's
+// first frame cannot do without.
 #include "startup_stamps.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
+#include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QWidget>
 
 #include <fcntl.h>
@@ -21,11 +26,18 @@
 
 namespace {
 
-QImage readPicture(const QString& path) {
+QImage readPicture(const QString& path, QSize shown, qreal ratio) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return QImage::fromData(file.readAll(), "JPG");
+    QBuffer bytes;
+    bytes.setData(file.readAll());
+    bytes.open(QIODevice::ReadOnly);
+    QImageReader reader(&bytes, "jpg");
+    reader.setScaledSize((QSizeF(shown) * ratio).toSize());
+    QImage picture = reader.read();
+    picture.setDevicePixelRatio(ratio);
+    return picture;
 }
 
 // Where KOV shows card n: seven across the top, seven across the bottom, then the discard.
@@ -53,23 +65,30 @@ void writeDurably(const QString& folder) {
 
 class FloorWindow : public QWidget {
 public:
-    FloorWindow(const QString& folder, int pictures) {
+    FloorWindow(const QString& folder, int pictures, bool text) {
         setWindowTitle(QStringLiteral("KOV floor"));
         resize(618, 408);
+        if (text) {
+            auto* label = new QLabel(QStringLiteral("Player One Total"), this);
+            label->setGeometry(432, 200, 105, 17);
+            auto* button = new QPushButton(QStringLiteral("&New Game"), this);
+            button->setGeometry(320, 152, 89, 33);
+        }
+        const qreal ratio = qApp->devicePixelRatio();
         QStringList files =
             QDir(folder).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name);
         files.removeAll(QStringLiteral("7R.jpg"));
         files.prepend(QStringLiteral("7R.jpg")); // the first card is the same in every variant
         for (int n = 0; n < pictures && n < files.size(); ++n)
-            pictures_.push_back(readPicture(folder + QStringLiteral("/") + files[n]));
+            pictures_.push_back(readPicture(folder + QStringLiteral("/") + files[n],
+                                            cardPlace(static_cast<int>(n)).size(), ratio));
     }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         for (std::size_t n = 0; n < pictures_.size(); ++n)
-            painter.drawImage(cardPlace(static_cast<int>(n)), pictures_[n]);
+            painter.drawImage(cardPlace(static_cast<int>(n)).topLeft(), pictures_[n]);
     }
 
 private:
@@ -82,12 +101,20 @@ int main(int argc, char* argv[]) {
     kov::bench::stamp("main");
     QApplication app(argc, argv);
     kov::bench::stamp("app");
-    const int pictures = argc > 1 ? std::atoi(argv[1]) : 1;
-    const bool write = argc > 2 && std::strcmp(argv[2], "write") == 0;
+    int pictures = 1;
+    bool write = false, text = false;
+    for (int n = 1; n < argc; ++n) {
+        if (std::strcmp(argv[n], "write") == 0)
+            write = true;
+        else if (std::strcmp(argv[n], "text") == 0)
+            text = true;
+        else
+            pictures = std::atoi(argv[n]);
+    }
     const QString folder = QCoreApplication::applicationDirPath();
     if (write)
         writeDurably(folder);
-    FloorWindow window(folder, pictures);
+    FloorWindow window(folder, pictures, text);
     kov::bench::stamp("window");
     window.show();
     kov::bench::stamp("shown");

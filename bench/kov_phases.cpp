@@ -1,9 +1,9 @@
 // KOV's own start-up as src/main.cpp does it, with a stamp after each step so that the start-up
 // time can be broken down.
 #include "startup_stamps.h"
+#include "ui/application_setup.h"
 #include "ui/card_file_location.h"
 #include "ui/frmkov.h"
-#include "ui/program_icon.h"
 
 #include <QApplication>
 
@@ -12,10 +12,7 @@
 int main(int argc, char* argv[]) {
     kov::bench::stamp("main");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KOV"));
-    QApplication::setOrganizationName(QStringLiteral("Vantrel"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QApplication::setWindowIcon(kov::programIcon());
+    kov::setUpApplication();
     kov::bench::stamp("app");
 
     // kov::openMainWindow, step by step, without its messages for a card file that cannot be
@@ -25,6 +22,7 @@ int main(int argc, char* argv[]) {
         kov::locateCardFile(programFolder, kov::userDataFolder());
     if (cardFile.problem)
         return 1;
+    kov::bench::stamp("located");
     auto window = std::make_unique<kov::frmKOV>(programFolder, cardFile.path);
     kov::bench::stamp("built");
     if (window->Form_Load())

@@ -1,8 +1,7 @@
+#include "ui/application_setup.h"
 #include "ui/card_file_location.h"
 #include "ui/frmkov.h"
-#include "ui/program_icon.h"
 #include "ui/startup.h"
-#include "version.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -10,11 +9,7 @@
 int main(int argc, char* argv[]) {
     kov::prepareProcess();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KOV"));
-    QApplication::setOrganizationName(QStringLiteral("Vantrel"));
-    QApplication::setApplicationVersion(QStringLiteral(KOV_VERSION));
-    QApplication::setWindowIcon(kov::programIcon());
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.vantrel.KOV"));
+    kov::setUpApplication();
 
     auto window = kov::openMainWindow(
         kov::programFolder(), kov::userDataFolder(), [](const QString& problem) {

@@ -1,5 +1,6 @@
 #include "ui/board_view.h"
 
+#include "ui/accessibility.h"
 #include "ui/frmcolour.h"
 #include "ui/picture_control.h"
 #include "ui/program_icon.h"
@@ -66,7 +67,7 @@ void BoardView::showColourInForce(CardCharacter colour) {
 }
 
 void BoardView::nameDiscard() {
-    controls_.discard->setAccessibleName(discardName(discard_, colourInForce_));
+    announceName(*controls_.discard, discardName(discard_, colourInForce_));
 }
 
 void BoardView::showTurn(std::optional<Player> toMove) {
@@ -76,6 +77,11 @@ void BoardView::showTurn(std::optional<Player> toMove) {
     for (Player player : {Player::One, Player::Two}) {
         if (player != toMove)
             controls_.turnLabels[at(player)]->setVisible(false);
+    }
+    // Only the shown marker claims the move, so a screen reader never finds a stale one.
+    for (Player player : {Player::One, Player::Two}) {
+        announceName(*controls_.turnLabels[at(player)],
+                     player == toMove ? turnName(player) : playerName(player));
     }
 }
 

@@ -1,22 +1,28 @@
 #pragma once
 
 #include "cards/card.h"
+#include "ui/picture_control.h"
 
 #include <QImage>
 #include <QSet>
+#include <QSize>
 #include <QString>
 
 namespace kov {
 
-// Loads card pictures from the program's folder: the file named after the card's code, read
-// anew at every showing so that a picture changed on disk shows at once. A picture that cannot
-// be loaded is replaced by a face drawn from the card's code, and reported once on standard
-// error, so that play goes on.
+// Card pictures from the program's folder: the file named after the card's code, read anew at
+// every showing so that a picture changed on disk shows at once, and decoded at the size it is
+// shown. A picture that cannot be shown is replaced by a face drawn from the card's code, and
+// reported once, so that play goes on.
 class CardPictures {
 public:
     explicit CardPictures(QString folder) : folder_(std::move(folder)) {}
 
-    [[nodiscard]] QImage load(Card card);
+    // The card's picture for a control to show: read and decoded whenever the control asks, at
+    // its size. The control must not ask after this object has gone.
+    [[nodiscard]] PictureSource load(Card card);
+    // The card's picture read now, at size (device pixels).
+    [[nodiscard]] QImage read(Card card, QSize size);
     [[nodiscard]] QString pathOf(Card card) const;
 
 private:
@@ -24,7 +30,8 @@ private:
     QSet<QString> reported_;
 };
 
-// A plain face naming the card's colour and value, clearly not one of the supplied pictures.
-[[nodiscard]] QImage drawnCardFace(Card card);
+// The card back of the draw pile, from the program's own resources (or from file, for a test),
+// drawn when it cannot be shown and then reported once.
+[[nodiscard]] PictureSource cardBackPicture(const QString& file = QStringLiteral(":/cardback.jpg"));
 
 } // namespace kov

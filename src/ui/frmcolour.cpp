@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <array>
 
 namespace kov {
@@ -103,29 +104,41 @@ void frmColour::cmdOK_Click() {
     accept();
 }
 
+// Like a click on the option itself, except that the keyboard focus stays where it was.
 void frmColour::selectOption(int index) {
-    // As if the option itself had been clicked: it takes the focus too, so the arrow keys and
-    // Tab carry on from the chosen row.
-    QAbstractButton* option = options_->button(index);
-    option->setChecked(true);
-    option->setFocus(Qt::MouseFocusReason);
+    options_->button(index)->setChecked(true);
 }
 
+// A swatch is clicked like a button: a left press and a release on the same swatch. The second
+// press of a double-click selects nothing more.
 bool frmColour::eventFilter(QObject* watched, QEvent* event) {
     using Handler = void (frmColour::*)();
     static constexpr std::array<Handler, 4> clicks{
         &frmColour::lblBlue_Click, &frmColour::lblGreen_Click, &frmColour::lblRed_Click,
         &frmColour::lblYellow_Click};
-    if (event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        for (std::size_t i = 0; i < swatches_.size(); ++i) {
-            if (watched == swatches_[i]) {
-                (this->*clicks[i])();
-                return true;
-            }
-        }
+    const auto found = std::find(swatches_.begin(), swatches_.end(), watched);
+    if (found == swatches_.end())
+        return QDialog::eventFilter(watched, event);
+    const int index = static_cast<int>(found - swatches_.begin());
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        pressedSwatch_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton ? index : -1;
+        return true;
+    case QEvent::MouseButtonDblClick:
+        pressedSwatch_ = -1;
+        return true;
+    case QEvent::MouseButtonRelease: {
+        const auto* release = static_cast<QMouseEvent*>(event);
+        const bool click = pressedSwatch_ == index && release->button() == Qt::LeftButton &&
+                           (*found)->rect().contains(release->position().toPoint());
+        pressedSwatch_ = -1;
+        if (click)
+            (this->*clicks.at(static_cast<std::size_t>(index)))();
+        return true;
     }
-    return QDialog::eventFilter(watched, event);
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
 }
 
 void frmColour::showEvent(QShowEvent* event) {

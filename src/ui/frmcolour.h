@@ -41,6 +41,7 @@ private:
 
     QButtonGroup* options_ = nullptr;
     std::array<QLabel*, 4> swatches_{};
+    int pressedSwatch_ = -1; // the swatch under a left press not yet released, if any
     std::optional<char> chosen_;
 };
 

@@ -1,14 +1,18 @@
 #include "ui/frmkov.h"
 
+#include "ui/accessibility.h"
+#include "ui/card_pictures.h"
 #include "ui/frmabout.h"
 #include "ui/picture_control.h"
 #include "ui/program_icon.h"
+#include "ui/table_keys.h"
 #include "ui/table_texts.h"
 #include "ui/twips.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace kov {
 
@@ -52,10 +56,17 @@ PictureControl* picture(QWidget* parent, const QString& name, QRect geometry) {
     return control;
 }
 
-// The cards and the pile answer a click; the hand cursor says so.
-PictureControl* clickablePicture(QWidget* parent, const QString& name, QRect geometry) {
-    PictureControl* control = picture(parent, name, geometry);
+// The cards and the pile answer a click, a key and a screen reader's press; the hand cursor and
+// the tooltip say so.
+PictureControl* clickablePicture(QWidget* parent, const QString& name, QRect geometry,
+                                 const QKeySequence& key, const QString& toolTip) {
+    auto* control = new PictureControl(parent);
+    // Before anything else touches the control, so that screen readers meet it as pressable.
+    offerPress(*control, key);
+    control->setObjectName(name);
+    control->setGeometry(geometry);
     control->setCursor(Qt::PointingHandCursor);
+    control->setToolTip(toolTip);
     return control;
 }
 
@@ -72,9 +83,11 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
         const int left = slotLeftStep * index;
         const auto at = static_cast<std::size_t>(index);
         auto* one = clickablePicture(this, QStringLiteral("PlayerOneCard%1").arg(index),
-                                     rectFromTwips(left, playerOneRowTop, slotWidth, slotHeight));
+                                     rectFromTwips(left, playerOneRowTop, slotWidth, slotHeight),
+                                     slotKey(index), slotKeyTip(Player::One, slotKey(index)));
         auto* two = clickablePicture(this, QStringLiteral("PlayerTwoCard%1").arg(index),
-                                     rectFromTwips(left, playerTwoRowTop, slotWidth, slotHeight));
+                                     rectFromTwips(left, playerTwoRowTop, slotWidth, slotHeight),
+                                     slotKey(index), slotKeyTip(Player::Two, slotKey(index)));
         board_.cardSlots[0][at] = one;
         board_.cardSlots[1][at] = two;
         connect(one, &PictureControl::clicked, this,
@@ -86,8 +99,9 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
     }
 
     PickupCard_ =
-        clickablePicture(this, QStringLiteral("PickupCard"), rectFromTwips(1560, 1950, 1245, 1935));
-    PickupCard_->setPicture(QImage(QStringLiteral(":/cardback.jpg")));
+        clickablePicture(this, QStringLiteral("PickupCard"), rectFromTwips(1560, 1950, 1245, 1935),
+                         drawPileKey(), drawPileKeyTip(drawPileKey()));
+    PickupCard_->setPicture(cardBackPicture());
     PickupCard_->setAccessibleName(QStringLiteral("Draw pile"));
     connect(PickupCard_, &PictureControl::clicked, this, [this] { game_.PickupCard_Click(); });
     board_.discard =
@@ -112,8 +126,6 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
         const int totalTop = one ? 3000 : 3360;
         QLabel* turn = boardLabel(this, name, playerName(player),
                                   rectFromTwips(120, one ? 2040 : 3480, 1095, 255));
-        turn->setAccessibleName(turnName(player));
-        turn->setVisible(one);
         board_.turnLabels[at] = turn;
         boardLabel(this, name + QStringLiteral("Scorelbl"), totalCaption(player),
                    rectFromTwips(6480, totalTop, 1575, 255));
@@ -122,6 +134,7 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
                        rectFromTwips(8160, totalTop, 735, 255));
         view_.showTotal(player, 0);
     }
+    view_.showTurn(Player::One);
 
     CmdNewGame_ = button(this, QStringLiteral("CmdNewGame"), QStringLiteral("&New Game"),
                          rectFromTwips(4800, 2280, 1335, 495));
@@ -135,12 +148,36 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
     setTabOrder(CmdNewGame_, cmdExit_);
     setTabOrder(cmdExit_, cmdAbout_);
     CmdNewGame_->setFocus();
+
+    // The keys act as clicks, whichever button has the focus. A held key acts once.
+    for (int index = 0; index < 7; ++index) {
+        auto* key = new QShortcut(slotKey(index), this);
+        key->setAutoRepeat(false);
+        connect(key, &QShortcut::activated, this, [this, index] {
+            const std::optional<Player> player = playerToMove();
+            if (!player)
+                return;
+            const auto& row = board_.cardSlots[static_cast<std::size_t>(indexOf(*player))];
+            row[static_cast<std::size_t>(index)]->click();
+        });
+    }
+    auto* drawKey = new QShortcut(drawPileKey(), this);
+    drawKey->setAutoRepeat(false);
+    connect(drawKey, &QShortcut::activated, PickupCard_, &PictureControl::click);
 }
 
 frmKOV::~frmKOV() = default;
 
 std::optional<CardFileProblem> frmKOV::Form_Load() {
     return game_.ShuffleDeal();
+}
+
+std::optional<Player> frmKOV::playerToMove() const {
+    for (Player player : {Player::One, Player::Two}) {
+        if (!board_.turnLabels[static_cast<std::size_t>(indexOf(player))]->isHidden())
+            return player;
+    }
+    return std::nullopt;
 }
 
 void frmKOV::CmdNewGame_Click() {

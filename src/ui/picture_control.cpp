@@ -10,22 +10,35 @@ PictureControl::PictureControl(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
-void PictureControl::setPicture(const QImage& picture) {
-    picture_ = picture;
+void PictureControl::setPicture(PictureSource source) {
+    source_ = std::move(source);
+    askForPicture();
     update();
 }
 
 void PictureControl::clearPicture() {
+    source_ = nullptr;
     picture_ = QImage();
     update();
 }
 
+QSize PictureControl::deviceSize() const {
+    return (QSizeF(size()) * devicePixelRatioF()).toSize();
+}
+
+void PictureControl::askForPicture() {
+    picture_ = source_(deviceSize());
+    picture_.setDevicePixelRatio(devicePixelRatioF());
+}
+
 void PictureControl::paintEvent(QPaintEvent*) {
-    if (picture_.isNull())
+    if (!source_)
         return;
+    // Every change of pixel density repaints the window, and is seen here.
+    if (picture_.size() != deviceSize() || picture_.devicePixelRatio() != devicePixelRatioF())
+        askForPicture();
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), picture_);
+    painter.drawImage(QPointF(0, 0), picture_);
 }
 
 void PictureControl::mousePressEvent(QMouseEvent* event) {
@@ -39,6 +52,11 @@ void PictureControl::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     if (click)
         emit clicked();
+}
+
+// The second press of a double-click is no new click: the first one has already acted.
+void PictureControl::mouseDoubleClickEvent(QMouseEvent*) {
+    pressed_ = false;
 }
 
 } // namespace kov

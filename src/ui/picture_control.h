@@ -1,23 +1,34 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QWidget>
+
+#include <functional>
 
 namespace kov {
 
-// A picture that fills its fixed rectangle and reports a click. The picture is kept at its full
-// resolution and scaled only when painted, so it stays sharp on high-density screens.
+// Gives a picture at exactly the size asked for, in device pixels.
+using PictureSource = std::function<QImage(QSize devicePixels)>;
+
+// A picture that fills its fixed rectangle and reports a click. The picture is asked for at the
+// control's size in device pixels, so that painting is a plain copy and stays sharp on
+// high-density screens; it is asked for again when that size changes (the window moved to a
+// screen of another pixel density, or the scale changed).
 class PictureControl : public QWidget {
     Q_OBJECT
 
 public:
     explicit PictureControl(QWidget* parent = nullptr);
 
-    void setPicture(const QImage& picture);
+    // Shows the picture source gives, asking for it at once.
+    void setPicture(PictureSource source);
     // Back to the empty picture: the control shows nothing.
     void clearPicture();
     [[nodiscard]] bool showsPicture() const { return !picture_.isNull(); }
     [[nodiscard]] const QImage& picture() const { return picture_; }
+    // The same as a click with the mouse, for the keyboard and screen readers.
+    void click() { emit clicked(); }
 
 signals:
     void clicked();
@@ -26,8 +37,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    [[nodiscard]] QSize deviceSize() const;
+    void askForPicture();
+
+    PictureSource source_;
     QImage picture_;
     bool pressed_ = false;
 };

@@ -4,6 +4,8 @@
 #include "cards/card_names.h"
 #include "ui/paths.h"
 
+#include <QKeySequence>
+
 namespace kov {
 
 namespace {
@@ -57,6 +59,16 @@ QString colourInForceName(CardCharacter colour) {
 
 QString turnName(Player player) {
     return QStringLiteral("%1 to move").arg(playerName(player));
+}
+
+QString slotKeyTip(Player player, const QKeySequence& key) {
+    return QStringLiteral("Key %1 plays this card when %2 is to move")
+        .arg(key.toString(QKeySequence::NativeText), playerName(player));
+}
+
+QString drawPileKeyTip(const QKeySequence& key) {
+    return QStringLiteral("Draw pile: key %1 draws a card")
+        .arg(key.toString(QKeySequence::NativeText));
 }
 
 QString totalName(Player player, int total) {

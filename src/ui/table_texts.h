@@ -6,6 +6,8 @@
 
 #include <QString>
 
+class QKeySequence;
+
 namespace kov {
 
 // Every sentence the table shows the players, in one place.
@@ -19,6 +21,10 @@ namespace kov {
 [[nodiscard]] QString colourInForceName(CardCharacter colour);
 [[nodiscard]] QString turnName(Player player);
 [[nodiscard]] QString totalName(Player player, int total);
+
+// The tooltips that name the keys playing a player's slot and the draw pile.
+[[nodiscard]] QString slotKeyTip(Player player, const QKeySequence& key);
+[[nodiscard]] QString drawPileKeyTip(const QKeySequence& key);
 
 // The title of every box that is about the program as a whole rather than a hand.
 [[nodiscard]] QString programTitle();

@@ -2,9 +2,9 @@
 // one whole order of the deck, never a torn or missing file, that on Linux no temporary file
 // outlives the next start, and that the next run still deals.
 #include "cards/card_file.h"
-#include "cards/shuffle.h"
 #include "support/card_files.h"
 #include "support/scratch_folder.h"
+#include "support/table_rules.h"
 
 #include <chrono>
 #include <cstdio>
@@ -117,13 +117,6 @@ private:
     int exitStatus_ = 0;
 };
 
-std::string nextOrder(const std::string& file) {
-    CardElements elements;
-    for (int index = 1; index <= CardFile::bytesRead; ++index)
-        elements(index) = CardCharacter(file[static_cast<std::size_t>(index - 1)]);
-    return cardFileBytes(shuffledDeck(elements));
-}
-
 int leftoversIn(const std::filesystem::path& folder) {
     int count = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
@@ -144,7 +137,7 @@ int killRepeatedly(const std::string& program) {
     for (int deals = 0; deals < cycle; ++deals) {
         if (!dealsTo.emplace(order, deals).second)
             fail("the orders repeat before " + std::to_string(cycle) + " deals");
-        order = nextOrder(order);
+        order = test::nextOrder(order);
     }
     if (dealsTo.find(order) == dealsTo.end() || dealsTo[order] != 0)
         fail("the orders do not come back after " + std::to_string(cycle) + " deals");

@@ -369,7 +369,7 @@ damaged_pictures() {
     dealt=$(head -c 28 "$case_dir/expected")
     damaged=${dealt:0:2}
 
-    for damage in missing truncated not-jpeg folder; do
+    for damage in missing truncated not-jpeg folder fifo over-8mb; do
         new_case "picture-$damage"
         cp "$scratch/picture-deck" "$program/card.txt"
         picture="$program/$damaged.jpg"
@@ -381,6 +381,8 @@ damaged_pictures() {
             ;;
         not-jpeg) convert -size 8x8 xc:red "png:$picture" ;;
         folder) rm "$picture" && mkdir "$picture" ;;
+        fifo) rm "$picture" && mkfifo "$picture" ;;
+        over-8mb) truncate -s 20M "$picture" ;;
         esac
         expect_deal
         [ -n "$window" ] || continue
@@ -403,6 +405,32 @@ damaged_pictures() {
         press "$window" alt+n
         eventually 5 cmp -s "$program/card.txt" "$case_dir/expected-again" ||
             fail "Alt+N did not deal again"
+        quit_with_alt_x
+    done
+
+    # Pictures that are shown: data after the end of the picture, and a 4000 x 6000 picture,
+    # which is held at no more than its slot's size.
+    for odd in trailing-data huge; do
+        new_case "picture-$odd"
+        cp "$scratch/picture-deck" "$program/card.txt"
+        picture="$program/$damaged.jpg"
+        case $odd in
+        trailing-data) head -c 4096 /dev/urandom >>"$picture" ;;
+        huge) convert "$scratch/built/$damaged.jpg" -resize '4000x6000!' -quality 90 "$picture" ;;
+        esac
+        expect_deal
+        [ -n "$window" ] || continue
+        grep -q '^kov:' "$case_dir/kov.err" && fail "complaints: $(cat "$case_dir/kov.err")"
+        # kov_pid is the timeout that runs kov.
+        peak_kb=$(awk '/^VmHWM:/ {print $2}' "/proc/$(pgrep -P "$kov_pid" | head -1)/status")
+        note "peak memory $((peak_kb / 1024)) MB"
+        [ "$peak_kb" -lt 100000 ] || fail "peak memory $((peak_kb / 1024)) MB"
+        if [ "$odd" = trailing-data ] && [ -f "$shots/bad-$current_case.png" ]; then
+            measure "$shots/bad-$current_case.png" "$reference"
+            for n in $(seq 0 13); do
+                [ "${drawn[$n]}" -le 50 ] || fail "slot $n (${dealt:$((2 * n)):2}) changed"
+            done
+        fi
         quit_with_alt_x
     done
 }

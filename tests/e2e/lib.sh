@@ -26,6 +26,8 @@ current_case=setup
 # Set by the calling script: the build's program folder and the kov_next_card_file tool.
 program_dir=${program_dir:-}
 next_card_file_tool=${next_card_file_tool:-}
+# The X window id of kov's main window, once the calling script has found it.
+window=${window:-}
 # The exit status of the last kov that ended, set by wait_kov_exit.
 kov_status=0
 
@@ -57,6 +59,9 @@ e2e_scratch() {
     unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
     export XDG_RUNTIME_DIR="$scratch/runtime"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
+    # No session bus unless the test starts one (e2e_session_bus): without an address, D-Bus
+    # would start a bus for the X display that outlives the test.
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$scratch/no-session-bus"
     # An X cookie the unprivileged user can read: xvfb-run keeps its own in a private folder.
     cp "$XAUTHORITY" "$scratch/xauthority"
     chmod 644 "$scratch/xauthority"
@@ -67,6 +72,9 @@ e2e_cleanup() {
     if [ -n "${kov_pid:-}" ] && kill -0 "$kov_pid" 2>/dev/null; then
         kill "$kov_pid" 2>/dev/null
         wait "$kov_pid" 2>/dev/null
+    fi
+    if [ -n "${session_bus_pid:-}" ]; then
+        kill "$session_bus_pid" 2>/dev/null
     fi
     chmod -R u+rwX "$scratch" 2>/dev/null
     rm -rf "$scratch"
@@ -249,6 +257,13 @@ shoot() {
     shot "$1" "$2" && measure "$2"
 }
 
+# A screenshot of the main window $window into $1 shows two full hands, both piles and Player One
+# to move.
+all_dealt() {
+    shoot "$window" "$1" && [ "$(cards_shown one)" -eq 7 ] && [ "$(cards_shown two)" -eq 7 ] &&
+        [ "$(turn_shown)" = one ] && piles_shown
+}
+
 # Differing pixels between the W x H box at X1,Y1 of picture $1 and the one at X2,Y2 of $2.
 box_difference() {
     local w=$3 h=$4
@@ -279,4 +294,53 @@ byte_at() {
 
 file_size() {
     stat -c %s "$1"
+}
+
+# The card with value $1 and colour $2 can go on value $3 and colour $4 without being wild or
+# giving another move: then the turn passes, whatever else the hand holds.
+plain_match() {
+    case $1 in [0-9]) ;; *) return 1 ;; esac
+    [ "$1" = "$3" ] || [ "$2" = "$4" ]
+}
+
+# The first Player One slot of the deal from card file $1 holding such a card, if any.
+playable_slot() {
+    local dealt="$scratch/probe-dealt" slot
+    next_card_file "$1" >"$dealt" || return 1
+    local discard_value discard_colour
+    discard_value=$(byte_at "$dealt" 28)
+    discard_colour=$(byte_at "$dealt" 29)
+    for slot in 0 1 2 3 4 5 6; do
+        if plain_match "$(byte_at "$dealt" $((2 * slot)))" "$(byte_at "$dealt" $((2 * slot + 1)))" \
+            "$discard_value" "$discard_colour"; then
+            echo "$slot"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# Moves card file $1 on, deal by deal, until its next deal gives Player One a plain card that
+# matches the discard, and prints that card's slot.
+deck_with_plain_play() {
+    local slot
+    for _ in $(seq 40); do
+        if slot=$(playable_slot "$1"); then
+            echo "$slot"
+            return 0
+        fi
+        next_card_file "$1" >"$scratch/step" && mv "$scratch/step" "$1"
+    done
+    fail "no deck in 40 deals gives Player One a plain playable card"
+    return 1
+}
+
+# A session bus of the test's own, on which kov and AT-SPI clients find the accessibility bus.
+# Ended by e2e_cleanup.
+e2e_session_bus() {
+    local started
+    started=$(dbus-daemon --session --fork --nosyslog --print-address=1 --print-pid=1) || return 1
+    DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$started")
+    session_bus_pid=$(sed -n 2p <<<"$started")
+    export DBUS_SESSION_BUS_ADDRESS
 }

@@ -1,7 +1,5 @@
 #include "support/card_files.h"
 
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 namespace kov::test {
@@ -27,18 +25,6 @@ std::string uniformCardFile(const char (&code)[3]) {
     for (int n = 0; n < 108; ++n)
         bytes += std::string(code, 2);
     return bytes;
-}
-
-std::string readBytes(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!file)
-        throw std::runtime_error("cannot write " + path.string());
 }
 
 ProgramFolder::ProgramFolder() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/card.h"
+#include "support/file_bytes.h"
 
 #include <QTemporaryDir>
 
@@ -16,9 +17,6 @@ namespace kov::test {
 
 // 108 cards of one code, 216 bytes.
 [[nodiscard]] std::string uniformCardFile(const char (&code)[3]);
-
-[[nodiscard]] std::string readBytes(const std::filesystem::path& path);
-void writeBytes(const std::filesystem::path& path, const std::string& bytes);
 
 // A program folder of its own for one test, removed afterwards.
 class ProgramFolder {

@@ -33,7 +33,6 @@ void RecordingView::showColourInForce(CardCharacter colour) {
 
 void RecordingView::showTurn(std::optional<Player> toMove) {
     turn = toMove;
-    ++turnShowings;
 }
 
 void RecordingView::showTotal(Player player, int total) {

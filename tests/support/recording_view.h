@@ -34,7 +34,6 @@ public:
     std::optional<Card> discard;
     std::optional<CardCharacter> colourInForce;
     std::optional<Player> turn; // nothing before the first showTurn and while no one is to move
-    int turnShowings = 0;
     std::array<int, 2> totals{};
     std::vector<Player> handsWon;
     std::vector<std::pair<Player, int>> matchesWon;

@@ -9,15 +9,7 @@
 #include <QtTest>
 
 using kov::frmAbout;
-
-namespace {
-
-QRect inTwips(const QRect& pixels) {
-    return QRect(pixels.x() * kov::twipsPerPixel, pixels.y() * kov::twipsPerPixel,
-                 pixels.width() * kov::twipsPerPixel, pixels.height() * kov::twipsPerPixel);
-}
-
-} // namespace
+using kov::inTwips;
 
 class TestFrmAbout : public QObject {
     Q_OBJECT

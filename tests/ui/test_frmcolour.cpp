@@ -10,13 +10,9 @@
 #include <QtTest>
 
 using kov::frmColour;
+using kov::inTwips;
 
 namespace {
-
-QRect inTwips(const QRect& pixels) {
-    return QRect(pixels.x() * kov::twipsPerPixel, pixels.y() * kov::twipsPerPixel,
-                 pixels.width() * kov::twipsPerPixel, pixels.height() * kov::twipsPerPixel);
-}
 
 QRadioButton* option(const frmColour& box, int index) {
     return box.findChild<QRadioButton*>(QStringLiteral("OptColour%1").arg(index));
@@ -51,6 +47,7 @@ private slots:
     void opensOnBlueEveryTime();
     void swatchClickSelectsItsRowAndKeepsTheBoxOpen_data();
     void swatchClickSelectsItsRowAndKeepsTheBoxOpen();
+    void aSwatchSelectsOnAWholeClickOnly();
     void okStoresTheSelectedLetter_data();
     void okStoresTheSelectedLetter();
     void closingWithoutOkStoresNothing_data();
@@ -172,6 +169,26 @@ void TestFrmColour::swatchClickSelectsItsRowAndKeepsTheBoxOpen() {
     QCOMPARE(checkedOption(box), row);
 }
 
+void TestFrmColour::aSwatchSelectsOnAWholeClickOnly() {
+    frmColour box;
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    auto* red = box.findChild<QLabel*>("lblRed");
+    // The press alone selects nothing, and neither does a press dragged off the swatch.
+    QTest::mousePress(red, Qt::LeftButton);
+    QCOMPARE(checkedOption(box), 0);
+    QTest::mouseRelease(red, Qt::LeftButton, {}, QPoint(red->width() + 4, red->height() / 2));
+    QCOMPARE(checkedOption(box), 0);
+    // Nor does a release whose press was on another swatch.
+    QTest::mousePress(box.findChild<QLabel*>("lblYellow"), Qt::LeftButton);
+    QTest::mouseRelease(red, Qt::LeftButton);
+    QCOMPARE(checkedOption(box), 0);
+    // A double-click is one click.
+    QTest::mouseDClick(box.windowHandle(), Qt::LeftButton, {},
+                       red->mapTo(&box, red->rect().center()));
+    QCOMPARE(checkedOption(box), 2);
+}
+
 void TestFrmColour::okStoresTheSelectedLetter_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<char>("letter");
@@ -244,9 +261,11 @@ void TestFrmColour::keyboardRunsDownTheOptionsThenToOk() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), option(box, 3));
 
-    // A swatch click takes the tab stop along with the selection.
+    // A swatch click selects without moving the focus.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::mouseClick(box.findChild<QLabel*>("lblGreen"), Qt::LeftButton);
-    QCOMPARE(QApplication::focusWidget(), option(box, 1));
+    QCOMPARE(checkedOption(box), 1);
+    QCOMPARE(QApplication::focusWidget(), box.findChild<QPushButton*>("cmdOK"));
 }
 
 void TestFrmColour::keyboardPressesOk_data() {

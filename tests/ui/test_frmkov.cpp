@@ -1,16 +1,27 @@
 #include "cards/card_names.h"
 #include "support/card_files.h"
+#include "support/table.h"
 #include "ui/card_pictures.h"
+#include "ui/drawn_cards.h"
 #include "ui/frmkov.h"
 #include "ui/picture_control.h"
 #include "ui/startup.h"
 #include "ui/twips.h"
 
+#include <QAccessible>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 #include <QtTest>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include <filesystem>
 
@@ -19,11 +30,6 @@ using namespace kov::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-QRect inTwips(const QRect& pixels) {
-    return QRect(pixels.x() * twipsPerPixel, pixels.y() * twipsPerPixel,
-                 pixels.width() * twipsPerPixel, pixels.height() * twipsPerPixel);
-}
 
 // A program folder holding the supplied pictures and a card file of the test's choosing.
 struct Installed {
@@ -77,8 +83,109 @@ QLabel* colourInForce(const frmKOV& window) {
     return child<QLabel>(window, QStringLiteral("colourInForce"));
 }
 
-QImage loadedPicture(const fs::path& file) {
-    return QImage(QString::fromStdString(file.string()), "JPG");
+// A card file whose first deal gives Player One the codes one from slot 0 and Player Two the codes
+// two, turns up discard and leaves nextDraw on top of the pile; every other card is a red 9.
+std::string cardFileDealing(const std::vector<std::string>& one,
+                            const std::vector<std::string>& two, const std::string& discard,
+                            const std::string& nextDraw) {
+    // Where the numbered file's cards land is where any file's cards land.
+    const Table numbered;
+    const GameState& dealt = numbered.state();
+    std::string file = uniformCardFile("9R");
+    auto put = [&](Card landed, const std::string& code) {
+        file.replace(static_cast<std::size_t>(fileNumberOf(landed) - 1) * 2, 2, code);
+    };
+    for (std::size_t slot = 0; slot < one.size(); ++slot)
+        put(dealt.PlayerOneHand.at(static_cast<int>(slot)), one[slot]);
+    for (std::size_t slot = 0; slot < two.size(); ++slot)
+        put(dealt.PlayerTwoHand.at(static_cast<int>(slot)), two[slot]);
+    put(Card{dealt.inForce.CurrentValue, dealt.inForce.CurrentColour}, discard);
+    put(dealt.Deck.cardAt(dealt.DeckPosition), nextDraw);
+    return file;
+}
+
+int cardsHeld(const frmKOV& window, Player player) {
+    int held = 0;
+    for (int slot = 0; slot < 7; ++slot)
+        held += window.gameState().hand(player).at(slot).value.isEmpty() ? 0 : 1;
+    return held;
+}
+
+// A left click at the middle of the control, or a double-click, as the desktop delivers them to
+// the window.
+void clickOn(QWidget* control, bool doubleClick = false) {
+    const QPoint at = control->mapTo(control->window(), control->rect().center());
+    if (doubleClick)
+        QTest::mouseDClick(control->window()->windowHandle(), Qt::LeftButton, {}, at);
+    else
+        QTest::mouseClick(control->window()->windowHandle(), Qt::LeftButton, {}, at);
+}
+
+// Presses the control as a screen reader does; returns the key that it names for the press, or
+// nothing when the control offers no press.
+QString pressAsAScreenReader(QWidget* control) {
+    QAccessibleActionInterface* actions =
+        QAccessible::queryAccessibleInterface(control)->actionInterface();
+    if (actions == nullptr || actions->actionNames() != QStringList{actions->pressAction()})
+        return {};
+    actions->doAction(actions->pressAction());
+    return actions->keyBindingsForAction(actions->pressAction()).join(' ');
+}
+
+// A card's size on the screen in pixels, at a device pixel ratio of 1.
+constexpr QSize slotPixels(86, 129);
+
+// The file decoded straight to size by Qt's JPEG reader, to be shown at the given ratio.
+QImage decodedAt(const fs::path& file, QSize size, qreal ratio = 1.0) {
+    QImageReader reader(QString::fromStdString(file.string()), "jpg");
+    reader.setScaledSize(size);
+    QImage picture = reader.read();
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
+
+// Mean difference of two equal-sized pictures, per colour channel (0 to 255).
+double difference(const QImage& a, const QImage& b) {
+    const QImage one = a.convertToFormat(QImage::Format_RGB32);
+    const QImage other = b.convertToFormat(QImage::Format_RGB32);
+    if (one.size() != other.size())
+        return 255.0;
+    qint64 sum = 0;
+    for (int y = 0; y < one.height(); ++y) {
+        for (int x = 0; x < one.width(); ++x) {
+            const QRgb p = one.pixel(x, y), q = other.pixel(x, y);
+            sum +=
+                qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q));
+        }
+    }
+    return static_cast<double>(sum) / (3.0 * one.width() * one.height());
+}
+
+// The window shown, then moved to a screen of the given device pixel ratio; false when there is
+// none (the frmKOV_pixel_density run has screens of ratio 1 and 2).
+bool showOnScreenOfRatio(QWidget& window, qreal ratio) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return false;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen->devicePixelRatio() == ratio) {
+            window.windowHandle()->setScreen(screen);
+            QCoreApplication::processEvents();
+            return window.devicePixelRatioF() == ratio;
+        }
+    }
+    return false;
+}
+
+void addRatioRows() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("ratio 1") << 1.0;
+    QTest::newRow("ratio 2") << 2.0;
+}
+
+QString reportLine(const QString& picture, const QString& reason) {
+    return QStringLiteral("kov: cannot show the card picture %1 (%2); drawing the card instead")
+        .arg(picture, reason);
 }
 
 } // namespace
@@ -171,7 +278,8 @@ private slots:
         }
         QVERIFY(discardCard(*window)->showsPicture());
         QVERIFY(pickupCard(*window)->showsPicture());
-        QCOMPARE(pickupCard(*window)->picture().size(), QSize(120, 192));
+        QCOMPARE(pickupCard(*window)->picture().size(),
+                 pickupCard(*window)->size() * window->devicePixelRatio());
         QVERIFY(turnLabel(*window, Player::One)->isVisible());
         QVERIFY(!turnLabel(*window, Player::Two)->isVisible());
         QCOMPARE(totalLabel(*window, Player::One)->text(), QStringLiteral("0"));
@@ -239,52 +347,233 @@ private slots:
         QCOMPARE(state, before);
     }
 
-    void everyShowingReadsThePictureAgain() {
-        std::string deck;
-        for (int card = 0; card < 109; ++card)
-            deck += "7R";
-        Installed installed(deck);
+    // A double-click is one click; two clicks further apart than the desktop's double-click
+    // interval stay two.
+    void aDoubleClickIsOneClick_data() {
+        QTest::addColumn<bool>("onThePile");
+        QTest::addColumn<bool>("doubleClick");
+        QTest::addColumn<bool>("playerTwoToMove");
+        QTest::addColumn<int>("playerOneCards");
+        QTest::addColumn<int>("cardsDrawn");
+        // After a skip, Player One draws an unplayable card into the free slot and the turn
+        // passes; Player Two, whose hand is full, draws nothing and hands it back.
+        QTest::newRow("pile, double-click") << true << true << true << 7 << 1;
+        QTest::newRow("pile, two clicks") << true << false << false << 7 << 1;
+        // The skip keeps the turn; the card that slid into its slot passes it.
+        QTest::newRow("skip, double-click") << false << true << false << 6 << 0;
+        QTest::newRow("skip, two clicks") << false << false << true << 5 << 0;
+    }
+    void aDoubleClickIsOneClick() {
+        QFETCH(bool, onThePile);
+        QFETCH(bool, doubleClick);
+        QFETCH(bool, playerTwoToMove);
+        QFETCH(int, playerOneCards);
+        QFETCH(int, cardsDrawn);
+        Installed installed(cardFileDealing({"SG", "5G"}, {}, "3G", "7R"));
         auto window = installed.window();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const GameState& state = window->gameState();
+        const int deckPosition = state.DeckPosition;
+        if (onThePile)
+            clickOn(slotOf(*window, Player::One, 0)); // the skip frees a slot
+        clickOn(onThePile ? pickupCard(*window) : slotOf(*window, Player::One, 0), doubleClick);
+        if (!doubleClick)
+            clickOn(onThePile ? pickupCard(*window) : slotOf(*window, Player::One, 0));
+        QCOMPARE(state.toMove, playerTwoToMove ? Player::Two : Player::One);
+        QCOMPARE(state.DeckPosition, deckPosition + 2 * cardsDrawn);
+        QCOMPARE(cardsHeld(*window, Player::One), playerOneCards);
+    }
+
+    // With the window active, 1 to 7 click that slot of the player to move and D the pile, under
+    // the rules of a click.
+    void keysPlayForThePlayerToMove() {
+        Installed installed(cardFileDealing({"9R", "9R", "5G"}, {"9R", "9R", "6G"}, "3G", "7R"));
+        auto window = installed.window();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        const GameState& state = window->gameState();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+        QCOMPARE(state.inForce.CurrentValue, CardCharacter('5'));
+        QCOMPARE(state.toMove, Player::Two);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+        QCOMPARE(state.inForce.CurrentValue, CardCharacter('6'));
+        QCOMPARE(state.toMove, Player::One);
+        // Player One's third card is a red 9 now: nothing happens, as with a click.
+        const GameState before = state;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_8);
+        QCOMPARE(state, before);
+        // He draws an unplayable card into his free slot, and the turn passes.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_D);
+        QCOMPARE(cardsHeld(*window, Player::One), 7);
+        QCOMPARE(state.toMove, Player::Two);
+        QCOMPARE(QApplication::focusWidget(), window->findChild<QPushButton*>("CmdNewGame"));
+        // While a box of the window's own is open, the keys are the box's.
+        const GameState beforeBox = state;
+        QTimer::singleShot(0, [] {
+            QWidget* box = QApplication::activeModalWidget();
+            QVERIFY(box);
+            QTest::keyClick(box, Qt::Key_D);
+            QTest::keyClick(box, Qt::Key_1);
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        window->findChild<QPushButton*>("cmdAbout")->click();
+        QCOMPARE(state, beforeBox);
+    }
+
+    // A wild card by the keys alone: the chooser opens with the focus on its colours.
+    void aWildCardByTheKeysAlone() {
+        Installed installed(cardFileDealing({"9R", "WX"}, {}, "3G", "7R"));
+        auto window = installed.window();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QString focused;
+        QTimer::singleShot(0, [&focused] {
+            auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (chooser == nullptr)
+                return;
+            if (QTest::qWaitFor([chooser] { return QApplication::activeWindow() == chooser; })) {
+                focused = QApplication::focusWidget()->objectName();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            }
+            chooser->reject(); // no test waits on a box left open
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
+        QCOMPARE(focused, QStringLiteral("OptColour0"));
+        QCOMPARE(window->gameState().inForce.CurrentColour, CardCharacter('G'));
+        QCOMPARE(window->gameState().toMove, Player::Two);
+    }
+
+    // A screen reader presses the slots and the pile, and hears of the turn and the discard.
+    void screenReadersPressTheCards() {
+        Installed installed(cardFileDealing({"9R", "9R", "9R", "9R", "5G"}, {}, "3G", "7R"));
+        auto window = installed.window();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const GameState& state = window->gameState();
+        QCOMPARE(QAccessible::queryAccessibleInterface(slotOf(*window, Player::One, 4))->role(),
+                 QAccessible::Button);
+        QCOMPARE(pressAsAScreenReader(slotOf(*window, Player::One, 4)), QStringLiteral("5"));
+        QTRY_COMPARE(state.toMove, Player::Two);
+        QCOMPARE(discardCard(*window)->accessibleName(),
+                 QStringLiteral("Discard: Green 5, colour in force Green"));
+        QCOMPARE(turnLabel(*window, Player::Two)->accessibleName(),
+                 QStringLiteral("Player Two to move"));
+        QCOMPARE(turnLabel(*window, Player::One)->accessibleName(), QStringLiteral("Player One"));
+        // Player Two's hand is full: the pile gives nothing and the turn comes back.
+        QCOMPARE(pressAsAScreenReader(pickupCard(*window)), QStringLiteral("D"));
+        QTRY_COMPARE(state.toMove, Player::One);
+        QCOMPARE(turnLabel(*window, Player::One)->accessibleName(),
+                 QStringLiteral("Player One to move"));
+        QCOMPARE(pressAsAScreenReader(discardCard(*window)), QString());
+    }
+
+    void everyShowingReadsThePictureAgain_data() { addRatioRows(); }
+    void everyShowingReadsThePictureAgain() {
+        QFETCH(qreal, ratio);
+        Installed installed(uniformCardFile("7R"));
+        auto window = installed.window();
+        if (!showOnScreenOfRatio(*window, ratio))
+            QSKIP("no screen of this pixel density");
         // Another card's picture under this card's name shows at the next showing of the card.
         const fs::path file = installed.folder.path() / "7R.jpg";
         // Removed first: GCC 12's copy_file on Windows refuses overwrite_existing.
         fs::remove(file);
         fs::copy_file(installed.folder.path() / "5G.jpg", file);
         QTest::mouseClick(window->findChild<QPushButton*>("CmdNewGame"), Qt::LeftButton);
-        QCOMPARE(slotOf(*window, Player::One, 0)->picture(), loadedPicture(file));
+        const QSize device = slotPixels * ratio;
+        QCOMPARE(slotOf(*window, Player::One, 0)->picture(), decodedAt(file, device, ratio));
         QVERIFY(slotOf(*window, Player::One, 0)->picture() !=
-                loadedPicture(fs::path(KOV_ASSETS_DIR) / "7R.jpg"));
+                decodedAt(fs::path(KOV_ASSETS_DIR) / "7R.jpg", device, ratio));
     }
 
-    void aPictureThatCannotBeLoadedIsDrawn_data() {
-        QTest::addColumn<QString>("damage");
-        QTest::newRow("missing") << "missing";
-        QTest::newRow("truncated") << "truncated";
-        QTest::newRow("not a JPEG") << "png";
-        QTest::newRow("a folder") << "folder";
+    // Player One's first card in a damaged or odd file: drawn with the reason on standard error,
+    // or shown, decoded at the slot's size.
+    void oddPictureFiles_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("reason"); // empty: the picture is shown
+        QTest::newRow("missing") << "missing"
+                                 << "no such file";
+        QTest::newRow("truncated") << "truncated"
+                                   << "not a complete JPEG picture";
+        QTest::newRow("truncated, end marker added") << "truncated and ended"
+                                                     << "not a complete JPEG picture";
+        QTest::newRow("not a JPEG") << "png"
+                                    << "not a JPEG picture";
+        QTest::newRow("a folder") << "folder"
+                                  << "not a file";
+#ifndef _WIN32 // FIFOs: POSIX only
+        QTest::newRow("a FIFO") << "fifo"
+                                << "not a file";
+#endif
+        QTest::newRow("20 MB") << "20 MB"
+                               << "the file is larger than 8 MB";
+        QTest::newRow("trailing data") << "trailing data"
+                                       << "";
+        QTest::newRow("4000 x 6000") << "huge"
+                                     << "";
     }
-    void aPictureThatCannotBeLoadedIsDrawn() {
-        QFETCH(QString, damage);
+    void oddPictureFiles() {
+        QFETCH(QString, file);
+        QFETCH(QString, reason);
         Installed installed;
-        const fs::path file = installed.folder.path() / "7R.jpg";
-        const std::string good = readBytes(file);
-        fs::remove(file);
-        if (damage == "truncated")
-            writeBytes(file, good.substr(0, good.size() / 2));
-        else if (damage == "png")
+        const fs::path path = installed.folder.path() / "7R.jpg";
+        const std::string good = readBytes(path);
+        fs::remove(path);
+        if (file == "truncated")
+            writeBytes(path, good.substr(0, good.size() / 2));
+        else if (file == "truncated and ended")
+            writeBytes(path, good.substr(0, good.size() / 2) + "\xFF\xD9");
+        else if (file == "png")
             QVERIFY(QImage(8, 8, QImage::Format_RGB32)
-                        .save(QString::fromStdString(file.string()), "PNG"));
-        else if (damage == "folder")
-            fs::create_directory(file);
+                        .save(QString::fromStdString(path.string()), "PNG"));
+        else if (file == "folder")
+            fs::create_directory(path);
+#ifndef _WIN32
+        else if (file == "fifo")
+            QCOMPARE(::mkfifo(path.c_str(), 0644), 0);
+#endif
+        else if (file == "20 MB" || file == "trailing data") {
+            writeBytes(path, good + "camera notes after the end of the picture");
+            if (file == "20 MB")
+                fs::resize_file(path, 20 * 1024 * 1024);
+        } else if (file == "huge") {
+            QImage huge(4000, 6000, QImage::Format_RGB32);
+            huge.fill(QColor(200, 40, 40));
+            QVERIFY(huge.save(QString::fromStdString(path.string()), "JPG", 50));
+        }
 
+        const Card card = cardFromCode("7R");
         CardPictures pictures(installed.pictures());
-        const QImage drawn = pictures.load(cardFromCode("7R"));
-        QCOMPARE(drawn, drawnCardFace(cardFromCode("7R")));
-        QVERIFY(drawn != drawnCardFace(cardFromCode("7G")));
+        if (!reason.isEmpty())
+            QTest::ignoreMessage(
+                QtWarningMsg,
+                qPrintable(reportLine(
+                    QDir::toNativeSeparators(QString::fromStdString(path.string())), reason)));
+        const QImage shown = pictures.read(card, slotPixels);
+        QCOMPARE(shown.size(), slotPixels);
+        if (!reason.isEmpty()) {
+            QCOMPARE(shown, drawnCardFace(card, slotPixels));
+            QVERIFY(shown != drawnCardFace(cardFromCode("7G"), slotPixels));
+        } else if (file == "trailing data") {
+            QCOMPARE(shown, decodedAt(fs::path(KOV_ASSETS_DIR) / "7R.jpg", slotPixels));
+        }
         // Mended, the real picture shows again.
-        fs::remove_all(file);
-        writeBytes(file, good);
-        QCOMPARE(pictures.load(cardFromCode("7R")), loadedPicture(file));
+        fs::remove_all(path);
+        writeBytes(path, good);
+        QCOMPARE(pictures.read(card, slotPixels), decodedAt(path, slotPixels));
+    }
+
+    void theCardBackIsDrawnWhenItCannotBeShown() {
+        const QSize size(83, 129);
+        QCOMPARE(cardBackPicture()(size), decodedAt(":/cardback.jpg", size));
+        PictureSource missing = cardBackPicture(QStringLiteral(":/no-such-back.jpg"));
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(reportLine(":/no-such-back.jpg",
+                                                                 "No such file or directory")));
+        QCOMPARE(missing(size), drawnCardBack(size));
+        QCOMPARE(missing(size * 2), drawnCardBack(size * 2)); // reported once
     }
 
     // Codes that no file can be named by are drawn, each as itself.
@@ -296,48 +585,35 @@ private slots:
         const Card higher{CardCharacter('\x81'), CardCharacter('R')};
         const Card escaping{CardCharacter('/'), CardCharacter('R')};
         for (const Card& card : {lineFeed, high, higher, escaping})
-            QCOMPARE(pictures.load(card), drawnCardFace(card));
-        QVERIFY(drawnCardFace(high) != drawnCardFace(higher));
+            QCOMPARE(pictures.read(card, slotPixels), drawnCardFace(card, slotPixels));
+        QVERIFY(drawnCardFace(high, slotPixels) != drawnCardFace(higher, slotPixels));
     }
 
-    // On a double-density screen the control keeps the whole picture and paints it sharp.
-    void picturesKeepTheirFullResolution() {
+    // Each slot is painted from a decode at its size in device pixels, made again when the window
+    // moves to a screen of another density: on a double-density screen it is as sharp as the
+    // picture allows, clearly sharper than a slot-sized picture enlarged.
+    void picturesAreDecodedAtTheSlotsDeviceSize_data() { addRatioRows(); }
+    void picturesAreDecodedAtTheSlotsDeviceSize() {
+        QFETCH(qreal, ratio);
         Installed installed;
         auto window = installed.window();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        if (!showOnScreenOfRatio(*window, ratio))
+            QSKIP("no screen of this pixel density");
         PictureControl* slot = slotOf(*window, Player::One, 0);
-        QCOMPARE(slot->picture().size(), QSize(256, 384));
-        const QImage shot = slot->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const qreal ratio = qEnvironmentVariableIntValue("QT_SCALE_FACTOR") == 2 ? 2.0 : 1.0;
-        QCOMPARE(shot.devicePixelRatio(), ratio);
-        const QSize device = slot->size() * ratio;
+        const QSize device = slotPixels * ratio;
+        QTRY_COMPARE(slot->picture().size(), device);
+        QCOMPARE(discardCard(*window)->picture().size(), device);
+        const QImage shot = slot->grab().toImage();
         QCOMPARE(shot.size(), device);
-        if (ratio == 1.0)
-            return;
-        // Painted from the whole picture, the slot is closer to it than a picture first shrunk to
-        // the slot's logical size and blown up again would be.
-        const QImage& full = slot->picture();
-        const QImage sharp = full.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                                 .convertToFormat(QImage::Format_RGB32);
-        const QImage blurred =
-            full.scaled(slot->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                .convertToFormat(QImage::Format_RGB32);
-        auto distance = [&](const QImage& other) {
-            qint64 sum = 0;
-            for (int y = 0; y < device.height(); ++y) {
-                for (int x = 0; x < device.width(); ++x) {
-                    const QRgb a = shot.pixel(x, y), b = other.pixel(x, y);
-                    sum += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) +
-                           qAbs(qBlue(a) - qBlue(b));
-                }
-            }
-            return sum;
-        };
-        QVERIFY2(
-            distance(sharp) < distance(blurred),
-            qPrintable(QStringLiteral("%1 vs %2").arg(distance(sharp)).arg(distance(blurred))));
+        const fs::path file =
+            installed.folder.path() / (window->gameState().PlayerOneHand.at(0).code() + ".jpg");
+        const double sharp = difference(shot, decodedAt(file, device));
+        const double enlarged =
+            difference(shot, decodedAt(file, slotPixels)
+                                 .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        QVERIFY2(sharp < 0.5, qPrintable(QString::number(sharp)));
+        if (ratio > 1)
+            QVERIFY2(enlarged > 4 * sharp + 2, qPrintable(QString::number(enlarged)));
     }
 
     void aCardFileThatCannotBeUsedStopsTheStart() {
@@ -373,6 +649,10 @@ private slots:
                  QStringLiteral("Player Two Total: 0"));
         QCOMPARE(turnLabel(*window, Player::One)->accessibleName(),
                  QStringLiteral("Player One to move"));
+        QCOMPARE(turnLabel(*window, Player::Two)->accessibleName(), QStringLiteral("Player Two"));
+        QCOMPARE(slotOf(*window, Player::Two, 2)->toolTip(),
+                 QStringLiteral("Key 3 plays this card when Player Two is to move"));
+        QCOMPARE(pickupCard(*window)->toolTip(), QStringLiteral("Draw pile: key D draws a card"));
     }
 };
 

@@ -16,7 +16,9 @@ QByteArray encode(const QImage& image, const char* format, int quality) {
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
     writer.setQuality(quality);
-    writer.setOptimizedWrite(false);
+    // Huffman tables fitted to each picture: the same pixels in about 8 % fewer bytes, decoded as
+    // fast. (Progressive scans would save a little more but decode three times slower.)
+    writer.setOptimizedWrite(true);
     writer.setProgressiveScanWrite(false);
     if (!writer.write(image))
         throw std::runtime_error("cannot encode " + std::string(format) + ": " +

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "cards/card.h"
+
+#include <QImage>
+#include <QSize>
+
+namespace kov {
+
+// Drawn in place of a picture that cannot be shown, at the size it is shown (device pixels).
+
+// A plain face naming the card's colour and value, clearly not one of the supplied pictures.
+[[nodiscard]] QImage drawnCardFace(Card card, QSize size);
+
+// A plain card back with "KOV" on it.
+[[nodiscard]] QImage drawnCardBack(QSize size);
+
+} // namespace kov

@@ -1,0 +1,142 @@
+#!/usr/bin/python3
+"""Plays kov the way a screen reader user does, through AT-SPI alone: finds Player One's cards
+by their names, presses a plain card that matches the discard, then the draw pile twice, and
+reads the new names back. Every wait polls, for up to WAIT seconds. Start kov once READY_FILE
+exists: a screen reader is listening before the program starts, and so is this client.
+Usage: atspi_play.py WAIT READY_FILE"""
+
+import re
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+WAIT = float(sys.argv[1])
+READY_FILE = sys.argv[2]
+SLOT = re.compile(r"^Player One, card ([1-7]): (.*)$")
+DISCARD = re.compile(r"^Discard: (.*), colour in force (.*)$")
+
+failures = []
+renamed = []  # names announced by name-change events, in order
+
+
+def fail(what):
+    print("FAIL [AT-SPI]: " + what, file=sys.stderr)
+    failures.append(what)
+
+
+def on_name_changed(event):
+    renamed.append(event.source.name if event.source is not None else "")
+
+
+def pump():
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
+
+
+def eventually(test):
+    """test() once it holds, or None after WAIT seconds."""
+    until = time.monotonic() + WAIT
+    while True:
+        pump()
+        try:
+            found = test()
+        except Exception:  # objects come and go while the program starts
+            found = None
+        if found or time.monotonic() >= until:
+            return found
+        time.sleep(0.1)
+
+
+def showing(accessible):
+    return accessible.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def board():
+    """The main window's controls by name."""
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is None or app.name != "KOV":
+            continue
+        for window in app:
+            if window is not None and window.name == "Vantrel KOV Beta":
+                return {child.name: child for child in window if child is not None}
+    return None
+
+
+def shown_turn():
+    controls = board() or {}
+    return [name for name, control in controls.items()
+            if name.endswith(" to move") and showing(control)]
+
+
+def press(control):
+    actions = control.queryAction()
+    names = [actions.getName(i) for i in range(actions.nActions)]
+    if "Press" not in names and "press" not in [name.lower() for name in names]:
+        fail(f"'{control.name}' offers no press action, only {names}")
+        return
+    actions.doAction([name.lower() for name in names].index("press"))
+
+
+def plain_match(card, discard, colour):
+    """A number card of the colour in force or of the discard's value: playable, and it passes
+    the turn."""
+    parts = card.split(" ")
+    if len(parts) != 2 or not parts[1].isdigit():
+        return False
+    return parts[0] == colour or parts[1] == discard.split(" ")[-1]
+
+
+def main():
+    pyatspi.Registry.registerEventListener(on_name_changed,
+                                           "object:property-change:accessible-name")
+    with open(READY_FILE, "w", encoding="utf-8"):
+        pass
+    if not eventually(lambda: shown_turn() == ["Player One to move"]):
+        fail(f"no board with Player One to move within {WAIT} s; saw {board()}")
+        return
+    controls = board()
+    discard_name = next(name for name in controls if DISCARD.match(name))
+    discard, colour = DISCARD.match(discard_name).groups()
+    hand = {int(m.group(1)): m.group(2) for m in map(SLOT.match, controls) if m}
+    if sorted(hand) != list(range(1, 8)):
+        fail(f"Player One's slots are not all named: {sorted(controls)}")
+        return
+    playable = [slot for slot, card in sorted(hand.items()) if plain_match(card, discard, colour)]
+    if not playable:
+        fail(f"no plain card matches '{discard_name}' in {hand}")
+        return
+    slot = playable[0]
+    card = hand[slot]
+    print(f"[AT-SPI] on '{discard_name}', Player One presses card {slot}: {card}")
+    renamed.clear()
+    press(controls[f"Player One, card {slot}: {card}"])
+
+    played = f"Discard: {card}, colour in force {card.split(' ')[0]}"
+    if not eventually(lambda: played in board() and shown_turn() == ["Player Two to move"]):
+        fail(f"after the press: turn {shown_turn()}, names {sorted(board())}")
+    # Player One's row closed up: the last slot is empty now.
+    if "Player One, card 7: empty" not in board():
+        fail(f"Player One's row after the play: {sorted(n for n in board() if SLOT.match(n))}")
+    if not eventually(lambda: played in renamed and "Player Two to move" in renamed):
+        fail(f"no name-change events for the discard and the turn; heard {renamed}")
+
+    # Player Two's hand is full: the pile gives him nothing and the turn comes back.
+    press(board()["Draw pile"])
+    if not eventually(lambda: shown_turn() == ["Player One to move"]):
+        fail(f"after Player Two pressed the pile: turn {shown_turn()}")
+    # Player One draws into his free last slot.
+    press(board()["Draw pile"])
+    drawn = eventually(lambda: [n for n in board() if n.startswith("Player One, card 7: ")
+                                and not n.endswith(": empty")])
+    if drawn:
+        print(f"[AT-SPI] Player One drew: {drawn[0]}")
+    else:
+        fail(f"Player One's pile press drew nothing: {sorted(board())}")
+
+
+if __name__ == "__main__":
+    main()
+    sys.exit(1 if failures else 0)
