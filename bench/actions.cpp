@@ -291,7 +291,7 @@ int runMemory(kov::frmKOV& window, int clicks) {
         ++done;
         if (done % 1000 == 0)
             trend +=
-                " " + fixed(static_cast<double>(kov::bench::statusKb("VmRSS")) / 1024.0, 1, "");
+                ' ' + fixed(static_cast<double>(kov::bench::statusKb("VmRSS")) / 1024.0, 1, "");
     }
     settle();
     const long endRss = kov::bench::statusKb("VmRSS");

@@ -7,7 +7,7 @@
 #   <prefix>/usr/share/...      the desktop entry, the AppStream metainfo and the icons
 # The .deb is built with the prefix "/", the .tar.gz holds the program folder alone, and on
 # Windows the prefix is the program folder itself (KOV.exe beside the Qt runtime from
-# windeployqt).
+# windeployqt, or from cmake/WindowsRuntime.cmake in a cross-build).
 
 set(KOV_APP_ID "com.vantrel.KOV")
 if(WIN32)
@@ -34,7 +34,7 @@ kov_install_program_folder("${KOV_INSTALL_PROGRAM_DIR}" program)
 if(WIN32)
     # kov.rc names kov.ico, which the resource compiler finds through the include path.
     enable_language(RC)
-    target_sources(kov PRIVATE "${PROJECT_SOURCE_DIR}/packaging/kov.rc")
+    target_sources(kov PRIVATE "${KOV_GENERATED_DIR}/kov.rc")
     target_include_directories(kov PRIVATE "${PROJECT_SOURCE_DIR}/assets")
 
     # The Qt DLLs and plugins go beside KOV.exe, so that the folder runs on any Windows machine.
@@ -49,7 +49,8 @@ if(WIN32)
                           COMMAND_ERROR_IS_FATAL ANY)"
                 COMPONENT program)
     else()
-        message(WARNING "windeployqt was not found: the installed folder will lack the Qt DLLs")
+        include("${CMAKE_CURRENT_LIST_DIR}/WindowsRuntime.cmake")
+        kov_install_windows_runtime("${KOV_INSTALL_PROGRAM_DIR}" program)
     endif()
 else()
     # Qt finds the program folder through /proc/self/exe, so a symbolic link is launcher enough.
@@ -93,6 +94,7 @@ set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
 set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
 if(WIN32)
     set(CPACK_GENERATOR "ZIP")
+    set(CPACK_PACKAGE_FILE_NAME "${KOV_WINDOWS_PACKAGE}")
 else()
     set(CPACK_GENERATOR "TGZ;DEB")
     # Chosen per generator when cpack runs: the .tar.gz takes only the top-level program folder.

@@ -3,6 +3,7 @@
 #include "ui/centre_on_screen.h"
 #include "ui/program_icon.h"
 #include "ui/twips.h"
+#include "version.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -54,7 +55,7 @@ frmAbout::frmAbout(QWidget* parent)
     addText(this, "lblTitle", QStringLiteral("KOV \u2014 a card game for two"),
             rectFromTwips(960, 120, 3165, 600))
         ->setFont(heading);
-    addText(this, "lblVersion", QStringLiteral("Version 1.0 Beta"),
+    addText(this, "lblVersion", QStringLiteral("Version " KOV_VERSION " Beta"),
             rectFromTwips(960, 840, 3165, 225))
         ->setFont(heading);
     addText(this, "lblDescription",

@@ -1,10 +1,21 @@
 #!/usr/bin/env bash
 # Compiles the Windows resources of KOV.exe with GNU windres and with llvm-rc (which behaves like
 # the Windows SDK's rc), reads each result back as text and checks the version information and
-# that the program icon is the one in assets/kov.ico.
-# usage: windows_resource_test.sh <windres> <cpp> <llvm-rc> <kov.rc> <assets dir>
+# that the program icon is the one in assets/kov.ico. Given a built KOV.exe instead, reads its
+# resources back and checks the same.
+# usage: windows_resource_test.sh <windres> <assets dir> <project version> rc <cpp> <llvm-rc> <kov.rc>
+#        windows_resource_test.sh <windres> <assets dir> <project version> exe <KOV.exe>
 . "$(dirname "$0")/lib.sh"
-windres=$1 cpp=$2 llvm_rc=$3 rc=$4 assets=$5
+windres=$1 assets=$2 version=$3 mode=$4
+if [ "$mode" = rc ]; then
+    cpp=$5 llvm_rc=$6 rc=$7 compilers=(gnu llvm)
+else
+    rc=$5 cpp=cpp compilers=(exe)
+fi
+# Version 1.0.0 reads "1.00" and 1, 0, 0, 0.
+IFS=. read -r major minor patch <<<"$version"
+version_text=$(printf '%d.%02d' "$major" "$minor")
+version_numbers="$major, $minor, ${patch:-0}, 0"
 
 # No MinGW compiler is needed: windres is given the plain C preprocessor.
 gnu() { # gnu <in.rc> <out.res>
@@ -13,24 +24,31 @@ gnu() { # gnu <in.rc> <out.res>
 }
 # "--" ends the options: llvm-rc reads a path such as /data/kov.rc as its /D option otherwise.
 llvm() { "$llvm_rc" /I "$assets" /FO "$2" -- "$1"; }
-# The icon resources of a dump, which come before the version information.
-icons() { awk '/^\/\* Type: version/ { exit } NF { print }' "$1"; }
+# The executable's resources as they are; its reference icon is compiled as GNU windres would.
+exe() {
+    if [ "$1" = "$rc" ]; then cp "$1" "$2"; else gnu "$1" "$2"; fi
+}
+# The icon resources of a dump, which come before the version information; an executable keeps
+# no memory flags.
+icons() { awk '/^\/\* Type: version/ { exit } NF { sub(/ MOVEABLE DISCARDABLE$/, ""); print }' "$1"; }
 
 printf '1 ICON "%s"\n' "$assets/kov.ico" >"$scratch/reference.rc"
-for compiler in gnu llvm; do
+for compiler in "${compilers[@]}"; do
     if ! $compiler "$rc" "$scratch/$compiler.res" || ! $compiler "$scratch/reference.rc" \
         "$scratch/$compiler-reference.res"; then
         fail "$compiler could not compile the resources"
         continue
     fi
-    "$windres" -i "$scratch/$compiler.res" -O rc -o "$scratch/$compiler.txt"
+    input_format=res
+    [ "$compiler" != exe ] || input_format=coff
+    "$windres" -J "$input_format" -i "$scratch/$compiler.res" -O rc -o "$scratch/$compiler.txt"
     "$windres" -i "$scratch/$compiler-reference.res" -O rc -o "$scratch/$compiler-reference.txt"
     text=$scratch/$compiler.txt
 
     line() { grep -qxF -- "$1" "$text" || fail "$compiler: no line '$1'"; }
     line 'LANGUAGE 9, 1'
-    line ' FILEVERSION 1, 0, 0, 0'
-    line ' PRODUCTVERSION 1, 0, 0, 0'
+    line " FILEVERSION $version_numbers"
+    line " PRODUCTVERSION $version_numbers"
     line ' FILEOS 0x40004'
     line ' FILETYPE 0x1'
     line '    BLOCK "040904B0"'
@@ -38,8 +56,8 @@ for compiler in gnu llvm; do
     line '      VALUE "ProductName", "KOV"'
     line '      VALUE "InternalName", "KOV"'
     line '      VALUE "OriginalFilename", "KOV.exe"'
-    line '      VALUE "FileVersion", "1.00"'
-    line '      VALUE "ProductVersion", "1.00"'
+    line "      VALUE \"FileVersion\", \"$version_text\""
+    line "      VALUE \"ProductVersion\", \"$version_text\""
     line '    VALUE "Translation", 0x409, 1200'
     check "$compiler: one string table" test "$(grep -c 'BLOCK "0' "$text")" -eq 1
 

@@ -19,7 +19,9 @@
 #include <QWindow>
 #include <QtTest>
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <filesystem>
 
@@ -477,8 +479,9 @@ private slots:
             QSKIP("no screen of this pixel density");
         // Another card's picture under this card's name shows at the next showing of the card.
         const fs::path file = installed.folder.path() / "7R.jpg";
-        fs::copy_file(installed.folder.path() / "5G.jpg", file,
-                      fs::copy_options::overwrite_existing);
+        // Removed first: GCC 12's copy_file on Windows refuses overwrite_existing.
+        fs::remove(file);
+        fs::copy_file(installed.folder.path() / "5G.jpg", file);
         QTest::mouseClick(window->findChild<QPushButton*>("CmdNewGame"), Qt::LeftButton);
         const QSize device = slotPixels * ratio;
         QCOMPARE(slotOf(*window, Player::One, 0)->picture(), decodedAt(file, device, ratio));
@@ -501,8 +504,10 @@ private slots:
                                     << "not a JPEG picture";
         QTest::newRow("a folder") << "folder"
                                   << "not a file";
+#ifndef _WIN32 // FIFOs: POSIX only
         QTest::newRow("a FIFO") << "fifo"
                                 << "not a file";
+#endif
         QTest::newRow("20 MB") << "20 MB"
                                << "the file is larger than 8 MB";
         QTest::newRow("trailing data") << "trailing data"
@@ -526,8 +531,10 @@ private slots:
                         .save(QString::fromStdString(path.string()), "PNG"));
         else if (file == "folder")
             fs::create_directory(path);
+#ifndef _WIN32
         else if (file == "fifo")
             QCOMPARE(::mkfifo(path.c_str(), 0644), 0);
+#endif
         else if (file == "20 MB" || file == "trailing data") {
             writeBytes(path, good + "camera notes after the end of the picture");
             if (file == "20 MB")
@@ -541,8 +548,10 @@ private slots:
         const Card card = cardFromCode("7R");
         CardPictures pictures(installed.pictures());
         if (!reason.isEmpty())
-            QTest::ignoreMessage(QtWarningMsg, qPrintable(reportLine(
-                                                   QString::fromStdString(path.string()), reason)));
+            QTest::ignoreMessage(
+                QtWarningMsg,
+                qPrintable(reportLine(
+                    QDir::toNativeSeparators(QString::fromStdString(path.string())), reason)));
         const QImage shown = pictures.read(card, slotPixels);
         QCOMPARE(shown.size(), slotPixels);
         if (!reason.isEmpty()) {

@@ -1,0 +1,28 @@
+# The program's version has one home, project() above. From it come a header for the program
+# (main.cpp, the About box) and the Windows version resource, packaging/kov.rc.in.
+set(KOV_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
+# The resource writes the minor number with two digits: 1.0 is "1.00".
+string(LENGTH "${PROJECT_VERSION_MINOR}" minor_digits)
+if(minor_digits EQUAL 1)
+    set(KOV_RESOURCE_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.0${PROJECT_VERSION_MINOR}")
+else()
+    set(KOV_RESOURCE_VERSION_TEXT "${KOV_VERSION_TEXT}")
+endif()
+set(KOV_RESOURCE_VERSION_NUMBERS "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR}")
+foreach(part PATCH TWEAK)
+    if("${PROJECT_VERSION_${part}}" STREQUAL "")
+        string(APPEND KOV_RESOURCE_VERSION_NUMBERS ",0")
+    else()
+        string(APPEND KOV_RESOURCE_VERSION_NUMBERS ",${PROJECT_VERSION_${part}}")
+    endif()
+endforeach()
+
+# The Windows package, made by CPack's ZIP generator.
+set(KOV_WINDOWS_PACKAGE "KOV-${PROJECT_VERSION}-win64")
+
+set(KOV_GENERATED_DIR "${PROJECT_BINARY_DIR}/generated")
+configure_file("${PROJECT_SOURCE_DIR}/src/version.h.in" "${KOV_GENERATED_DIR}/version.h" @ONLY)
+configure_file("${PROJECT_SOURCE_DIR}/packaging/kov.rc.in" "${KOV_GENERATED_DIR}/kov.rc" @ONLY)
+
+add_library(kov_version INTERFACE)
+target_include_directories(kov_version INTERFACE "${KOV_GENERATED_DIR}")
