@@ -592,7 +592,9 @@ private slots:
     // Each slot is painted from a decode at its size in device pixels, made again when the window
     // moves to a screen of another density: on a double-density screen it is as sharp as the
     // picture allows, clearly sharper than a slot-sized picture enlarged.
-    void picturesAreDecodedAtTheSlotsDeviceSize_data() { addRatioRows(); }
+    void picturesAreDecodedAtTheSlotsDeviceSize_data() {
+        addRatioRows();
+    }
     void picturesAreDecodedAtTheSlotsDeviceSize() {
         QFETCH(qreal, ratio);
         Installed installed;
