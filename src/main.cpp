@@ -2,6 +2,7 @@
 #include "ui/card_file_location.h"
 #include "ui/frmkov.h"
 #include "ui/startup.h"
+#include "ui/table_texts.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -13,7 +14,7 @@ int main(int argc, char* argv[]) {
 
     auto window = kov::openMainWindow(
         kov::programFolder(), kov::userDataFolder(), [](const QString& problem) {
-            QMessageBox box(QMessageBox::Critical, QStringLiteral("KOV"), problem, QMessageBox::Ok);
+            QMessageBox box(QMessageBox::Critical, kov::programTitle(), problem, QMessageBox::Ok);
             box.exec();
         });
     if (!window)

@@ -173,11 +173,10 @@ std::optional<CardFileProblem> frmKOV::Form_Load() {
 }
 
 std::optional<Player> frmKOV::playerToMove() const {
-    for (Player player : {Player::One, Player::Two}) {
-        if (!board_.turnLabels[static_cast<std::size_t>(indexOf(player))]->isHidden())
-            return player;
-    }
-    return std::nullopt;
+    const GameState& state = game_.state();
+    if (state.phase != Phase::HandInPlay)
+        return std::nullopt;
+    return state.toMove;
 }
 
 void frmKOV::CmdNewGame_Click() {

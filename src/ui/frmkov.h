@@ -33,8 +33,7 @@ public:
     [[nodiscard]] const GameState& gameState() const { return game_.state(); }
 
 private:
-    // Whose turn marker is shown: the player the keys 1 to 7 play for. Nobody while no hand is
-    // in play.
+    // The player the keys 1 to 7 play for: the player to move, nobody while no hand is in play.
     [[nodiscard]] std::optional<Player> playerToMove() const;
     void CmdNewGame_Click();
     void cmdExit_Click();
