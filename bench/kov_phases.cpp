@@ -1,29 +1,35 @@
 // KOV's own start-up as src/main.cpp does it, with a stamp after each step so that the start-up
 // time can be broken down.
+#include "cards/durable_write.h"
 #include "startup_stamps.h"
 #include "ui/application_setup.h"
 #include "ui/card_file_location.h"
 #include "ui/frmkov.h"
+#include "ui/paths.h"
+#include "ui/startup.h"
 
 #include <QApplication>
 
+#include <filesystem>
 #include <memory>
 
 int main(int argc, char* argv[]) {
     kov::bench::stamp("main");
+    kov::prepareProcess();
     QApplication app(argc, argv);
     kov::setUpApplication();
     kov::bench::stamp("app");
 
     // kov::openMainWindow, step by step, without its messages for a card file that cannot be
     // used: the benchmark's card file always can.
-    const QString programFolder = QCoreApplication::applicationDirPath();
+    const std::filesystem::path programFolder = kov::programFolder();
     const kov::CardFileLocation cardFile =
         kov::locateCardFile(programFolder, kov::userDataFolder());
     if (cardFile.problem)
         return 1;
+    kov::removeAbandonedTemporaryFiles(cardFile.path);
     kov::bench::stamp("located");
-    auto window = std::make_unique<kov::frmKOV>(programFolder, cardFile.path);
+    auto window = std::make_unique<kov::frmKOV>(kov::fromPath(programFolder), cardFile.path);
     kov::bench::stamp("built");
     if (window->Form_Load())
         return 1;

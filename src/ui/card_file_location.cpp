@@ -45,10 +45,6 @@ QString userDataFolder() {
 #endif
 }
 
-CardFileLocation locateCardFile(const QString& programFolder, const QString& userFolder) {
-    return locateCardFile(toPath(programFolder), userFolder);
-}
-
 CardFileLocation locateCardFile(const std::filesystem::path& programFolder,
                                 const QString& userFolder) {
     const auto shipped = programFolder / cardFileName;

@@ -21,8 +21,6 @@ struct CardFileLocation {
 
 [[nodiscard]] CardFileLocation locateCardFile(const std::filesystem::path& programFolder,
                                               const QString& userDataFolder);
-[[nodiscard]] CardFileLocation locateCardFile(const QString& programFolder,
-                                              const QString& userDataFolder);
 
 // The folder holding the running program, found from the system's own record of the
 // executable, whatever bytes its name holds; empty when it cannot be found.

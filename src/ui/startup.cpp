@@ -38,12 +38,6 @@ void prepareProcess() {
 }
 
 std::unique_ptr<frmKOV>
-openMainWindow(const QString& programFolder, const QString& userFolder,
-               const std::function<void(const QString& problem)>& tellProblem) {
-    return openMainWindow(toPath(programFolder), userFolder, tellProblem);
-}
-
-std::unique_ptr<frmKOV>
 openMainWindow(const std::filesystem::path& programFolder, const QString& userFolder,
                const std::function<void(const QString& problem)>& tellProblem) {
     auto refuse = [&](const CardFileProblem& problem) {

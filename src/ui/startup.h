@@ -18,9 +18,6 @@ class frmKOV;
 [[nodiscard]] std::unique_ptr<frmKOV>
 openMainWindow(const std::filesystem::path& programFolder, const QString& userFolder,
                const std::function<void(const QString& problem)>& tellProblem);
-[[nodiscard]] std::unique_ptr<frmKOV>
-openMainWindow(const QString& programFolder, const QString& userFolder,
-               const std::function<void(const QString& problem)>& tellProblem);
 
 // Sets up the process before anything else: log lines go to standard error as "kov: ..." on
 // Linux whatever Qt would choose, and a file-size limit makes a write fail (and the deal be
