@@ -1,6 +1,7 @@
 #include "ui/frmabout.h"
 
 #include "ui/centre_on_screen.h"
+#include "ui/classic_font.h"
 #include "ui/program_icon.h"
 #include "ui/twips.h"
 #include "version.h"
@@ -25,16 +26,6 @@ QLabel* addText(QWidget* parent, const char* name, const QString& text, const QR
     return label;
 }
 
-QFont headingFont(const QFont& base) {
-    QFont font = base;
-    // Where MS Sans Serif is missing, the style hint lets the font matcher pick a plain sans.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(9.75);
-    font.setWeight(QFont::Normal);
-    return font;
-}
-
 } // namespace
 
 frmAbout::frmAbout(QWidget* parent)
@@ -51,7 +42,7 @@ frmAbout::frmAbout(QWidget* parent)
     icon->setAlignment(Qt::AlignCenter);
     icon->setPixmap(programIcon().pixmap(32, 32));
 
-    const QFont heading = headingFont(font());
+    const QFont heading = classicSansFont(font(), 9.75);
     addText(this, "lblTitle", QStringLiteral("KOV \u2014 a card game for two"),
             rectFromTwips(960, 120, 3165, 600))
         ->setFont(heading);

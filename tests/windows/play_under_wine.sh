@@ -27,6 +27,7 @@ mkdir "$scratch/unpacked"
 mv "$scratch/unpacked"/* "$scratch/built"
 program_dir=$scratch/built
 export WINEPREFIX=$2 WINEDEBUG=-all WINEQT_QPA_PLATFORM=windows
+export FONTCONFIG_FILE="$here/../fonts/fonts.conf"
 wine=/usr/lib/wine/wine64
 bash "$here/wine_prefix.sh" "$WINEPREFIX"
 # The player's own folder inside the prefix, %APPDATA%\Vantrel\KOV.

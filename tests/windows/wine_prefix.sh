@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Makes the Wine prefix that runs the Windows build, once: a fresh prefix, with Tahoma (from
-# Debian's fonts-wine) standing in for the "MS Sans Serif" that KOV's windows ask for. A fresh
-# prefix has neither font, and Qt would fall back to a wide serif face; real Windows has both.
+# Makes the Wine prefix that runs the Windows build, once: a fresh prefix with Tahoma (from
+# Debian's fonts-wine), the face KOV takes where "MS Sans Serif" is missing. A fresh prefix has
+# neither; real Windows has both. The host fonts Wine adds are only those of tests/fonts.
 # A prefix already made is left as it is.
 # usage: wine_prefix.sh <prefix folder>
 set -euo pipefail
@@ -15,6 +15,8 @@ flock 9
 [ -e "$stamp" ] && exit 0
 
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEARCH=win64
+FONTCONFIG_FILE="$(cd "$(dirname "$0")/../fonts" && pwd)/fonts.conf"
+export FONTCONFIG_FILE
 # No offer to fetch Mono or Gecko: the game needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 wine=${WINE:-/usr/lib/wine/wine64}

@@ -6,6 +6,9 @@
 # usage: wine_run.sh <wine prefix> <DLL folders separated by :> <Qt Test program.exe> [arguments...]
 set -euo pipefail
 export WINEPREFIX=$1 WINEDEBUG=${WINEDEBUG:--all}
+# The host fonts Wine adds to its own: only those the set-up installs, as for every test.
+FONTCONFIG_FILE="$(cd "$(dirname "$0")/../fonts" && pwd)/fonts.conf"
+export FONTCONFIG_FILE
 dlls=$2
 shift 2
 bash "$(dirname "$0")/wine_prefix.sh" "$WINEPREFIX"
