@@ -114,7 +114,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The Qt libraries come from dpkg-shlibdeps; the platform plugins are loaded, not linked.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# Without it Qt runs through XWayland in a Wayland session, where windows look foreign.
+# Without it, Qt in a Wayland session falls back to X11 through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 if(NOT KOV_HOMEPAGE_URL STREQUAL "")
     set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${KOV_HOMEPAGE_URL}")

@@ -51,7 +51,7 @@ wait "$client" || fail "the AT-SPI client saw the faults above"
 if [ -z "${kov_pid:-}" ] || ! kill -0 "$kov_pid" 2>/dev/null; then
     fail "kov was not running at the end"
 fi
-# Qt reports what the window system refuses, a dialog's placement for one, as warnings.
+# A game that goes well writes nothing; this is where Qt complains about the window system.
 if [ -s "$scratch/kov.err" ]; then
     fail "kov wrote to standard error:"
     cat "$scratch/kov.err" >&2
