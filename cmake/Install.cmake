@@ -65,11 +65,12 @@ else()
 
     install(FILES "${PROJECT_SOURCE_DIR}/packaging/${KOV_APP_ID}.desktop"
             DESTINATION usr/share/applications COMPONENT desktop)
-    install(FILES "${PROJECT_SOURCE_DIR}/packaging/${KOV_APP_ID}.metainfo.xml"
-            DESTINATION usr/share/metainfo COMPONENT desktop)
+    install(FILES "${KOV_METAINFO}" DESTINATION usr/share/metainfo COMPONENT desktop)
+    # Named after the application's ID, as the desktop entry names it: software centres and
+    # Wayland compositors find the icon by that ID.
     foreach(size 16 32 48 64 128 256)
         install(FILES "${PROJECT_SOURCE_DIR}/assets/icon/kov-${size}.png"
-                DESTINATION "usr/share/icons/hicolor/${size}x${size}/apps" RENAME kov.png
+                DESTINATION "usr/share/icons/hicolor/${size}x${size}/apps" RENAME ${KOV_APP_ID}.png
                 COMPONENT desktop)
     endforeach()
 
@@ -113,5 +114,10 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The Qt libraries come from dpkg-shlibdeps; the platform plugins are loaded, not linked.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Without it, Qt in a Wayland session falls back to X11 through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+if(NOT KOV_HOMEPAGE_URL STREQUAL "")
+    set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${KOV_HOMEPAGE_URL}")
+endif()
 
 include(CPack)

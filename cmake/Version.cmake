@@ -26,3 +26,6 @@ configure_file("${PROJECT_SOURCE_DIR}/packaging/kov.rc.in" "${KOV_GENERATED_DIR}
 
 add_library(kov_version INTERFACE)
 target_include_directories(kov_version INTERFACE "${KOV_GENERATED_DIR}")
+
+# The day this version was released, for the release notes software centres show.
+set(KOV_RELEASE_DATE "2026-12-07")

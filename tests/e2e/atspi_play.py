@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Plays kov the way a screen reader user does, through AT-SPI alone: finds Player One's cards
 by their names, presses a plain card that matches the discard, then the draw pile twice, and
-reads the new names back. Every wait polls, for up to WAIT seconds. Start kov once READY_FILE
+reads the new names back; then opens the About box and closes it with its OK button. Every wait polls, for up to WAIT seconds. Start kov once READY_FILE
 exists: a screen reader is listening before the program starts, and so is this client.
 Usage: atspi_play.py WAIT READY_FILE"""
 
@@ -54,15 +54,19 @@ def showing(accessible):
     return accessible.getState().contains(pyatspi.STATE_SHOWING)
 
 
-def board():
-    """The main window's controls by name."""
+def controls_of(title):
+    """The controls of kov's window with that title, by name."""
     for app in pyatspi.Registry.getDesktop(0):
         if app is None or app.name != "KOV":
             continue
         for window in app:
-            if window is not None and window.name == "Vantrel KOV Beta":
+            if window is not None and window.name == title:
                 return {child.name: child for child in window if child is not None}
     return None
+
+
+def board():
+    return controls_of("Vantrel KOV Beta")
 
 
 def shown_turn():
@@ -135,6 +139,15 @@ def main():
         print(f"[AT-SPI] Player One drew: {drawn[0]}")
     else:
         fail(f"Player One's pile press drew nothing: {sorted(board())}")
+
+    press(board()["About"])
+    about = eventually(lambda: controls_of("About"))
+    if not about or "OK" not in about:
+        fail(f"no About box with an OK button: {about}")
+        return
+    press(about["OK"])
+    if not eventually(lambda: controls_of("About") is None):
+        fail("the About box stayed open after OK")
 
 
 if __name__ == "__main__":

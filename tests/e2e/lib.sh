@@ -63,9 +63,11 @@ e2e_scratch() {
     # would start a bus for the X display that outlives the test.
     export DBUS_SESSION_BUS_ADDRESS="unix:path=$scratch/no-session-bus"
     # An X cookie the unprivileged user can read: xvfb-run keeps its own in a private folder.
-    cp "$XAUTHORITY" "$scratch/xauthority"
-    chmod 644 "$scratch/xauthority"
-    export XAUTHORITY="$scratch/xauthority"
+    if [ -n "${XAUTHORITY:-}" ]; then
+        cp "$XAUTHORITY" "$scratch/xauthority"
+        chmod 644 "$scratch/xauthority"
+        export XAUTHORITY="$scratch/xauthority"
+    fi
 }
 
 e2e_cleanup() {
@@ -75,6 +77,10 @@ e2e_cleanup() {
     fi
     if [ -n "${session_bus_pid:-}" ]; then
         kill "$session_bus_pid" 2>/dev/null
+    fi
+    if [ -n "${compositor_pid:-}" ]; then
+        kill "$compositor_pid" 2>/dev/null
+        wait "$compositor_pid" 2>/dev/null
     fi
     chmod -R u+rwX "$scratch" 2>/dev/null
     rm -rf "$scratch"
@@ -343,4 +349,23 @@ e2e_session_bus() {
     DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$started")
     session_bus_pid=$(sed -n 2p <<<"$started")
     export DBUS_SESSION_BUS_ADDRESS
+}
+
+# Instead of the X server: a headless Wayland compositor of the test's own, its socket in the
+# test's private runtime folder, and kov told to use it. Ended by e2e_cleanup.
+e2e_wayland_compositor() {
+    if ! command -v weston >/dev/null; then
+        echo "e2e: weston is missing; scripts/setup-machine installs it" >&2
+        exit 1
+    fi
+    export WAYLAND_DISPLAY=kov-e2e
+    weston --backend=headless-backend.so --no-config --idle-time=0 --socket="$WAYLAND_DISPLAY" \
+        >"$scratch/weston.log" 2>&1 &
+    compositor_pid=$!
+    if ! eventually 10 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY"; then
+        cat "$scratch/weston.log" >&2
+        return 1
+    fi
+    export QT_QPA_PLATFORM=wayland
+    unset DISPLAY
 }

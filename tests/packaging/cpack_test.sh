@@ -43,7 +43,7 @@ check ".deb launcher /usr/bin/kov" has "/usr/bin/kov -> ../../opt/kov/kov"
 check ".deb desktop entry" has /usr/share/applications/com.vantrel.KOV.desktop
 check ".deb metainfo" has /usr/share/metainfo/com.vantrel.KOV.metainfo.xml
 for size in 16 32 48 64 128 256; do
-    check ".deb icon $size" has "/usr/share/icons/hicolor/${size}x${size}/apps/kov.png"
+    check ".deb icon $size" has "/usr/share/icons/hicolor/${size}x${size}/apps/com.vantrel.KOV.png"
 done
 outside=$(grep -v -e '^/opt/' -e '^/usr/bin/' -e '^/usr/share/applications/' \
     -e '^/usr/share/metainfo/' -e '^/usr/share/icons/hicolor/' -e '^/$' -e '^/usr/$' \
@@ -63,5 +63,6 @@ sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends" >"$scratch/depends"
 for package in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libc6 libstdc++6; do
     check ".deb depends on $package ($depends)" grep -qxF "$package" "$scratch/depends"
 done
+check ".deb recommends qt6-wayland" test "$(field Recommends)" = qt6-wayland
 
 finish

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs KOV into a scratch root and plays the installed copy: once from a folder the player
 # may write, once from a read-only one, where the deck order must go to the player's own folder.
-# usage: install_test.sh <cmake> <build dir> <assets dir> <packaging dir>
+# usage: install_test.sh <cmake> <build dir> <assets dir> <packaging dir> <metainfo>
 . "$(dirname "$0")/lib.sh"
-cmake=$1 build=$2 assets=$3 packaging=$4
+cmake=$1 build=$2 assets=$3 packaging=$4 metainfo=$5
 
 root=$scratch/root
 program=$root/opt/kov
@@ -36,8 +36,9 @@ desktop=$root/usr/share/applications/com.vantrel.KOV.desktop
 check "desktop entry installed" cmp -s "$desktop" "$packaging/com.vantrel.KOV.desktop"
 check "desktop entry starts the launcher" grep -qx 'Exec=kov' "$desktop"
 check "metainfo installed" cmp -s "$root/usr/share/metainfo/com.vantrel.KOV.metainfo.xml" \
-    "$packaging/com.vantrel.KOV.metainfo.xml"
+    "$metainfo"
 icon_name=$(sed -n 's/^Icon=//p' "$desktop")
+check "icon named after the application's ID, not $icon_name" test "$icon_name" = com.vantrel.KOV
 for size in 16 32 48 64 128 256; do
     icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/$icon_name.png
     # A PNG's width and height are the big-endian words at bytes 16 and 20.
