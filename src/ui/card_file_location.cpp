@@ -48,7 +48,7 @@ QString userDataFolder() {
 CardFileLocation locateCardFile(const std::filesystem::path& programFolder,
                                 const QString& userFolder) {
     const auto shipped = programFolder / cardFileName;
-    if (canWriteBeside(shipped) || userFolder.isEmpty())
+    if (!whyCannotWriteBeside(shipped) || userFolder.isEmpty())
         return {shipped, std::nullopt};
 
     const auto own = toPath(userFolder) / cardFileName;
