@@ -69,7 +69,11 @@ int dealAsOrdinaryUser(const fs::path& programFolder, const fs::path& userFolder
 // not valid UTF-8.
 struct ReadOnlyInstall {
     ReadOnlyInstall() { fs::permissions(user.path(), fs::perms(0777)); }
-    ~ReadOnlyInstall() { fs::permissions(program.path(), fs::perms(0700)); }
+    ~ReadOnlyInstall() {
+        fs::permissions(program.path(), fs::perms(0700));
+        std::error_code ignored; // the home's name is one that Qt's own clean-up cannot spell
+        fs::remove_all(userFolder.parent_path(), ignored);
+    }
     void lock() const { fs::permissions(program.path(), fs::perms(0555)); }
     ProgramFolder program, user;
     const fs::path userFolder = user.path() / "h\xE9" / "KOV";
