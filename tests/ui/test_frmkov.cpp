@@ -2,6 +2,7 @@
 #include "support/card_files.h"
 #include "support/table.h"
 #include "ui/card_pictures.h"
+#include "ui/control_names.h"
 #include "ui/drawn_cards.h"
 #include "ui/frmkov.h"
 #include "ui/picture_control.h"
@@ -61,12 +62,10 @@ template <typename Control> Control* child(const frmKOV& window, const QString& 
     return control;
 }
 PictureControl* slotOf(const frmKOV& window, Player player, int slot) {
-    const auto row = player == Player::One ? QStringLiteral("PlayerOneCard%1")
-                                           : QStringLiteral("PlayerTwoCard%1");
-    return child<PictureControl>(window, row.arg(slot));
+    return child<PictureControl>(window, cardSlotControlName(player, slot));
 }
 PictureControl* pickupCard(const frmKOV& window) {
-    return child<PictureControl>(window, QStringLiteral("PickupCard"));
+    return child<PictureControl>(window, pickupCardControlName());
 }
 PictureControl* discardCard(const frmKOV& window) {
     return child<PictureControl>(window, QStringLiteral("DiscardCard"));
@@ -210,13 +209,14 @@ private slots:
         QTest::addColumn<QString>("text");
         for (int index = 0; index < 7; ++index) {
             QTest::addRow("PlayerOneCard(%d)", index)
-                << QStringLiteral("PlayerOneCard%1").arg(index)
-                << QRect(1320 * index, 0, 1290, 1935) << QString();
+                << cardSlotControlName(Player::One, index) << QRect(1320 * index, 0, 1290, 1935)
+                << QString();
             QTest::addRow("PlayerTwoCard(%d)", index)
-                << QStringLiteral("PlayerTwoCard%1").arg(index)
-                << QRect(1320 * index, 3900, 1290, 1935) << QString();
+                << cardSlotControlName(Player::Two, index) << QRect(1320 * index, 3900, 1290, 1935)
+                << QString();
         }
-        QTest::newRow("PickupCard") << "PickupCard" << QRect(1560, 1950, 1245, 1935) << QString();
+        QTest::newRow("PickupCard")
+            << pickupCardControlName() << QRect(1560, 1950, 1245, 1935) << QString();
         QTest::newRow("DiscardCard") << "DiscardCard" << QRect(3120, 1950, 1290, 1935) << QString();
         QTest::newRow("lblPlayerOne")
             << "lblPlayerOne" << QRect(120, 2040, 1095, 255) << "Player One";
