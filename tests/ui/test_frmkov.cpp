@@ -1,6 +1,6 @@
-#include "cards/card_names.h"
 #include "support/card_files.h"
 #include "support/table.h"
+#include "ui/card_names.h"
 #include "ui/card_pictures.h"
 #include "ui/control_names.h"
 #include "ui/drawn_cards.h"
@@ -630,18 +630,25 @@ private slots:
         QCOMPARE(installed.folder.cardFileBytes(), std::string("7R7G"));
     }
 
+    void cardNamesReadAloud() {
+        QCOMPARE(cardName(cardFromCode("7R")), QStringLiteral("Red 7"));
+        QCOMPARE(cardName(cardFromCode("SB")), QStringLiteral("Blue Skip"));
+        QCOMPARE(cardName(cardFromCode("DY")), QStringLiteral("Yellow Draw Two"));
+        QCOMPARE(cardName(cardFromCode("FG")), QStringLiteral("Wild Draw Four"));
+        QCOMPARE(cardName(Card{CardCharacter('\0'), CardCharacter(' ')}),
+                 QStringLiteral("blank 0x00"));
+    }
+
     void theBoardIsReadByName() {
         std::string deck = readBytes(fs::path(KOV_ASSETS_DIR) / "card.txt");
         deck.replace(95 * 2, 2, "FG"); // the file's card 96 is the first one turned up
         Installed installed(deck);
         auto window = installed.window();
         const GameState& state = window->gameState();
-        QCOMPARE(
-            slotOf(*window, Player::One, 2)->accessibleName(),
-            QString::fromStdString("Player One, card 3: " + cardName(state.PlayerOneHand.at(2))));
-        QCOMPARE(
-            slotOf(*window, Player::Two, 6)->accessibleName(),
-            QString::fromStdString("Player Two, card 7: " + cardName(state.PlayerTwoHand.at(6))));
+        QCOMPARE(slotOf(*window, Player::One, 2)->accessibleName(),
+                 "Player One, card 3: " + cardName(state.PlayerOneHand.at(2)));
+        QCOMPARE(slotOf(*window, Player::Two, 6)->accessibleName(),
+                 "Player Two, card 7: " + cardName(state.PlayerTwoHand.at(6)));
         QCOMPARE(pickupCard(*window)->accessibleName(), QStringLiteral("Draw pile"));
         QCOMPARE(discardCard(*window)->accessibleName(),
                  QStringLiteral("Discard: Wild Draw Four, colour in force Green"));
