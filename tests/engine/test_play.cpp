@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <tuple>
+
 using namespace kov;
 using namespace kov::test;
 
@@ -17,32 +19,27 @@ class PlayTest : public QObject {
 private slots:
     void ignoredActionsChangeNothing_data() {
         QTest::addColumn<QStringList>("playerOneHand");
-        QTest::addColumn<QString>("during");
+        // "play PLAYER SLOT", "draw" or "new game"; after "chooser: " or "hand won: " when it
+        // arrives from inside that question.
         QTest::addColumn<QString>("action");
         // Player One to move, a red 5 in force.
         const QStringList hand{"7B", "8G", "9Y"};
-        QTest::newRow("out of turn") << hand << ""
-                                     << "play 2 0";
-        QTest::newRow("not matching") << hand << ""
-                                      << "play 1 0";
-        QTest::newRow("empty slot") << hand << ""
-                                    << "play 1 3";
-        // Player One's wild card in slot 0 asks for the colour, and as his last card wins the
-        // hand; an action that arrives meanwhile is ignored.
+        QTest::newRow("out of turn") << hand << "play 2 0";
+        QTest::newRow("not matching") << hand << "play 1 0";
+        QTest::newRow("empty slot") << hand << "play 1 3";
+        // Player One plays the wild card in slot 0, which asks for the colour and, as his last
+        // card, wins the hand; an action that arrives meanwhile is ignored.
         const QStringList wildFirst{"WY", "3Y"};
-        QTest::newRow("play under the chooser") << wildFirst << "chooser"
-                                                << "play 1 1";
-        QTest::newRow("draw under the chooser") << wildFirst << "chooser"
-                                                << "draw";
-        QTest::newRow("new game under the chooser") << wildFirst << "chooser"
-                                                    << "new game";
-        QTest::newRow("new game under the won hand") << QStringList{"WY"} << "hand won"
-                                                     << "new game";
+        QTest::newRow("play under the chooser") << wildFirst << "chooser: play 1 1";
+        QTest::newRow("draw under the chooser") << wildFirst << "chooser: draw";
+        QTest::newRow("new game under the chooser") << wildFirst << "chooser: new game";
+        QTest::newRow("new game under the won hand") << QStringList{"WY"} << "hand won: new game";
     }
     void ignoredActionsChangeNothing() {
         QFETCH(QStringList, playerOneHand);
-        QFETCH(QString, during);
         QFETCH(QString, action);
+        const QStringList during = action.split(QStringLiteral(": "));
+        const QStringList words = during.last().split(' ');
         // The same table with and without the action: it must end the same.
         auto outcome = [&](bool acting) {
             Table table;
@@ -53,20 +50,19 @@ private slots:
             table.setHand(Player::Two, {"5R", "7R"});
             table.setInForce("5R");
             const auto act = [&] {
-                const QStringList words = action.split(' ');
-                if (action == "draw")
+                if (words[0] == "draw")
                     table.game->draw();
-                else if (action == "new game")
+                else if (words[0] == "new")
                     table.game->newGame();
                 else
                     table.game->play(words[1] == "1" ? Player::One : Player::Two, words[2].toInt());
             };
-            if (during.isEmpty()) {
+            if (during.size() == 1) {
                 if (acting)
                     act();
             } else {
                 if (acting)
-                    (during == "chooser" ? table.view.whileChoosing : table.view.whileHandWon) =
+                    (during[0] == "chooser" ? table.view.whileChoosing : table.view.whileHandWon) =
                         act;
                 table.game->play(Player::One, 0);
             }
