@@ -4,6 +4,7 @@
 // instead, and the memory they leave.
 #include "bench_util.h"
 #include "cards/rules.h"
+#include "ui/control_names.h"
 #include "ui/frmkov.h"
 #include "ui/picture_control.h"
 
@@ -61,7 +62,8 @@ QImage readPicture(const QString& folder, Card card, QSize shown) {
 
 // A card slot's size in device pixels.
 QSize shownSize(const kov::frmKOV& window) {
-    const auto* slot = window.findChild<kov::PictureControl*>(QStringLiteral("PlayerOneCard0"));
+    const auto* slot =
+        window.findChild<kov::PictureControl*>(kov::cardSlotControlName(kov::Player::One, 0));
     return (QSizeF(slot->size()) * window.devicePixelRatioF()).toSize();
 }
 
@@ -227,13 +229,11 @@ void click(QWidget* widget) {
 }
 
 PictureControl* slotOf(const kov::frmKOV& window, Player player, int slot) {
-    const QString row = player == Player::One ? QStringLiteral("PlayerOneCard%1")
-                                              : QStringLiteral("PlayerTwoCard%1");
-    return window.findChild<PictureControl*>(row.arg(slot));
+    return window.findChild<PictureControl*>(kov::cardSlotControlName(player, slot));
 }
 
 PictureControl* pickupCard(const kov::frmKOV& window) {
-    return window.findChild<PictureControl*>(QStringLiteral("PickupCard"));
+    return window.findChild<PictureControl*>(kov::pickupCardControlName());
 }
 
 int handSize(const kov::Hand& hand) {

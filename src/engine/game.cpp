@@ -8,6 +8,29 @@
 
 namespace kov {
 
+namespace {
+
+// Marks an action as running for as long as it lasts. One that starts while another runs is
+// not let in.
+class OneAction {
+public:
+    explicit OneAction(bool& acting) : acting_(acting), admitted_(!acting) { acting_ = true; }
+    ~OneAction() {
+        if (admitted_)
+            acting_ = false;
+    }
+    OneAction(const OneAction&) = delete;
+    OneAction& operator=(const OneAction&) = delete;
+
+    [[nodiscard]] bool admitted() const { return admitted_; }
+
+private:
+    bool& acting_;
+    bool admitted_;
+};
+
+} // namespace
+
 Game::Game(TableView& view, CardFile cardFile, GameState start)
     : view_(view), cardFile_(std::move(cardFile)), state_(std::move(start)) {}
 
@@ -15,15 +38,22 @@ std::optional<CardFileProblem> Game::ShuffleDeal() {
     return kov::ShuffleDeal(state_, view_, cardFile_);
 }
 
-void Game::CmdNewGame_Click() {
-    dealOrReport();
+void Game::newGame() {
+    const OneAction action(acting_);
+    if (action.admitted())
+        dealOrReport();
 }
 
-void Game::PickupCard_Click() {
-    drawForPlayerToMove(state_, view_);
+void Game::draw() {
+    const OneAction action(acting_);
+    if (action.admitted())
+        drawForPlayerToMove(state_, view_);
 }
 
-void Game::playCardOf(Player player, int slot) {
+void Game::play(Player player, int slot) {
+    const OneAction action(acting_);
+    if (!action.admitted())
+        return;
     if (playCard(state_, view_, player, slot) == PlayOutcome::HandEmptied) {
         scoreHand(state_, view_, player);
         dealOrReport();

@@ -1,5 +1,6 @@
 #include "ui/accessibility.h"
 
+#include "ui/modal_windows.h"
 #include "ui/picture_control.h"
 
 #include <QAccessible>
@@ -22,13 +23,21 @@ public:
 
     QStringList actionNames() const override { return {pressAction()}; }
 
+    // Does nothing while a modal window is open, as a click would.
     void doAction(const QString& actionName) override {
-        if (actionName != pressAction())
+        auto* control = static_cast<PictureControl*>(widget());
+        if (actionName != pressAction() || blockedByModalWindow(*control))
             return;
         // Later, from the event loop: a play may open the colour chooser or a message box, and
-        // the screen reader's call must not wait for the player to close it.
-        QMetaObject::invokeMethod(static_cast<PictureControl*>(widget()), &PictureControl::click,
-                                  Qt::QueuedConnection);
+        // the screen reader's call must not wait for the player to close it. A press queued
+        // behind one that opened such a window finds it open, and is dropped.
+        QMetaObject::invokeMethod(
+            control,
+            [control] {
+                if (!blockedByModalWindow(*control))
+                    control->click();
+            },
+            Qt::QueuedConnection);
     }
 
     QStringList keyBindingsForAction(const QString& actionName) const override {

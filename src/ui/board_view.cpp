@@ -1,10 +1,10 @@
 #include "ui/board_view.h"
 
 #include "ui/accessibility.h"
+#include "ui/card_colours.h"
 #include "ui/frmcolour.h"
 #include "ui/picture_control.h"
 #include "ui/program_icon.h"
-#include "ui/swatch_colours.h"
 #include "ui/table_texts.h"
 
 #include <QLabel>

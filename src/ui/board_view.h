@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cards/hand.h"
 #include "engine/table_view.h"
 #include "ui/card_pictures.h"
 
@@ -14,7 +15,8 @@ class PictureControl;
 
 // The main window's controls that show the game.
 struct BoardControls {
-    std::array<std::array<PictureControl*, 7>, 2> cardSlots{}; // Player One's row first
+    std::array<std::array<PictureControl*, Hand::slotCount>, 2>
+        cardSlots{}; // Player One's row first
     PictureControl* discard = nullptr;
     QLabel* colourInForce = nullptr;
     std::array<QLabel*, 2> turnLabels{};

@@ -1,6 +1,7 @@
 #include "ui/drawn_cards.h"
 
-#include "cards/card_names.h"
+#include "ui/card_colours.h"
+#include "ui/card_names.h"
 
 #include <QColor>
 #include <QPainter>
@@ -12,18 +13,6 @@ namespace {
 
 // Both are laid out on a card of this size and scaled to the size asked for.
 constexpr QSize layoutSize(256, 384);
-
-QColor colourOf(CardCharacter colour) {
-    if (colour.is('R'))
-        return QColor(200, 40, 40);
-    if (colour.is('G'))
-        return QColor(30, 140, 60);
-    if (colour.is('B'))
-        return QColor(30, 90, 200);
-    if (colour.is('Y'))
-        return QColor(220, 180, 0);
-    return QColor(110, 110, 110);
-}
 
 // Starts painting on card in the layout's coordinates.
 void beginCard(QPainter& painter, QImage& card) {
@@ -47,7 +36,7 @@ QImage drawnCardFace(Card card, QSize size) {
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(whole.adjusted(6, 6, -6, -6), 18, 18);
 
-    const QColor colour = colourOf(card.colour);
+    const QColor colour = faceColour(card.colour);
     const QRectF band(24, 150, whole.width() - 48, 90);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
@@ -59,12 +48,11 @@ QImage drawnCardFace(Card card, QSize size) {
     painter.setFont(font);
     painter.setPen(Qt::black);
     painter.drawText(QRectF(20, 40, whole.width() - 40, 100), Qt::AlignCenter | Qt::TextWordWrap,
-                     QString::fromStdString(colourName(card.colour)));
+                     colourName(card.colour));
     painter.setPen(colour.lightness() > 140 ? Qt::black : Qt::white);
     font.setPixelSize(valueName(card.value).size() > 2 ? 30 : 64);
     painter.setFont(font);
-    painter.drawText(band, Qt::AlignCenter | Qt::TextWordWrap,
-                     QString::fromStdString(valueName(card.value)));
+    painter.drawText(band, Qt::AlignCenter | Qt::TextWordWrap, valueName(card.value));
 
     font.setBold(false);
     font.setPixelSize(22);

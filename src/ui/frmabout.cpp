@@ -1,6 +1,5 @@
 #include "ui/frmabout.h"
 
-#include "ui/centre_on_screen.h"
 #include "ui/classic_font.h"
 #include "ui/program_icon.h"
 #include "ui/twips.h"
@@ -28,13 +27,7 @@ QLabel* addText(QWidget* parent, const char* name, const QString& text, const QR
 
 } // namespace
 
-frmAbout::frmAbout(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
-    setWindowTitle(QStringLiteral("About"));
-    setWindowIcon(programIcon());
-    setModal(true);
-    setFixedSize(fromTwips(4335), fromTwips(4410));
+frmAbout::frmAbout(QWidget* parent) : FixedDialog(parent, QStringLiteral("About"), 4335, 4410) {
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("picIcon"));
@@ -76,7 +69,7 @@ void frmAbout::reject() {
 }
 
 void frmAbout::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
+    FixedDialog::paintEvent(event);
     // An etched separator: a grey line with a white one below it. Filled rectangles rather
     // than pen strokes, so the 2-pixel line does not spread onto the grey one.
     QPainter painter(this);
@@ -87,15 +80,6 @@ void frmAbout::paintEvent(QPaintEvent* event) {
     const int whiteTop = fromTwips(2340);
     painter.fillRect(QRect(greyLeft, greyTop, right - greyLeft + 1, 1), QColor(128, 128, 128));
     painter.fillRect(QRect(whiteLeft, whiteTop, right - whiteLeft + 1, 2), Qt::white);
-}
-
-void frmAbout::showEvent(QShowEvent* event) {
-    centreOnScreen();
-    QDialog::showEvent(event);
-}
-
-void frmAbout::centreOnScreen() {
-    kov::centreOnScreen(*this);
 }
 
 } // namespace kov

@@ -1,19 +1,15 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/fixed_dialog.h"
 
 namespace kov {
 
 // The About box: the program's name, version, a word on how to play, and the notice.
-class frmAbout : public QDialog {
+class frmAbout : public FixedDialog {
     Q_OBJECT
 
 public:
     explicit frmAbout(QWidget* parent = nullptr);
-
-    // Puts the whole window, frame included, in the middle of its screen's work area. Done on
-    // every show.
-    void centreOnScreen();
 
 public slots:
     void cmdOK_Click();
@@ -22,7 +18,6 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 };
 
 } // namespace kov

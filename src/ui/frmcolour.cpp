@@ -1,8 +1,6 @@
 #include "ui/frmcolour.h"
 
-#include "ui/centre_on_screen.h"
-#include "ui/program_icon.h"
-#include "ui/swatch_colours.h"
+#include "ui/card_colours.h"
 #include "ui/twips.h"
 
 #include <QButtonGroup>
@@ -18,55 +16,45 @@ namespace kov {
 
 namespace {
 
-struct Row {
-    const char* swatchName;
-    const char* optionText;
-    char letter;
-    int top;
-};
-
-const std::array<Row, 4> rows{{
-    {"lblBlue", "Blue", 'B', 120},
-    {"lblGreen", "Green", 'G', 600},
-    {"lblRed", "Red", 'R', 1080},
-    {"lblYellow", "Yellow", 'Y', 1560},
-}};
+// One row per colour, in the order of cardColours: the rows' tops and the swatches' handlers.
+constexpr int firstRowTop = 120;
+constexpr int rowStep = 480;
+using SwatchClick = void (frmColour::*)();
+constexpr std::array<SwatchClick, cardColours.size()> swatchClicks{
+    &frmColour::lblBlue_Click, &frmColour::lblGreen_Click, &frmColour::lblRed_Click,
+    &frmColour::lblYellow_Click};
 
 } // namespace
 
 frmColour::frmColour(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
-    setWindowTitle(QStringLiteral("Select A Colour"));
-    setWindowIcon(programIcon());
-    setModal(true);
-    setFixedSize(fromTwips(3390), fromTwips(2010));
-
+    : FixedDialog(parent, QStringLiteral("Select A Colour"), 3390, 2010) {
     options_ = new QButtonGroup(this);
     options_->setExclusive(true);
 
     QWidget* previous = nullptr;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const Row& row = rows[i];
+    for (std::size_t i = 0; i < cardColours.size(); ++i) {
+        const CardColour& colour = cardColours[i];
+        const QString name = QString::fromLatin1(colour.name);
         const int index = static_cast<int>(i);
+        const int top = firstRowTop + rowStep * index;
 
         auto* swatch = new QLabel(this);
-        swatch->setObjectName(QString::fromLatin1(row.swatchName));
-        swatch->setGeometry(rectFromTwips(120, row.top, 855, 255));
+        swatch->setObjectName(QStringLiteral("lbl") + name);
+        swatch->setGeometry(rectFromTwips(120, top, 855, 255));
         swatch->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         swatch->setLineWidth(1);
         swatch->setAutoFillBackground(true);
         QPalette swatchPalette = swatch->palette();
-        swatchPalette.setColor(QPalette::Window, swatchColour(CardCharacter(row.letter)));
+        swatchPalette.setColor(QPalette::Window, QColor(colour.swatch));
         swatch->setPalette(swatchPalette);
         swatch->setCursor(Qt::PointingHandCursor);
-        swatch->setAccessibleName(QString::fromLatin1(row.optionText));
+        swatch->setAccessibleName(name);
         swatch->installEventFilter(this);
         swatches_[i] = swatch;
 
-        auto* option = new QRadioButton(QString::fromLatin1(row.optionText), this);
+        auto* option = new QRadioButton(name, this);
         option->setObjectName(QStringLiteral("OptColour%1").arg(index));
-        option->setGeometry(rectFromTwips(1080, row.top, 855, 375));
+        option->setGeometry(rectFromTwips(1080, top, 855, 375));
         options_->addButton(option, index);
         if (previous != nullptr) {
             setTabOrder(previous, option);
@@ -99,7 +87,7 @@ void frmColour::lblYellow_Click() {
 void frmColour::cmdOK_Click() {
     const int index = options_->checkedId();
     if (index >= 0) {
-        chosen_ = rows.at(static_cast<std::size_t>(index)).letter;
+        chosen_ = cardColours.at(static_cast<std::size_t>(index)).letter;
     }
     accept();
 }
@@ -112,13 +100,9 @@ void frmColour::selectOption(int index) {
 // A swatch is clicked like a button: a left press and a release on the same swatch. The second
 // press of a double-click selects nothing more.
 bool frmColour::eventFilter(QObject* watched, QEvent* event) {
-    using Handler = void (frmColour::*)();
-    static constexpr std::array<Handler, 4> clicks{
-        &frmColour::lblBlue_Click, &frmColour::lblGreen_Click, &frmColour::lblRed_Click,
-        &frmColour::lblYellow_Click};
     const auto found = std::find(swatches_.begin(), swatches_.end(), watched);
     if (found == swatches_.end())
-        return QDialog::eventFilter(watched, event);
+        return FixedDialog::eventFilter(watched, event);
     const int index = static_cast<int>(found - swatches_.begin());
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -133,21 +117,12 @@ bool frmColour::eventFilter(QObject* watched, QEvent* event) {
                            (*found)->rect().contains(release->position().toPoint());
         pressedSwatch_ = -1;
         if (click)
-            (this->*clicks.at(static_cast<std::size_t>(index)))();
+            (this->*swatchClicks.at(static_cast<std::size_t>(index)))();
         return true;
     }
     default:
-        return QDialog::eventFilter(watched, event);
+        return FixedDialog::eventFilter(watched, event);
     }
-}
-
-void frmColour::showEvent(QShowEvent* event) {
-    centreOnScreen();
-    QDialog::showEvent(event);
-}
-
-void frmColour::centreOnScreen() {
-    kov::centreOnScreen(*this);
 }
 
 } // namespace kov

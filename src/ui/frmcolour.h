@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/fixed_dialog.h"
 
 #include <array>
 #include <optional>
@@ -12,7 +12,7 @@ namespace kov {
 
 // Asks the player who has just played a wild card which colour the next card must match.
 // The caller makes a fresh one for every question, so each opening starts on Blue.
-class frmColour : public QDialog {
+class frmColour : public FixedDialog {
     Q_OBJECT
 
 public:
@@ -20,10 +20,6 @@ public:
 
     // 'B', 'G', 'R' or 'Y' once OK has been pressed; nothing when the box was closed otherwise.
     [[nodiscard]] std::optional<char> chosenColour() const { return chosen_; }
-
-    // Puts the whole window, frame included, in the middle of its screen's work area. Done on
-    // every show.
-    void centreOnScreen();
 
 public slots:
     void lblBlue_Click();
@@ -34,7 +30,6 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void selectOption(int index);

@@ -2,7 +2,9 @@
 
 #include "ui/accessibility.h"
 #include "ui/card_pictures.h"
+#include "ui/control_names.h"
 #include "ui/frmabout.h"
+#include "ui/modal_windows.h"
 #include "ui/picture_control.h"
 #include "ui/program_icon.h"
 #include "ui/table_keys.h"
@@ -79,31 +81,29 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
     setWindowIcon(programIcon());
     resize(fromTwips(9270), fromTwips(6120));
 
-    for (int index = 0; index < 7; ++index) {
+    for (int index = 0; index < Hand::slotCount; ++index) {
         const int left = slotLeftStep * index;
         const auto at = static_cast<std::size_t>(index);
-        auto* one = clickablePicture(this, QStringLiteral("PlayerOneCard%1").arg(index),
+        auto* one = clickablePicture(this, cardSlotControlName(Player::One, index),
                                      rectFromTwips(left, playerOneRowTop, slotWidth, slotHeight),
                                      slotKey(index), slotKeyTip(Player::One, slotKey(index)));
-        auto* two = clickablePicture(this, QStringLiteral("PlayerTwoCard%1").arg(index),
+        auto* two = clickablePicture(this, cardSlotControlName(Player::Two, index),
                                      rectFromTwips(left, playerTwoRowTop, slotWidth, slotHeight),
                                      slotKey(index), slotKeyTip(Player::Two, slotKey(index)));
         board_.cardSlots[0][at] = one;
         board_.cardSlots[1][at] = two;
-        connect(one, &PictureControl::clicked, this,
-                [this, index] { game_.PlayerOneCard_Click(index); });
-        connect(two, &PictureControl::clicked, this,
-                [this, index] { game_.PlayerTwoCard_Click(index); });
+        connect(one, &PictureControl::clicked, this, [this, index] { PlayerOneCard_Click(index); });
+        connect(two, &PictureControl::clicked, this, [this, index] { PlayerTwoCard_Click(index); });
         view_.clearSlot(Player::One, index);
         view_.clearSlot(Player::Two, index);
     }
 
     PickupCard_ =
-        clickablePicture(this, QStringLiteral("PickupCard"), rectFromTwips(1560, 1950, 1245, 1935),
+        clickablePicture(this, pickupCardControlName(), rectFromTwips(1560, 1950, 1245, 1935),
                          drawPileKey(), drawPileKeyTip(drawPileKey()));
     PickupCard_->setPicture(cardBackPicture());
     PickupCard_->setAccessibleName(drawPileName());
-    connect(PickupCard_, &PictureControl::clicked, this, [this] { game_.PickupCard_Click(); });
+    connect(PickupCard_, &PictureControl::clicked, this, &frmKOV::PickupCard_Click);
     board_.discard =
         picture(this, QStringLiteral("DiscardCard"), rectFromTwips(3120, 1950, 1290, 1935));
 
@@ -142,15 +142,23 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
                       rectFromTwips(6480, 2280, 1335, 495));
     cmdAbout_ = button(this, QStringLiteral("cmdAbout"), QStringLiteral("&About"),
                        rectFromTwips(4800, 3000, 1335, 495));
-    connect(CmdNewGame_, &QPushButton::clicked, this, &frmKOV::CmdNewGame_Click);
-    connect(cmdExit_, &QPushButton::clicked, this, &frmKOV::cmdExit_Click);
-    connect(cmdAbout_, &QPushButton::clicked, this, &frmKOV::cmdAbout_Click);
+    // A screen reader's press on a button is no click Qt keeps from the window while a modal
+    // window is open; such a press does nothing, as the mouse would.
+    const auto unlessBlocked = [this](void (frmKOV::*handler)()) {
+        return [this, handler] {
+            if (!blockedByModalWindow(*this))
+                (this->*handler)();
+        };
+    };
+    connect(CmdNewGame_, &QPushButton::clicked, this, unlessBlocked(&frmKOV::CmdNewGame_Click));
+    connect(cmdExit_, &QPushButton::clicked, this, unlessBlocked(&frmKOV::cmdExit_Click));
+    connect(cmdAbout_, &QPushButton::clicked, this, unlessBlocked(&frmKOV::cmdAbout_Click));
     setTabOrder(CmdNewGame_, cmdExit_);
     setTabOrder(cmdExit_, cmdAbout_);
     CmdNewGame_->setFocus();
 
     // The keys act as clicks, whichever button has the focus. A held key acts once.
-    for (int index = 0; index < 7; ++index) {
+    for (int index = 0; index < Hand::slotCount; ++index) {
         auto* key = new QShortcut(slotKey(index), this);
         key->setAutoRepeat(false);
         connect(key, &QShortcut::activated, this, [this, index] {
@@ -179,8 +187,20 @@ std::optional<Player> frmKOV::playerToMove() const {
     return state.toMove;
 }
 
+void frmKOV::PlayerOneCard_Click(int index) {
+    game_.play(Player::One, index);
+}
+
+void frmKOV::PlayerTwoCard_Click(int index) {
+    game_.play(Player::Two, index);
+}
+
+void frmKOV::PickupCard_Click() {
+    game_.draw();
+}
+
 void frmKOV::CmdNewGame_Click() {
-    game_.CmdNewGame_Click();
+    game_.newGame();
 }
 
 void frmKOV::cmdExit_Click() {

@@ -16,7 +16,7 @@ class PictureControl;
 
 // The main window: both players' card slots, the draw and discard piles, whose turn it is, the
 // running totals and three buttons, laid out at fixed places. It only lays out the controls and
-// forwards clicks; the game decides what they do.
+// hands each click to the game as the game's own action; the game decides what it does.
 class frmKOV : public QWidget {
     Q_OBJECT
 
@@ -35,6 +35,9 @@ public:
 private:
     // The player the keys 1 to 7 play for: the player to move, nobody while no hand is in play.
     [[nodiscard]] std::optional<Player> playerToMove() const;
+    void PlayerOneCard_Click(int index);
+    void PlayerTwoCard_Click(int index);
+    void PickupCard_Click();
     void CmdNewGame_Click();
     void cmdExit_Click();
     void cmdAbout_Click();

@@ -1,7 +1,7 @@
 #include "ui/table_texts.h"
 
 #include "cards/card_file.h"
-#include "cards/card_names.h"
+#include "ui/card_names.h"
 #include "ui/paths.h"
 
 #include <QKeySequence>
@@ -44,17 +44,16 @@ QString totalCaption(Player player) {
 QString slotName(Player player, int slot, const Card* card) {
     return QStringLiteral("%1, card %2: %3")
         .arg(playerName(player), QString::number(slot + 1),
-             card ? QString::fromStdString(cardName(*card)) : QStringLiteral("empty"));
+             card ? cardName(*card) : QStringLiteral("empty"));
 }
 
 QString discardName(Card discard, CardCharacter colourInForce) {
     return QStringLiteral("Discard: %1, colour in force %2")
-        .arg(QString::fromStdString(cardName(discard)),
-             QString::fromStdString(colourName(colourInForce)));
+        .arg(cardName(discard), colourName(colourInForce));
 }
 
 QString colourInForceName(CardCharacter colour) {
-    return QStringLiteral("Colour in force: %1").arg(QString::fromStdString(colourName(colour)));
+    return QStringLiteral("Colour in force: %1").arg(colourName(colour));
 }
 
 QString turnName(Player player) {

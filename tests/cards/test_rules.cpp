@@ -1,4 +1,3 @@
-#include "cards/card_names.h"
 #include "cards/hand.h"
 #include "cards/rules.h"
 
@@ -39,15 +38,6 @@ private slots:
         QCOMPARE(cardPoints(CardCharacter('F')), 50);
         QCOMPARE(cardPoints(CardCharacter('x')), 0);
         QCOMPARE(cardPoints(CardCharacter()), 0);
-    }
-
-    void namesReadAloud() {
-        QCOMPARE(cardName(cardFromCode("7R")), std::string("Red 7"));
-        QCOMPARE(cardName(cardFromCode("SB")), std::string("Blue Skip"));
-        QCOMPARE(cardName(cardFromCode("DY")), std::string("Yellow Draw Two"));
-        QCOMPARE(cardName(cardFromCode("FG")), std::string("Wild Draw Four"));
-        QCOMPARE(cardName(Card{CardCharacter('\0'), CardCharacter(' ')}),
-                 std::string("blank 0x00"));
     }
 
     void removingACardClosesTheGap() {

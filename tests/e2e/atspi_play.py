@@ -1,9 +1,12 @@
 #!/usr/bin/python3
 """Plays kov the way a screen reader user does, through AT-SPI alone: finds Player One's cards
 by their names, presses a plain card that matches the discard, then the draw pile twice, and
-reads the new names back; then opens the About box and closes it with its OK button. Every wait polls, for up to WAIT seconds. Start kov once READY_FILE
-exists: a screen reader is listening before the program starts, and so is this client.
-Usage: atspi_play.py WAIT READY_FILE"""
+reads the new names back; then opens the About box and closes it with its OK button. With
+"modal", on a table that gives Player One a wild draw four and six blue skips, presses cards, the
+pile and New Game under the open colour chooser and under the "Play Again" box, and shows that
+nothing happened. Every wait polls, for up to WAIT seconds. Start kov once READY_FILE exists: a
+screen reader is listening before the program starts, and so is this client.
+Usage: atspi_play.py WAIT READY_FILE [modal]"""
 
 import re
 import sys
@@ -54,19 +57,30 @@ def showing(accessible):
     return accessible.getState().contains(pyatspi.STATE_SHOWING)
 
 
-def controls_of(title):
-    """The controls of kov's window with that title, by name."""
+def window_named(caption):
     for app in pyatspi.Registry.getDesktop(0):
         if app is None or app.name != "KOV":
             continue
         for window in app:
-            if window is not None and window.name == title:
-                return {child.name: child for child in window if child is not None}
+            if window is not None and window.name == caption and showing(window):
+                return window
     return None
+
+
+def controls_of(caption):
+    """The controls of kov's open window with that caption, by name."""
+    window = window_named(caption)
+    return {child.name: child for child in window if child is not None} if window else None
 
 
 def board():
     return controls_of("Vantrel KOV Beta")
+
+
+def ok_button(caption):
+    """The OK button of the open window with this caption."""
+    window = window_named(caption)
+    return pyatspi.findDescendant(window, lambda a: a.name == "OK") if window else None
 
 
 def shown_turn():
@@ -94,10 +108,6 @@ def plain_match(card, discard, colour):
 
 
 def main():
-    pyatspi.Registry.registerEventListener(on_name_changed,
-                                           "object:property-change:accessible-name")
-    with open(READY_FILE, "w", encoding="utf-8"):
-        pass
     if not eventually(lambda: shown_turn() == ["Player One to move"]):
         fail(f"no board with Player One to move within {WAIT} s; saw {board()}")
         return
@@ -150,6 +160,62 @@ def main():
         fail("the About box stayed open after OK")
 
 
+def pressed_under(caption, presses):
+    """Presses each named control of the main window while the window captioned caption is
+    open, then shows that the board has not changed and that window is still open."""
+    before = sorted(board())
+    for name in presses:
+        press(board()[name])
+    # Qt presses a button a moment after it is asked to; give every press time to arrive.
+    until = time.monotonic() + 1.5
+    while time.monotonic() < until:
+        pump()
+        time.sleep(0.1)
+    if sorted(board()) != before:
+        fail(f"pressing {presses} under '{caption}' changed the board: "
+             f"{sorted(set(board()) ^ set(before))}")
+    if not window_named(caption):
+        fail(f"'{caption}' closed while {presses} were pressed under it")
+
+
+def modal():
+    """Player One holds a wild draw four and six blue skips; Player Two's hand is full."""
+    if not eventually(lambda: shown_turn() == ["Player One to move"]):
+        fail(f"no board with Player One to move within {WAIT} s; saw {board()}")
+        return
+    press(board()["Player One, card 1: Wild Draw Four"])
+    if not eventually(lambda: window_named("Select A Colour")):
+        fail("the colour chooser did not open")
+        return
+    pressed_under("Select A Colour", ["Player One, card 2: Blue Skip", "Draw pile", "New Game"])
+    press(ok_button("Select A Colour"))
+    played = "Discard: Wild Draw Four, colour in force Blue"
+    if not eventually(lambda: played in board() and "Player One, card 7: empty" in board()
+                      and "Player One, card 6: Blue Skip" in board()):
+        fail(f"after the chooser's OK: {sorted(board())}")
+        return
+    # The skips keep the turn; the last one wins the hand.
+    for left in range(5, -1, -1):
+        press(board()["Player One, card 1: Blue Skip"])
+        if not eventually(lambda: f"Player One, card {left + 1}: empty" in board()):
+            fail(f"a skip was not played: {sorted(board())}")
+            return
+    if not eventually(lambda: window_named("Play Again")):
+        fail("no \"Play Again\" box after Player One's last card")
+        return
+    pressed_under("Play Again", ["Player Two, card 1: Green 1", "Draw pile", "New Game"])
+    press(ok_button("Play Again"))
+    if not eventually(lambda: "Player One, card 7: empty" not in board()):
+        fail(f"no new deal after the \"Play Again\" box: {sorted(board())}")
+
+
 if __name__ == "__main__":
-    main()
+    pyatspi.Registry.registerEventListener(on_name_changed,
+                                           "object:property-change:accessible-name")
+    with open(READY_FILE, "w", encoding="utf-8"):
+        pass
+    if sys.argv[3:] == ["modal"]:
+        modal()
+    else:
+        main()
     sys.exit(1 if failures else 0)

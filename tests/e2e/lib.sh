@@ -284,13 +284,13 @@ press() {
     xdo key --clearmodifiers "$2"
 }
 
-# The card file kov writes when it deals from card file $1. The tool is copied once, like the
-# program folder.
+# The card file kov writes when it deals from card file $1; with --dealing DECK, the card file
+# whose deal gives that deck. The tool is copied once, like the program folder.
 next_card_file() {
     if [ ! -x "$scratch/next_card_file" ]; then
         cp "$next_card_file_tool" "$scratch/next_card_file"
     fi
-    "$scratch/next_card_file" "$1"
+    "$scratch/next_card_file" "$@"
 }
 
 # Byte $2 (from 0) of file $1, as a character; card codes are printable in the files used here.

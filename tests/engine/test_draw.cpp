@@ -12,7 +12,7 @@ class DrawTest : public QObject {
 private slots:
     void aFullHandTakesNothingAndPassesTheTurn() {
         Table table;
-        table.game->PickupCard_Click();
+        table.game->draw();
         QCOMPARE(table.state().DeckPosition, 31);
         QCOMPARE(table.handSize(Player::One), 7);
         QCOMPARE(table.state().toMove, Player::Two);
@@ -85,7 +85,7 @@ private slots:
                 state.Deck(position + 1) = CardCharacter(drawn.toLatin1()[1]);
             });
 
-            table.game->PickupCard_Click();
+            table.game->draw();
             QCOMPARE(table.view.slot(Player::One, 2)->code(), drawn.toStdString());
             QCOMPARE(table.state().toMove, keepsTurn ? Player::One : Player::Two);
             QCOMPARE(table.view.turn, std::optional(table.state().toMove));
@@ -98,7 +98,7 @@ private slots:
         table.setHand(Player::Two, {"1G", "2G", "3G"});
         table.setToMove(Player::Two);
         const Card next = table.state().Deck.cardAt(31);
-        table.game->PickupCard_Click();
+        table.game->draw();
         QCOMPARE(table.view.slot(Player::Two, 3), std::optional(next));
         QCOMPARE(table.handSize(Player::One), 7);
     }

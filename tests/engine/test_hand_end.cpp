@@ -31,8 +31,7 @@ private slots:
             table.adjust([&](GameState& state) { state.total(opponentOf(winner)) = 40; });
             const std::string before = table.folder.cardFileBytes();
 
-            winner == Player::One ? table.game->PlayerOneCard_Click(0)
-                                  : table.game->PlayerTwoCard_Click(0);
+            table.game->play(winner, 0);
             QCOMPARE(table.view.handsWon, std::vector{winner});
             QVERIFY(table.view.matchesWon.empty());
             QCOMPARE(table.state().total(winner), points);
@@ -64,7 +63,7 @@ private slots:
         table.adjust([&](GameState& state) { state.totals = {totalBefore, 300}; });
         table.view.totals = {totalBefore, 300};
 
-        table.game->PlayerOneCard_Click(0);
+        table.game->play(Player::One, 0);
         const int total = totalBefore + 7;
         QCOMPARE(table.view.handsWon, std::vector{Player::One});
         using Wins = std::vector<std::pair<Player, int>>;
@@ -83,7 +82,7 @@ private slots:
         table.setHand(Player::One, {"2G"});
         table.setToMove(Player::Two);
         table.view.colourAnswers = {'R'};
-        table.game->PlayerTwoCard_Click(0);
+        table.game->play(Player::Two, 0);
         QCOMPARE(table.view.chooserOpenings, 1);
         QCOMPARE(table.state().total(Player::Two), 2);
         QCOMPARE(table.view.handsWon, std::vector{Player::Two});
@@ -98,7 +97,7 @@ private slots:
             state.Deck(31) = CardCharacter('W');
             state.Deck(32) = CardCharacter('B');
         });
-        table.game->PlayerOneCard_Click(0);
+        table.game->play(Player::One, 0);
         // Six ones and the wild card that fitted into the seventh slot; the second draw found
         // no room.
         QCOMPARE(table.state().total(Player::One), 56);
@@ -114,7 +113,7 @@ private slots:
         const std::string good = table.folder.cardFileBytes();
         table.folder.writeCardFile("7R7G");
 
-        table.game->PlayerOneCard_Click(0);
+        table.game->play(Player::One, 0);
         QCOMPARE(table.view.problems.size(), std::size_t(1));
         QCOMPARE(table.view.problems[0].kind, CardFileProblem::Kind::TooShort);
         QCOMPARE(table.view.problems[0].wholeCards, 2);
@@ -124,16 +123,16 @@ private slots:
 
         const GameState over = table.state();
         const int showings = table.view.showings;
-        table.game->PickupCard_Click();
-        table.game->PlayerTwoCard_Click(1);
-        table.game->PlayerOneCard_Click(0);
+        table.game->draw();
+        table.game->play(Player::Two, 1);
+        table.game->play(Player::One, 0);
         QCOMPARE(table.state(), over);
         QCOMPARE(table.view.showings, showings);
 
-        table.game->CmdNewGame_Click();
+        table.game->newGame();
         QCOMPARE(table.view.problems.size(), std::size_t(2));
         table.folder.writeCardFile(good);
-        table.game->CmdNewGame_Click();
+        table.game->newGame();
         QCOMPARE(table.state().phase, Phase::HandInPlay);
         QCOMPARE(table.view.turn, std::optional(Player::One));
         QCOMPARE(table.state().total(Player::One), 12);

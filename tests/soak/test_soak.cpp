@@ -195,16 +195,16 @@ private:
         const int showingsBefore = view_.showings;
         switch (click.kind) {
         case Click::PlayerOne:
-            game_->PlayerOneCard_Click(click.slot);
+            game_->play(Player::One, click.slot);
             break;
         case Click::PlayerTwo:
-            game_->PlayerTwoCard_Click(click.slot);
+            game_->play(Player::Two, click.slot);
             break;
         case Click::Draw:
-            game_->PickupCard_Click();
+            game_->draw();
             break;
         case Click::NewGame:
-            game_->CmdNewGame_Click();
+            game_->newGame();
             break;
         }
         const GameState& after = game_->state();

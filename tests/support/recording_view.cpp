@@ -41,6 +41,8 @@ void RecordingView::showTotal(Player player, int total) {
 
 std::optional<char> RecordingView::chooseColour() {
     ++chooserOpenings;
+    if (whileChoosing)
+        whileChoosing();
     if (colourAnswers.empty())
         return std::nullopt;
     auto answer = colourAnswers.front();
@@ -50,6 +52,8 @@ std::optional<char> RecordingView::chooseColour() {
 
 void RecordingView::showHandWon(Player winner) {
     handsWon.push_back(winner);
+    if (whileHandWon)
+        whileHandWon();
 }
 
 void RecordingView::showMatchWon(Player winner, int total) {

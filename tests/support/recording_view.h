@@ -4,6 +4,7 @@
 
 #include <array>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -41,6 +42,10 @@ public:
     // Answers for the colour chooser, taken in order; nothing means closed without OK.
     std::deque<std::optional<char>> colourAnswers;
     int chooserOpenings = 0;
+    // Run inside the chooser's question and inside the hand-won message, as by a player who acts
+    // on the table while they are open.
+    std::function<void()> whileChoosing;
+    std::function<void()> whileHandWon;
     int showings = 0; // card pictures shown, slots and discard alike
 
 private:

@@ -1,7 +1,8 @@
-#include "cards/card_names.h"
 #include "support/card_files.h"
 #include "support/table.h"
+#include "ui/card_names.h"
 #include "ui/card_pictures.h"
+#include "ui/control_names.h"
 #include "ui/drawn_cards.h"
 #include "ui/frmkov.h"
 #include "ui/picture_control.h"
@@ -61,12 +62,10 @@ template <typename Control> Control* child(const frmKOV& window, const QString& 
     return control;
 }
 PictureControl* slotOf(const frmKOV& window, Player player, int slot) {
-    const auto row = player == Player::One ? QStringLiteral("PlayerOneCard%1")
-                                           : QStringLiteral("PlayerTwoCard%1");
-    return child<PictureControl>(window, row.arg(slot));
+    return child<PictureControl>(window, cardSlotControlName(player, slot));
 }
 PictureControl* pickupCard(const frmKOV& window) {
-    return child<PictureControl>(window, QStringLiteral("PickupCard"));
+    return child<PictureControl>(window, pickupCardControlName());
 }
 PictureControl* discardCard(const frmKOV& window) {
     return child<PictureControl>(window, QStringLiteral("DiscardCard"));
@@ -210,13 +209,14 @@ private slots:
         QTest::addColumn<QString>("text");
         for (int index = 0; index < 7; ++index) {
             QTest::addRow("PlayerOneCard(%d)", index)
-                << QStringLiteral("PlayerOneCard%1").arg(index)
-                << QRect(1320 * index, 0, 1290, 1935) << QString();
+                << cardSlotControlName(Player::One, index) << QRect(1320 * index, 0, 1290, 1935)
+                << QString();
             QTest::addRow("PlayerTwoCard(%d)", index)
-                << QStringLiteral("PlayerTwoCard%1").arg(index)
-                << QRect(1320 * index, 3900, 1290, 1935) << QString();
+                << cardSlotControlName(Player::Two, index) << QRect(1320 * index, 3900, 1290, 1935)
+                << QString();
         }
-        QTest::newRow("PickupCard") << "PickupCard" << QRect(1560, 1950, 1245, 1935) << QString();
+        QTest::newRow("PickupCard")
+            << pickupCardControlName() << QRect(1560, 1950, 1245, 1935) << QString();
         QTest::newRow("DiscardCard") << "DiscardCard" << QRect(3120, 1950, 1290, 1935) << QString();
         QTest::newRow("lblPlayerOne")
             << "lblPlayerOne" << QRect(120, 2040, 1095, 255) << "Player One";
@@ -630,18 +630,25 @@ private slots:
         QCOMPARE(installed.folder.cardFileBytes(), std::string("7R7G"));
     }
 
+    void cardNamesReadAloud() {
+        QCOMPARE(cardName(cardFromCode("7R")), QStringLiteral("Red 7"));
+        QCOMPARE(cardName(cardFromCode("SB")), QStringLiteral("Blue Skip"));
+        QCOMPARE(cardName(cardFromCode("DY")), QStringLiteral("Yellow Draw Two"));
+        QCOMPARE(cardName(cardFromCode("FG")), QStringLiteral("Wild Draw Four"));
+        QCOMPARE(cardName(Card{CardCharacter('\0'), CardCharacter(' ')}),
+                 QStringLiteral("blank 0x00"));
+    }
+
     void theBoardIsReadByName() {
         std::string deck = readBytes(fs::path(KOV_ASSETS_DIR) / "card.txt");
         deck.replace(95 * 2, 2, "FG"); // the file's card 96 is the first one turned up
         Installed installed(deck);
         auto window = installed.window();
         const GameState& state = window->gameState();
-        QCOMPARE(
-            slotOf(*window, Player::One, 2)->accessibleName(),
-            QString::fromStdString("Player One, card 3: " + cardName(state.PlayerOneHand.at(2))));
-        QCOMPARE(
-            slotOf(*window, Player::Two, 6)->accessibleName(),
-            QString::fromStdString("Player Two, card 7: " + cardName(state.PlayerTwoHand.at(6))));
+        QCOMPARE(slotOf(*window, Player::One, 2)->accessibleName(),
+                 "Player One, card 3: " + cardName(state.PlayerOneHand.at(2)));
+        QCOMPARE(slotOf(*window, Player::Two, 6)->accessibleName(),
+                 "Player Two, card 7: " + cardName(state.PlayerTwoHand.at(6)));
         QCOMPARE(pickupCard(*window)->accessibleName(), QStringLiteral("Draw pile"));
         QCOMPARE(discardCard(*window)->accessibleName(),
                  QStringLiteral("Discard: Wild Draw Four, colour in force Green"));

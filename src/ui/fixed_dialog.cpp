@@ -1,0 +1,23 @@
+#include "ui/fixed_dialog.h"
+
+#include "ui/centre_on_screen.h"
+#include "ui/program_icon.h"
+#include "ui/twips.h"
+
+namespace kov {
+
+FixedDialog::FixedDialog(QWidget* parent, const QString& title, int widthTwips, int heightTwips)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {
+    setWindowTitle(title);
+    setWindowIcon(programIcon());
+    setModal(true);
+    setFixedSize(fromTwips(widthTwips), fromTwips(heightTwips));
+}
+
+void FixedDialog::showEvent(QShowEvent* event) {
+    centreOnScreen(*this);
+    QDialog::showEvent(event);
+}
+
+} // namespace kov
