@@ -146,15 +146,8 @@ cp "$program/card.txt" "$scratch/before-exit"
 exit_game
 cmp -s "$program/card.txt" "$scratch/before-exit" || fail "leaving changed card.txt"
 
-report() {
-    if [ "$failures" -ne 0 ]; then
-        echo "$failures check(s) failed; screenshots in $shots" >&2
-        exit 1
-    fi
-    echo "all checks passed; screenshots in $shots"
-    exit 0
-}
-[ -z "$installed" ] || report
+# An installed copy is played up to here.
+[ -z "$installed" ] || exit $((failures != 0))
 
 # refuse <case> <function that spoils $program>: kov shows the message box captioned KOV, exits 1
 # once it is answered, and leaves the folder as it was.
@@ -219,4 +212,8 @@ else
     cmp -s "$program/card.txt" "$scratch/shipped" || fail "the read-only folder's card.txt changed"
 fi
 
-report
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed; screenshots in $shots" >&2
+    exit 1
+fi
+echo "all checks passed; screenshots in $shots"

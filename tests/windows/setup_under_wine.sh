@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
-# The setup program under Wine, each case in a Wine prefix of its own, made afresh:
-#   AllUsers, CurrentUser: a silent install for those users puts the program folder, the
-#     Start-menu shortcut and the "Apps and features" entry in place, and the installed KOV
-#     plays (play_under_wine.sh); the silent uninstall takes them away again, and leaves the
-#     players' deck in %APPDATA% and a file a player added.
-#   upgrade: the setup changes nothing while the older KOV runs, and once it is closed leaves
-#     none of the older build's files; the new build, signed with a throwaway certificate,
-#     verifies: KOV.exe, the uninstaller and the setup program.
+# The setup program under Wine, each case in a Wine prefix of its own, made afresh.
+#   AllUsers, CurrentUser: a silent install, the installed KOV played, a silent uninstall.
+#   upgrade: nothing changes while the older KOV runs; then no file of the older build is left,
+#     and the new build, signed with a throwaway certificate, verifies.
 # usage: setup_under_wine.sh <case> <setup.exe> <program folder> <kov-setup.nsh> <Wine prefix>
 #                            <next_card_file tool> <screenshot dir>
 set -uo pipefail
@@ -17,9 +13,8 @@ e2e_in_x_server 310 "$@"
 case=$1 setup=$2 built=$3 facts=$4 prefix=$5 tool=$6 shots=$7
 packaging=$here/../../packaging/windows
 e2e_scratch
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEQT_QPA_PLATFORM=windows
 # No Linux menu entries for the Start-menu shortcuts.
-export WINEDLLOVERRIDES="winemenubuilder.exe=d"
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEQT_QPA_PLATFORM=windows WINEDLLOVERRIDES=winemenubuilder.exe=d
 wine=/usr/lib/wine/wine64
 # A failing case keeps its prefix to look at; the next run starts afresh anyway.
 end_case() {
@@ -32,48 +27,42 @@ rm -rf "$prefix" "$prefix.lock"
 bash "$here/wine_prefix.sh" "$prefix" || exit 1
 
 user=$(id -un)
+registry=HKCU
+folder_win="C:\\users\\$user\\AppData\\Local\\Programs\\Vantrel\\KOV"
+start_menu="$prefix/drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
 if [ "$case" = AllUsers ]; then
     registry=HKLM
     folder_win='C:\Program Files\Vantrel\KOV'
     start_menu="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
-else
-    registry=HKCU
-    folder_win="C:\\users\\$user\\AppData\\Local\\Programs\\Vantrel\\KOV"
-    start_menu="$prefix/drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
 fi
 folder=$prefix/drive_c/${folder_win#C:\\}
 folder=${folder//\\//}
-shortcut=$start_menu/KOV.lnk
 version=$(sed -n 's/^!define KOV_VERSION_TEXT "\(.*\)"$/\1/p' "$facts")
 
 entry() {
-    local key="$registry\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\KOV" text
-    text=$("$wine" reg query "$key" 2>/dev/null) && tr -d '\r' <<<"$text"
+    local text
+    text=$("$wine" reg query "$registry\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\KOV" \
+        2>/dev/null) && tr -d '\r' <<<"$text"
 }
 value() { sed -n "s/^    $1    REG_[A-Z_]*    //p" <<<"$entry_text"; }
 
-# check_installed <program folder>: that folder's files and the uninstaller are installed, and
-# the shortcut and the entry lead to them.
+# check_installed <program folder>: its files and the uninstaller are installed, and the
+# shortcut and the entry lead to them.
 check_installed() {
     diff -r -x Uninstall.exe "$1" "$folder" >&2 || fail "the installed folder differs from $1"
     [ -f "$folder/Uninstall.exe" ] || fail "no Uninstall.exe"
-    local texts
-    texts=$({ strings "$shortcut" && strings -el "$shortcut"; } 2>/dev/null)
+    local texts field size kb
+    texts=$({ strings "$start_menu/KOV.lnk" && strings -el "$start_menu/KOV.lnk"; } 2>/dev/null)
     grep -qxF "$folder_win\\KOV.exe" <<<"$texts" || fail "no Start-menu shortcut KOV to KOV.exe"
     entry_text=$(entry)
-    local field name
     for field in DisplayName=KOV Publisher=Vantrel "DisplayVersion=$version" \
         "DisplayIcon=$folder_win\\KOV.exe,0" "InstallLocation=$folder_win" \
         "UninstallString=\"$folder_win\\Uninstall.exe\"" \
         "QuietUninstallString=\"$folder_win\\Uninstall.exe\" /S" NoModify=0x1 NoRepair=0x1; do
-        name=${field%%=*}
-        [ "$(value "$name")" = "${field#*=}" ] || fail "entry $name is '$(value "$name")'"
+        [ "$(value "${field%%=*}")" = "${field#*=}" ] || fail "entry ${field%%=*}: '$(value "${field%%=*}")'"
     done
-    local size kb
-    size=$(($(value EstimatedSize)))
-    kb=$(du -sk --apparent-size "$folder" | cut -f1)
-    [ $((size * 20)) -ge $((kb * 19)) ] && [ $((size * 20)) -le $((kb * 21)) ] ||
-        fail "EstimatedSize $size KB for a folder of $kb KB"
+    size=$(($(value EstimatedSize))) kb=$(du -sk --apparent-size "$folder" | cut -f1)
+    [ $(((size - kb) * 20 / kb)) -eq 0 ] || fail "EstimatedSize $size KB for a folder of $kb KB"
 }
 
 case $case in
@@ -83,27 +72,27 @@ AllUsers | CurrentUser)
     check_installed "$built"
 
     current_case="play"
-    bash "$here/play_under_wine.sh" "$folder" "$prefix" "$tool" "$shots/$case" ||
-        fail "the installed KOV did not play"
+    bash "$here/play_under_wine.sh" "$folder" "$prefix" "$tool" "$shots/$case" || fail "no game"
 
     current_case="uninstall"
     deck=$prefix/drive_c/users/$user/AppData/Roaming/Vantrel/KOV/card.txt
     mkdir -p "${deck%/*}"
     cp "$built/card.txt" "$deck"
     [ "$case" = AllUsers ] || echo "the player's own" >"$folder/notes.txt"
-    quiet=$(value QuietUninstallString)
-    uninstaller=${quiet#\"}
-    "$wine" "${uninstaller%%\"*}" /S || fail "the silent uninstall ended with status $?"
+    uninstall=$(value QuietUninstallString)
+    uninstall=${uninstall#\"}
+    "$wine" "${uninstall%%\"*}" /S || fail "the silent uninstall ended with status $?"
     # The uninstaller works on from a copy of itself; this waits for every program to end.
     "${wine%/*}/wineserver" -w
     [ -z "$(entry)" ] || fail "the entry is still there"
-    [ ! -e "$shortcut" ] || fail "the shortcut is still there"
+    [ ! -e "$start_menu/KOV.lnk" ] || fail "the shortcut is still there"
     cmp -s "$deck" "$built/card.txt" || fail "the deck in %APPDATA% is gone"
     if [ "$case" = AllUsers ]; then
-        [ ! -e "${folder%/*}" ] || fail "left behind: $(find "${folder%/*}" | tr '\n' ' ')"
+        left=$(find "${folder%/*}" 2>/dev/null)
     else
-        [ "$(ls -A "$folder")" = notes.txt ] || fail "left behind: $(ls -A "$folder" | tr '\n' ' ')"
+        left=$(find "$folder" -mindepth 1 ! -name notes.txt 2>&1)
     fi
+    [ -z "$left" ] || fail "left behind: $left"
     ;;
 upgrade)
     current_case="build"
@@ -114,19 +103,16 @@ upgrade)
     bash "$packaging/make-setup.sh" "$scratch/old" "$facts" "$scratch/old-work" "$scratch/old.exe" ||
         fail "no older setup"
     cd "$scratch" || exit 1
+    cp -r "$built" new
     openssl req -x509 -newkey rsa:2048 -nodes -subj "/CN=KOV throwaway signer" -days 2 \
-        -addext extendedKeyUsage=codeSigning -keyout key.pem -out cert.pem 2>/dev/null &&
-        openssl pkcs12 -export -inkey key.pem -in cert.pem -passout pass:throwaway -out signer.p12 ||
-        fail "no throwaway certificate"
-    cp -r "$built" "$scratch/new"
+        -addext extendedKeyUsage=codeSigning -keyout key.pem -out cert.pem 2>/dev/null
+    openssl pkcs12 -export -inkey key.pem -in cert.pem -passout pass:throwaway -out signer.p12
     KOV_SIGN_PKCS12=signer.p12 KOV_SIGN_PASSWORD=throwaway KOV_SIGN_TIMESTAMP='' \
         bash -c "bash '$packaging/sign.sh' new/KOV.exe &&
             bash '$packaging/make-setup.sh' new '$facts' new-work new.exe" || fail "no signed setup"
 
-    current_case="install the older build"
-    "$wine" old.exe /S /CurrentUser || fail "the older setup ended with status $?"
-
     current_case="upgrade while KOV runs"
+    "$wine" old.exe /S /CurrentUser || fail "the older setup ended with status $?"
     "$wine" "$folder_win\\KOV.exe" >/dev/null 2>&1 &
     kov_pid=$!
     find_window "Vantrel KOV Beta" 60 >/dev/null || fail "the older KOV did not start"
@@ -142,17 +128,11 @@ upgrade)
     current_case="upgrade"
     "$wine" new.exe /S /CurrentUser || fail "the setup ended with status $?"
     check_installed new
-
-    current_case="signatures"
     for program in new.exe "$folder/KOV.exe" "$folder/Uninstall.exe"; do
-        osslsigncode verify -CAfile cert.pem -in "$program" >verify.log 2>&1 ||
-            fail "$(cat verify.log)"
+        osslsigncode verify -CAfile cert.pem -in "$program" >verify.log 2>&1 || fail "$(cat verify.log)"
     done
     ;;
-*)
-    echo "unknown case $case" >&2
-    exit 2
-    ;;
+*) fail "no case $case" ;;
 esac
 
 [ "$failures" -eq 0 ] || exit 1
