@@ -21,7 +21,7 @@ Target amd64-unicode
 !define KOV_ENTRY 'SHCTX "${KOV_UNINSTALL_KEY}"'
 !define KOV_UNINSTALLER "Uninstall.exe"
 !define KOV_EXE "KOV.exe"
-!define KOV_RUNNING "${KOV_PRODUCT} is running. Close it, then choose Retry; Cancel stops here and changes nothing."
+!define KOV_RUNNING "$(^Name) is running. Close it, then choose Retry; Cancel changes nothing."
 
 Name "${KOV_PRODUCT}"
 OutFile "${KOV_OUTFILE}"

@@ -55,6 +55,6 @@ rm -f "$uninstaller"
 makensis -V2 -INPUTCHARSET UTF8 \
     -DKOV_SETUP_NSH="$facts" -DKOV_FILES_NSH="$work/files.nsh" -DKOV_OUTFILE="$setup" \
     -DKOV_COMPRESSOR="${KOV_SETUP_COMPRESSOR:-lzma}" \
-    -DKOV_FINISH_UNINSTALLER="bash '$here/sign.sh' '%1' && cp '%1' '$uninstaller'" \
+    -DKOV_FINISH_UNINSTALLER="bash '$here/sign.sh' '%1' Uninstall.exe && cp '%1' '$uninstaller'" \
     "$here/kov.nsi"
 bash "$here/sign.sh" "$setup"

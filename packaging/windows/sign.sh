@@ -7,25 +7,27 @@
 #                       set; empty for none)
 # A timestamp keeps the signature valid once the certificate has expired. When the server does
 # not answer, the file is signed without one, and the script says so.
-# usage: sign.sh <file.exe>
+# usage: sign.sh <file.exe> [<its name in messages>]
 set -euo pipefail
 file=$1
+name=${2:-$(basename "$file")}
 [ -n "${KOV_SIGN_PKCS12:-}" ] || exit 0
 server=${KOV_SIGN_TIMESTAMP-http://timestamp.digicert.com}
 signed=$file.signed
 sign() {
     rm -f "$signed"
-    timeout 30 osslsigncode sign -pkcs12 "$KOV_SIGN_PKCS12" -readpass <(printf '%s' "${KOV_SIGN_PASSWORD:-}") \
-        -h sha256 "$@" -in "$file" -out "$signed" >"$file.signing.log" 2>&1
+    timeout 30 osslsigncode sign -pkcs12 "$KOV_SIGN_PKCS12" \
+        -readpass <(printf '%s' "${KOV_SIGN_PASSWORD:-}") -h sha256 "$@" \
+        -in "$file" -out "$signed" >"$file.signing.log" 2>&1
 }
 if [ -n "$server" ] && sign -ts "$server"; then
     :
 elif sign; then
-    [ -z "$server" ] || echo "sign.sh: $(basename "$file") signed without a timestamp: $server did not answer"
+    [ -z "$server" ] || echo "sign.sh: $name signed without a timestamp: $server did not answer"
 else
     cat "$file.signing.log" >&2
     rm -f "$file.signing.log" "$signed"
-    echo "sign.sh: could not sign $file" >&2
+    echo "sign.sh: could not sign $name" >&2
     exit 1
 fi
 rm -f "$file.signing.log"

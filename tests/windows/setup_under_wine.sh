@@ -14,7 +14,8 @@ case=$1 setup=$2 built=$3 facts=$4 prefix=$5 tool=$6 shots=$7
 packaging=$here/../../packaging/windows
 e2e_scratch
 # No Linux menu entries for the Start-menu shortcuts.
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEQT_QPA_PLATFORM=windows WINEDLLOVERRIDES=winemenubuilder.exe=d
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEQT_QPA_PLATFORM=windows
+export WINEDLLOVERRIDES=winemenubuilder.exe=d
 wine=/usr/lib/wine/wine64
 # A failing case keeps its prefix to look at; the next run starts afresh anyway.
 end_case() {
@@ -39,10 +40,10 @@ folder=$prefix/drive_c/${folder_win#C:\\}
 folder=${folder//\\//}
 version=$(sed -n 's/^!define KOV_VERSION_TEXT "\(.*\)"$/\1/p' "$facts")
 
+key="$registry\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\KOV"
 entry() {
     local text
-    text=$("$wine" reg query "$registry\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\KOV" \
-        2>/dev/null) && tr -d '\r' <<<"$text"
+    text=$("$wine" reg query "$key" 2>/dev/null) && tr -d '\r' <<<"$text"
 }
 value() { sed -n "s/^    $1    REG_[A-Z_]*    //p" <<<"$entry_text"; }
 
@@ -51,7 +52,7 @@ value() { sed -n "s/^    $1    REG_[A-Z_]*    //p" <<<"$entry_text"; }
 check_installed() {
     diff -r -x Uninstall.exe "$1" "$folder" >&2 || fail "the installed folder differs from $1"
     [ -f "$folder/Uninstall.exe" ] || fail "no Uninstall.exe"
-    local texts field size kb
+    local texts field name size kb
     texts=$({ strings "$start_menu/KOV.lnk" && strings -el "$start_menu/KOV.lnk"; } 2>/dev/null)
     grep -qxF "$folder_win\\KOV.exe" <<<"$texts" || fail "no Start-menu shortcut KOV to KOV.exe"
     entry_text=$(entry)
@@ -59,7 +60,8 @@ check_installed() {
         "DisplayIcon=$folder_win\\KOV.exe,0" "InstallLocation=$folder_win" \
         "UninstallString=\"$folder_win\\Uninstall.exe\"" \
         "QuietUninstallString=\"$folder_win\\Uninstall.exe\" /S" NoModify=0x1 NoRepair=0x1; do
-        [ "$(value "${field%%=*}")" = "${field#*=}" ] || fail "entry ${field%%=*}: '$(value "${field%%=*}")'"
+        name=${field%%=*}
+        [ "$(value "$name")" = "${field#*=}" ] || fail "entry $name: '$(value "$name")'"
     done
     size=$(($(value EstimatedSize))) kb=$(du -sk --apparent-size "$folder" | cut -f1)
     [ $(((size - kb) * 20 / kb)) -eq 0 ] || fail "EstimatedSize $size KB for a folder of $kb KB"
@@ -100,9 +102,8 @@ upgrade)
     mkdir "$scratch/old/retired"
     echo retired | tee "$scratch/old/retired.dll" >"$scratch/old/retired/plugin.dll"
     export KOV_SETUP_COMPRESSOR=none
-    bash "$packaging/make-setup.sh" "$scratch/old" "$facts" "$scratch/old-work" "$scratch/old.exe" ||
-        fail "no older setup"
     cd "$scratch" || exit 1
+    bash "$packaging/make-setup.sh" old "$facts" old-work old.exe || fail "no older setup"
     cp -r "$built" new
     openssl req -x509 -newkey rsa:2048 -nodes -subj "/CN=KOV throwaway signer" -days 2 \
         -addext extendedKeyUsage=codeSigning -keyout key.pem -out cert.pem 2>/dev/null
@@ -129,7 +130,8 @@ upgrade)
     "$wine" new.exe /S /CurrentUser || fail "the setup ended with status $?"
     check_installed new
     for program in new.exe "$folder/KOV.exe" "$folder/Uninstall.exe"; do
-        osslsigncode verify -CAfile cert.pem -in "$program" >verify.log 2>&1 || fail "$(cat verify.log)"
+        osslsigncode verify -CAfile cert.pem -in "$program" >verify.log 2>&1 ||
+            fail "$(cat verify.log)"
     done
     ;;
 *) fail "no case $case" ;;
