@@ -1,5 +1,9 @@
-# The program's version has one home, project() above. From it come a header for the program
-# (main.cpp, the About box) and the Windows version resource, packaging/kov.rc.in.
+# The program's version has one home, project() above, and its maker and name have theirs here.
+# From them come a header for the program (main.cpp, the About box), the Windows version
+# resource (packaging/kov.rc.in) and the facts the Windows setup program states
+# (packaging/windows/kov-setup.nsh.in).
+set(KOV_COMPANY "Vantrel")
+set(KOV_PRODUCT "KOV")
 set(KOV_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
 # The resource writes the minor number with two digits: 1.0 is "1.00".
 string(LENGTH "${PROJECT_VERSION_MINOR}" minor_digits)
@@ -17,12 +21,17 @@ foreach(part PATCH TWEAK)
     endif()
 endforeach()
 
-# The Windows package, made by CPack's ZIP generator.
+# The Windows packages: the .zip of the program folder, and <name>-setup.exe.
 set(KOV_WINDOWS_PACKAGE "KOV-${PROJECT_VERSION}-win64")
 
 set(KOV_GENERATED_DIR "${PROJECT_BINARY_DIR}/generated")
 configure_file("${PROJECT_SOURCE_DIR}/src/version.h.in" "${KOV_GENERATED_DIR}/version.h" @ONLY)
 configure_file("${PROJECT_SOURCE_DIR}/packaging/kov.rc.in" "${KOV_GENERATED_DIR}/kov.rc" @ONLY)
+if(WIN32)
+    string(REPLACE "," "." KOV_RESOURCE_VERSION_DOTTED "${KOV_RESOURCE_VERSION_NUMBERS}")
+    configure_file("${PROJECT_SOURCE_DIR}/packaging/windows/kov-setup.nsh.in"
+                   "${KOV_GENERATED_DIR}/kov-setup.nsh" @ONLY)
+endif()
 
 add_library(kov_version INTERFACE)
 target_include_directories(kov_version INTERFACE "${KOV_GENERATED_DIR}")

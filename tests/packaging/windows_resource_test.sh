@@ -2,9 +2,11 @@
 # Compiles the Windows resources of KOV.exe with GNU windres and with llvm-rc (which behaves like
 # the Windows SDK's rc), reads each result back as text and checks the version information and
 # that the program icon is the one in assets/kov.ico. Given a built KOV.exe instead, reads its
-# resources back and checks the same.
+# resources back and checks the same. Given the setup program and its uninstaller, checks that
+# they state KOV.exe's company, product and version.
 # usage: windows_resource_test.sh <windres> <assets dir> <project version> rc <cpp> <llvm-rc> <kov.rc>
 #        windows_resource_test.sh <windres> <assets dir> <project version> exe <KOV.exe>
+#        windows_resource_test.sh <windres> <assets dir> <project version> setup <program.exe>...
 . "$(dirname "$0")/lib.sh"
 windres=$1 assets=$2 version=$3 mode=$4
 if [ "$mode" = rc ]; then
@@ -16,6 +18,25 @@ fi
 IFS=. read -r major minor patch <<<"$version"
 version_text=$(printf '%d.%02d' "$major" "$minor")
 version_numbers="$major, $minor, ${patch:-0}, 0"
+# line <text> <line>: the resource text holds that line.
+line() { grep -qxF -- "$2" "$1" || fail "$(basename "$1" .txt): no line '$2'"; }
+product_lines() {
+    line "$1" " FILEVERSION $version_numbers"
+    line "$1" " PRODUCTVERSION $version_numbers"
+    line "$1" '      VALUE "CompanyName", "Vantrel"'
+    line "$1" '      VALUE "ProductName", "KOV"'
+    line "$1" "      VALUE \"FileVersion\", \"$version_text\""
+    line "$1" "      VALUE \"ProductVersion\", \"$version_text\""
+}
+if [ "$mode" = setup ]; then
+    for program in "${@:5}"; do
+        text=$scratch/$(basename "$program").txt
+        "$windres" -J coff -i "$program" -O rc -o "$text"
+        product_lines "$text"
+    done
+    finish
+    exit
+fi
 
 # No MinGW compiler is needed: windres is given the plain C preprocessor.
 gnu() { # gnu <in.rc> <out.res>
@@ -45,20 +66,14 @@ for compiler in "${compilers[@]}"; do
     "$windres" -i "$scratch/$compiler-reference.res" -O rc -o "$scratch/$compiler-reference.txt"
     text=$scratch/$compiler.txt
 
-    line() { grep -qxF -- "$1" "$text" || fail "$compiler: no line '$1'"; }
-    line 'LANGUAGE 9, 1'
-    line " FILEVERSION $version_numbers"
-    line " PRODUCTVERSION $version_numbers"
-    line ' FILEOS 0x40004'
-    line ' FILETYPE 0x1'
-    line '    BLOCK "040904B0"'
-    line '      VALUE "CompanyName", "Vantrel"'
-    line '      VALUE "ProductName", "KOV"'
-    line '      VALUE "InternalName", "KOV"'
-    line '      VALUE "OriginalFilename", "KOV.exe"'
-    line "      VALUE \"FileVersion\", \"$version_text\""
-    line "      VALUE \"ProductVersion\", \"$version_text\""
-    line '    VALUE "Translation", 0x409, 1200'
+    product_lines "$text"
+    line "$text" 'LANGUAGE 9, 1'
+    line "$text" ' FILEOS 0x40004'
+    line "$text" ' FILETYPE 0x1'
+    line "$text" '    BLOCK "040904B0"'
+    line "$text" '      VALUE "InternalName", "KOV"'
+    line "$text" '      VALUE "OriginalFilename", "KOV.exe"'
+    line "$text" '    VALUE "Translation", 0x409, 1200'
     check "$compiler: one string table" test "$(grep -c 'BLOCK "0' "$text")" -eq 1
 
     # Explorer shows the first icon group; there is one, number 1, holding kov.ico's images.

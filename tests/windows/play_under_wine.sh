@@ -4,7 +4,8 @@
 # card and the draw pile change the board, the About box opens and closes, a missing or short
 # card.txt is refused with the message box and status 1, and a program folder that cannot be
 # written deals from the player's own copy under %APPDATA%.
-# Usage: play_under_wine.sh WINDOWS_ZIP WINE_PREFIX NEXT_CARD_FILE_TOOL SCREENSHOT_DIR
+# Given an installed program folder instead of the .zip, plays it where it is, up to Exit.
+# Usage: play_under_wine.sh WINDOWS_ZIP|PROGRAM_FOLDER WINE_PREFIX NEXT_CARD_FILE_TOOL SCREENSHOT_DIR
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source-path=SCRIPTDIR source=../e2e/lib.sh
@@ -16,16 +17,20 @@ next_card_file_tool=$3
 shots=$4
 mkdir -p "$shots"
 rm -f "$shots"/windows-*.png
-[ -f "$package" ] || {
+installed=
+[ -d "$package" ] && installed=$package
+[ -f "$package" ] || [ -n "$installed" ] || {
     echo "no $package: scripts/windows makes it first" >&2
     exit 1
 }
 e2e_scratch
-# The package holds one folder; copy_program takes its copies from $scratch/built.
-mkdir "$scratch/unpacked"
-(cd "$scratch/unpacked" && cmake -E tar xf "$package") || exit 1
-mv "$scratch/unpacked"/* "$scratch/built"
-program_dir=$scratch/built
+if [ -z "$installed" ]; then
+    # The package holds one folder; copy_program takes its copies from $scratch/built.
+    mkdir "$scratch/unpacked"
+    (cd "$scratch/unpacked" && cmake -E tar xf "$package") || exit 1
+    mv "$scratch/unpacked"/* "$scratch/built"
+    program_dir=$scratch/built
+fi
 export WINEPREFIX=$2 WINEDEBUG=-all WINEQT_QPA_PLATFORM=windows
 export FONTCONFIG_FILE="$here/../fonts/fonts.conf"
 wine=/usr/lib/wine/wine64
@@ -79,8 +84,8 @@ exit_game() {
 }
 
 current_case="start-up"
-program="$scratch/program"
-copy_program "$program"
+program=${installed:-$scratch/program}
+[ -n "$installed" ] || copy_program "$program"
 slot=
 for _ in $(seq 40); do
     slot=$(playable_slot "$program/card.txt") && break
@@ -141,6 +146,9 @@ current_case="Exit"
 cp "$program/card.txt" "$scratch/before-exit"
 exit_game
 cmp -s "$program/card.txt" "$scratch/before-exit" || fail "leaving changed card.txt"
+
+# An installed copy is played up to here.
+[ -z "$installed" ] || exit $((failures != 0))
 
 # refuse <case> <function that spoils $program>: kov shows the message box captioned KOV, exits 1
 # once it is answered, and leaves the folder as it was.
