@@ -21,6 +21,9 @@ Target amd64-unicode
 !define KOV_ENTRY 'SHCTX "${KOV_UNINSTALL_KEY}"'
 !define KOV_UNINSTALLER "Uninstall.exe"
 !define KOV_EXE "KOV.exe"
+!define KOV_CARD_FILE "card.txt"
+; A whole deck: 108 cards of two bytes.
+!define KOV_CARD_FILE_BYTES 216
 !define KOV_RUNNING "$(^Name) is running. Close it, then choose Retry; Cancel changes nothing."
 
 Name "${KOV_PRODUCT}"
@@ -162,6 +165,15 @@ Section
         Push $R0
         Call RemoveEarlier
     ${EndIf}
+    ; The deck order that KOV keeps beside itself in a folder the player can write carries over
+    ; to the new version, as the game left it. A file too short to deal from is not kept, so a
+    ; reinstall still mends it.
+    InitPluginsDir
+    ${GetSize} "$INSTDIR" "/M=${KOV_CARD_FILE} /S=0B /G=0" $R1 $R2 $R3
+    ${If} $R2 == 1
+    ${AndIf} $R1 >= ${KOV_CARD_FILE_BYTES}
+        CopyFiles /SILENT "$INSTDIR\${KOV_CARD_FILE}" "$PLUGINSDIR\${KOV_CARD_FILE}"
+    ${EndIf}
     Push $INSTDIR
     Call RemoveEarlier
 
@@ -184,6 +196,9 @@ Section
     ${If} ${Errors}
         DetailPrint "Some of ${KOV_PRODUCT}'s files could not be written to $INSTDIR."
         Abort
+    ${EndIf}
+    ${If} ${FileExists} "$PLUGINSDIR\${KOV_CARD_FILE}"
+        CopyFiles /SILENT "$PLUGINSDIR\${KOV_CARD_FILE}" "$INSTDIR\${KOV_CARD_FILE}"
     ${EndIf}
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
     WriteRegDWORD ${KOV_ENTRY} EstimatedSize $0

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The setup program under Wine, each case in a Wine prefix of its own, made afresh.
 #   AllUsers, CurrentUser: a silent install, the installed KOV played, a silent uninstall.
-#   upgrade: nothing changes while the older KOV runs; then no file of the older build is left,
+#   upgrade: nothing changes while the older KOV runs; then the deck order in its card.txt is
+#            kept and no other file of the older build is left,
 #     and the new build, signed with a throwaway certificate, verifies.
 # usage: setup_under_wine.sh <case> <setup.exe> <program folder> <kov-setup.nsh> <Wine prefix>
 #                            <next_card_file tool> <screenshot dir>
@@ -127,7 +128,12 @@ upgrade)
     kov_pid=
 
     current_case="upgrade"
+    # The order the older KOV dealt into its own card.txt carries over.
+    { tail -c +3 "$built/card.txt" && head -c 2 "$built/card.txt"; } >dealt
+    cp dealt "$folder/card.txt"
     "$wine" new.exe /S /CurrentUser || fail "the setup ended with status $?"
+    cmp -s dealt "$folder/card.txt" || fail "the deck order in the program folder was not kept"
+    cp dealt new/card.txt
     check_installed new
     for program in new.exe "$folder/KOV.exe" "$folder/Uninstall.exe"; do
         osslsigncode verify -CAfile cert.pem -in "$program" >verify.log 2>&1 ||
