@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QWindow>
 #include <QtTest>
 
@@ -668,7 +669,14 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QString, palette);
         const QPalette classic = desktopPalette("light");
-        const auto restore = qScopeGuard([&classic] { QApplication::setPalette(classic); });
+        // Windows' own style paints light button faces whatever the palette, and Windows pairs it
+        // with no other colours than its own: these palettes come with a style that follows them.
+        const QString nativeStyle = QApplication::style()->name();
+        QApplication::setStyle(QStringLiteral("fusion"));
+        const auto restore = qScopeGuard([&] {
+            QApplication::setStyle(nativeStyle);
+            QApplication::setPalette(classic);
+        });
         QApplication::setPalette(desktopPalette(palette));
         Installed installed;
         std::unique_ptr<QWidget> shown;
