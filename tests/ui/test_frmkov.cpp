@@ -719,7 +719,8 @@ private slots:
                 for (int x = 0; x < face.width(); ++x)
                     bandRect |= face.pixelColor(x, y) == band ? QRect(x, y, 1, 1) : QRect();
             }
-            QVERIFY(strongestInk(face, bandRect, band) >= readableContrast);
+            QVERIFY2(strongestInk(face, bandRect, band) >= readableContrast,
+                     qPrintable(QString(QLatin1Char(colour))));
         }
         const QImage back = drawnCardBack({256, 384});
         QVERIFY(strongestInk(back, back.rect().adjusted(40, 40, -40, -40), back.pixelColor(0, 0)) >=
