@@ -6,6 +6,7 @@
 #include "ui/picture_control.h"
 #include "ui/program_icon.h"
 #include "ui/table_texts.h"
+#include "ui/text_contrast.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -56,7 +57,7 @@ void BoardView::showColourInForce(CardCharacter colour) {
     QLabel* swatch = controls_.colourInForce;
     QPalette palette = swatch->palette();
     palette.setColor(QPalette::Window, swatchColour(colour));
-    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::WindowText, readableText(swatchColour(colour), {Qt::black}));
     swatch->setPalette(palette);
     // The letter is shown when there is one to show; any other byte is left to the tooltip.
     const char letter = colour.recordByte();

@@ -2,6 +2,7 @@
 
 #include "ui/card_colours.h"
 #include "ui/card_names.h"
+#include "ui/text_contrast.h"
 
 #include <QColor>
 #include <QPainter>
@@ -49,7 +50,7 @@ QImage drawnCardFace(Card card, QSize size) {
     painter.setPen(Qt::black);
     painter.drawText(QRectF(20, 40, whole.width() - 40, 100), Qt::AlignCenter | Qt::TextWordWrap,
                      colourName(card.colour));
-    painter.setPen(colour.lightness() > 140 ? Qt::black : Qt::white);
+    painter.setPen(readableText(colour));
     font.setPixelSize(valueName(card.value).size() > 2 ? 30 : 64);
     painter.setFont(font);
     painter.drawText(band, Qt::AlignCenter | Qt::TextWordWrap, valueName(card.value));

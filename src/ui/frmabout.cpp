@@ -2,9 +2,11 @@
 
 #include "ui/classic_font.h"
 #include "ui/program_icon.h"
+#include "ui/text_contrast.h"
 #include "ui/twips.h"
 #include "version.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -19,9 +21,6 @@ QLabel* addText(QWidget* parent, const char* name, const QString& text, const QR
     label->setGeometry(place);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
-    QPalette black = label->palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(black);
     return label;
 }
 
@@ -58,6 +57,25 @@ frmAbout::frmAbout(QWidget* parent) : FixedDialog(parent, QStringLiteral("About"
     ok->setDefault(true);
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    colourTexts();
+}
+
+// Black, where black reads on the desktop's window colour; on a dark one, the desktop's own text
+// colour, or else white.
+void frmAbout::colourTexts() {
+    const QColor text = readableText(palette().color(QPalette::Window),
+                                     {Qt::black, palette().color(QPalette::WindowText)});
+    for (QLabel* label : findChildren<QLabel*>()) {
+        QPalette coloured = label->palette();
+        coloured.setColor(QPalette::WindowText, text);
+        label->setPalette(coloured);
+    }
+}
+
+void frmAbout::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange)
+        colourTexts();
+    FixedDialog::changeEvent(event);
 }
 
 void frmAbout::cmdOK_Click() {

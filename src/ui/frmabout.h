@@ -18,6 +18,10 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void colourTexts();
 };
 
 } // namespace kov

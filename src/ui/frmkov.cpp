@@ -9,9 +9,11 @@
 #include "ui/program_icon.h"
 #include "ui/table_keys.h"
 #include "ui/table_texts.h"
+#include "ui/text_contrast.h"
 #include "ui/twips.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
@@ -26,6 +28,18 @@ constexpr int slotHeight = 1935;
 constexpr int playerOneRowTop = 0;
 constexpr int playerTwoRowTop = 3900;
 
+// The desktop's tooltip background with its button text; where a dark theme pairs light button
+// text with a light tooltip background, the tooltip text, or else black or white.
+void colourBoardLabel(QLabel& label, const QPalette& desktop) {
+    const QColor background = desktop.color(QPalette::ToolTipBase);
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText,
+                     readableText(background, {desktop.color(QPalette::ButtonText),
+                                               desktop.color(QPalette::ToolTipText)}));
+    label.setPalette(palette);
+}
+
 // The boxed look all six labels share: tooltip background, sunken single line, centred text.
 QLabel* boardLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
     auto* label = new QLabel(text, parent);
@@ -36,10 +50,7 @@ QLabel* boardLabel(QWidget* parent, const QString& name, const QString& text, QR
     label->setLineWidth(1);
     label->setMargin(0);
     label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::ToolTipBase));
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
-    label->setPalette(palette);
+    colourBoardLabel(*label, parent->palette());
     return label;
 }
 
@@ -127,11 +138,12 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
         QLabel* turn = boardLabel(this, name, playerName(player),
                                   rectFromTwips(120, one ? 2040 : 3480, 1095, 255));
         board_.turnLabels[at] = turn;
-        boardLabel(this, name + QStringLiteral("Scorelbl"), totalCaption(player),
-                   rectFromTwips(6480, totalTop, 1575, 255));
+        QLabel* caption = boardLabel(this, name + QStringLiteral("Scorelbl"), totalCaption(player),
+                                     rectFromTwips(6480, totalTop, 1575, 255));
         board_.totalLabels[at] =
             boardLabel(this, name + QStringLiteral("Score"), QStringLiteral("0"),
                        rectFromTwips(8160, totalTop, 735, 255));
+        boardLabels_.append({turn, caption, board_.totalLabels[at]});
         view_.showTotal(player, 0);
     }
     view_.showTurn(Player::One);
@@ -175,6 +187,15 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
 }
 
 frmKOV::~frmKOV() = default;
+
+// The desktop's colours change while the game is open when the player switches theme.
+void frmKOV::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) {
+        for (QLabel* label : std::as_const(boardLabels_))
+            colourBoardLabel(*label, palette());
+    }
+    QWidget::changeEvent(event);
+}
 
 std::optional<CardFileProblem> frmKOV::Form_Load() {
     return game_.ShuffleDeal();

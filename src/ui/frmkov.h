@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 
+class QLabel;
 class QPushButton;
 
 namespace kov {
@@ -32,6 +33,9 @@ public:
 
     [[nodiscard]] const GameState& gameState() const { return game_.state(); }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     // The player the keys 1 to 7 play for: the player to move, nobody while no hand is in play.
     [[nodiscard]] std::optional<Player> playerToMove() const;
@@ -43,6 +47,7 @@ private:
     void cmdAbout_Click();
 
     BoardControls board_;
+    QList<QLabel*> boardLabels_; // the six boxed labels: turn markers, captions and totals
     PictureControl* PickupCard_ = nullptr;
     QPushButton* CmdNewGame_ = nullptr;
     QPushButton* cmdExit_ = nullptr;

@@ -258,6 +258,25 @@ piles_shown() {
     [ "${drawn[16]}" -gt 3000 ] && [ "${drawn[17]}" -gt 3000 ]
 }
 
+# kov under GNOME's dark style as Qt takes it over; false when Qt's GTK theme is not installed.
+e2e_gtk_dark() {
+    export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+    compgen -G "/usr/lib/*/qt6/plugins/platformthemes/libqgtk3.so" >/dev/null
+}
+
+# Fails for each box (ImageMagick geometry) of screenshot $1 holding a text whose darkest and
+# lightest pixels, ink and background, lie under the 4.5:1 contrast that WCAG asks for.
+check_readable() {
+    local picture=$1 box ratio
+    shift
+    for box in "$@"; do
+        ratio=$(convert "$picture" -crop "$box" +repage -colorspace RGB \
+            -fx '0.2126*r+0.7152*g+0.0722*b' -format '%[fx:(maxima+0.05)/(minima+0.05)]' info:)
+        awk -v r="$ratio" 'BEGIN { exit !(r >= 4.5) }' ||
+            fail "text in $box of $(basename "$picture") at ${ratio:-no}:1, under 4.5:1"
+    done
+}
+
 # A screenshot of window $1 into $2, measured.
 shoot() {
     shot "$1" "$2" && measure "$2"

@@ -1,19 +1,31 @@
 #!/usr/bin/env bash
 # Plays the real kov in an X server the way a person would: clicks a card, the pile and the
 # buttons, presses the Alt keys, and checks what shows on the screen and what lands in card.txt.
-# Usage: play.sh PROGRAM_DIR NEXT_CARD_FILE_TOOL SCREENSHOT_DIR
+# With --dark it plays under GNOME's dark style (Qt's GTK theme), where every text must still read.
+# Usage: play.sh [--dark] PROGRAM_DIR NEXT_CARD_FILE_TOOL SCREENSHOT_DIR
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source-path=SCRIPTDIR source=lib.sh
 . "$here/lib.sh"
-e2e_in_x_server 140 "$@"
+shots_named=play
+if [ "${1:-}" = --dark ]; then
+    e2e_in_x_server 145 "$@"
+    shift
+    shots_named=dark-play
+else
+    e2e_in_x_server 140 "$@"
+fi
 
 program_dir=$1
 next_card_file_tool=$2
 shots=$3
 mkdir -p "$shots"
-rm -f "$shots"/play-*.png
+rm -f "$shots/$shots_named"-*.png
 e2e_scratch
+if [ "$shots_named" = dark-play ] && ! e2e_gtk_dark; then
+    echo "e2e: Qt's GTK theme is missing; scripts/setup-machine installs qt6-gtk-platformtheme" >&2
+    exit 1
+fi
 mkdir -p "$scratch/home" "$scratch/data"
 
 window_caption="Vantrel KOV Beta"
@@ -40,15 +52,23 @@ geometry=$(xdo getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p')
 [ "$(file_size "$program/card.txt")" -eq 218 ] || fail "card.txt is $(file_size "$program/card.txt") bytes after the first deal"
 deals_to "$scratch/expect-start" || fail "card.txt after start-up is not the next order of the one before"
 
-dealt="$shots/play-1-dealt.png"
+dealt="$shots/$shots_named-1-dealt.png"
 if ! eventually 5 all_dealt "$dealt"; then
     fail "after the deal: $(cards_shown one) + $(cards_shown two) cards, turn label '$(turn_shown)', boxes ${drawn[*]}"
+fi
+# Inside their frames: Player One's turn label, the captions and totals, the colour in force and
+# the three buttons.
+check_readable "$dealt" 69x13+10+138 101x13+434+202 45x13+546+202 101x13+434+226 45x13+546+226 \
+    8x113+302+138 81x25+324+156 81x25+436+156 81x25+324+204
+if [ "$shots_named" = dark-play ] &&
+    [ "$(convert "$dealt" -format '%[fx:p{50,190}.intensity < 0.5]' info:)" != 1 ]; then
+    fail "no dark theme: the window's background is $(background_of "$dealt")"
 fi
 
 current_case="play a card"
 note "Player One plays slot $slot"
 xdo mousemove --window "$window" $((88 * slot + 43)) 64 click 1
-played="$shots/play-2-played.png"
+played="$shots/$shots_named-2-played.png"
 after_play() {
     shoot "$window" "$1" && [ "$(cards_shown one)" -eq 6 ] && [ "$(turn_shown)" = two ]
 }
@@ -62,7 +82,7 @@ moved=$(box_difference "$dealt" "$played" 86 129 $((88 * slot)) 0 208 130)
 current_case="draw"
 # Player Two's hand is full: a click on the pile takes nothing and hands the turn back.
 xdo mousemove --window "$window" $((104 + 41)) $((130 + 64)) click 1
-drew="$shots/play-3-pile-clicked.png"
+drew="$shots/$shots_named-3-pile-clicked.png"
 after_draw() {
     shoot "$window" "$1" && [ "$(turn_shown)" = one ]
 }
@@ -76,7 +96,7 @@ next_card_file "$scratch/before-new-game" >"$scratch/expect-new-game"
 xdo mousemove --window "$window" $((320 + 44)) $((152 + 16)) click 1
 eventually 5 deals_to "$scratch/expect-new-game" || fail "card.txt after New Game is not the next order"
 [ "$(file_size "$program/card.txt")" -eq 218 ] || fail "card.txt is $(file_size "$program/card.txt") bytes after New Game"
-eventually 5 all_dealt "$shots/play-4-new-game.png" || fail "New Game did not show two full hands with Player One to move"
+eventually 5 all_dealt "$shots/$shots_named-4-new-game.png" || fail "New Game did not show two full hands with Player One to move"
 
 current_case="Alt+N"
 next_card_file "$program/card.txt" >"$scratch/expect-alt-n"
@@ -86,7 +106,10 @@ eventually 5 deals_to "$scratch/expect-alt-n" || fail "card.txt after Alt+N is n
 current_case="About"
 xdo mousemove --window "$window" $((320 + 44)) $((200 + 16)) click 1
 if about=$(find_window About 5); then
-    shot "$about" "$shots/play-5-about.png"
+    shot "$about" "$shots/$shots_named-5-about.png"
+    # The title, version, description, notice and OK.
+    check_readable "$shots/$shots_named-5-about.png" 211x40+64+8 211x15+64+56 213x70+64+80 \
+        170x119+8+168 76x15+196+260
     # OK sits at (192,256) 84x23 in the box.
     xdo mousemove --window "$about" 234 267 click 1
     window_gone 5 About || fail "the About box stayed open after OK was clicked"

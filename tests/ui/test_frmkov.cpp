@@ -1,13 +1,18 @@
 #include "support/card_files.h"
 #include "support/table.h"
+#include "ui/card_colours.h"
 #include "ui/card_names.h"
 #include "ui/card_pictures.h"
 #include "ui/control_names.h"
 #include "ui/drawn_cards.h"
+#include "ui/frmabout.h"
+#include "ui/frmcolour.h"
 #include "ui/frmkov.h"
 #include "ui/picture_control.h"
 #include "ui/startup.h"
 #include "ui/twips.h"
+
+#include "text_ink.h"
 
 #include <QAccessible>
 #include <QDialog>
@@ -17,6 +22,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QWindow>
 #include <QtTest>
 
@@ -182,6 +188,23 @@ void addRatioRows() {
     QTest::newRow("ratio 2") << 2.0;
 }
 
+// The desktop's colours: the classic light ones; GNOME's dark style as Qt takes it over, light
+// button text beside the light tooltip colour left from the light palette; and a high-contrast
+// scheme of yellow text on black whose tooltip colour was left white.
+QPalette desktopPalette(const QString& name) {
+    static const QPalette classic = QApplication::palette();
+    if (name == "light")
+        return classic;
+    const bool dark = name == "dark";
+    const QColor text = dark ? QColor(0xf0f0f0) : QColor(Qt::yellow);
+    QPalette palette(dark ? QColor(0x323232) : QColor(Qt::black));
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::ToolTipBase, dark ? QColor(0xffffdc) : QColor(Qt::white));
+    palette.setColor(QPalette::ToolTipText, dark ? QColor(Qt::black) : text);
+    return palette;
+}
+
 QString reportLine(const QString& picture, const QString& reason) {
     return QStringLiteral("kov: cannot show the card picture %1 (%2); drawing the card instead")
         .arg(picture, reason);
@@ -250,6 +273,8 @@ private slots:
             QCOMPARE(label->frameShadow(), QFrame::Sunken);
             QCOMPARE(label->palette().color(QPalette::Window),
                      label->palette().color(QPalette::ToolTipBase));
+            QCOMPARE(label->palette().color(QPalette::WindowText),
+                     label->palette().color(QPalette::ButtonText));
         }
         if (auto* button = qobject_cast<QPushButton*>(control))
             QCOMPARE(button->text(), text);
@@ -628,6 +653,80 @@ private slots:
             QString::fromStdString(installed.folder.cardFilePath().string()))));
         QVERIFY(told.contains("holds 2 whole cards, and a deck needs 108"));
         QCOMPARE(installed.folder.cardFileBytes(), std::string("7R7G"));
+    }
+
+    // Every text of every window reads, measured on the screen, under each desktop's colours
+    // as the window is made, and after the player has switched to the next theme.
+    void everyTextReads_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("palette");
+        for (const char* window : {"frmKOV", "frmColour", "frmAbout"}) {
+            for (const char* palette : {"light", "dark", "high contrast"})
+                QTest::addRow("%s, %s", window, palette) << window << palette;
+        }
+    }
+    void everyTextReads() {
+        QFETCH(QString, window);
+        QFETCH(QString, palette);
+        const QPalette classic = desktopPalette("light");
+        // Windows' own style paints light button faces whatever the palette, and Windows pairs it
+        // with no other colours than its own: these palettes come with a style that follows them.
+        const QString nativeStyle = QApplication::style()->name();
+        QApplication::setStyle(QStringLiteral("fusion"));
+        const auto restore = qScopeGuard([&] {
+            QApplication::setStyle(nativeStyle);
+            QApplication::setPalette(classic);
+        });
+        QApplication::setPalette(desktopPalette(palette));
+        Installed installed;
+        std::unique_ptr<QWidget> shown;
+        if (window == "frmKOV")
+            shown = installed.window();
+        else if (window == "frmColour")
+            shown = std::make_unique<frmColour>();
+        else
+            shown = std::make_unique<frmAbout>();
+        const QStringList themes{"light", "dark", "high contrast", "light"};
+        for (const QString& theme : {palette, themes[themes.indexOf(palette) + 1]}) {
+            QApplication::setPalette(desktopPalette(theme));
+            QCoreApplication::processEvents();
+            int texts = 0;
+            for (QWidget* control : shown->findChildren<QWidget*>()) {
+                if (control->property("text").toString().isEmpty())
+                    continue;
+                const double contrast = textContrast(*control);
+                QVERIFY2(contrast >= readableContrast,
+                         qPrintable(QStringLiteral("%1 under %2: %3")
+                                        .arg(control->objectName(), theme)
+                                        .arg(contrast)));
+                ++texts;
+            }
+            QVERIFY(texts >= 5);
+            if (auto* label = shown->findChild<QLabel*>("lblPlayerOne"))
+                QCOMPARE(label->palette().color(QPalette::Window),
+                         QApplication::palette().color(QPalette::ToolTipBase));
+        }
+    }
+
+    // The value across the colour band of each drawn face, and the name on the drawn back.
+    void drawnCardsRead() {
+        for (char colour : {'B', 'G', 'R', 'Y', 'X'}) {
+            const QImage face =
+                drawnCardFace(Card{CardCharacter('7'), CardCharacter(colour)}, {256, 384});
+            const QColor band = faceColour(CardCharacter(colour));
+            QRect bandRect;
+            for (int y = 0; y < face.height(); ++y) {
+                for (int x = 0; x < face.width(); ++x)
+                    bandRect |= face.pixelColor(x, y) == band ? QRect(x, y, 1, 1) : QRect();
+            }
+            QVERIFY2(strongestInk(face, bandRect, band) >= readableContrast,
+                     qPrintable(QString(QLatin1Char(colour))));
+        }
+        const QImage back = drawnCardBack({256, 384});
+        QVERIFY(strongestInk(back, back.rect().adjusted(40, 40, -40, -40), back.pixelColor(0, 0)) >=
+                readableContrast);
+        QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
+        QCOMPARE(qRound(contrastRatio(QColor(0xf0f0f0), QColor(0xffffdc)) * 10), 11);
     }
 
     void cardNamesReadAloud() {

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "ui/text_contrast.h"
+
 #include <QImage>
 #include <QRect>
 #include <QWidget>
+
+#include <algorithm>
 
 // Where a widget's text lands when it is drawn with room to spare: the bounding box of its dark
 // pixels. Giving the probe more room than the real widget has shows what the real one would cut
@@ -19,4 +23,31 @@ inline QRect inkWhenGiven(QWidget& probe, QSize room) {
         }
     }
     return ink;
+}
+
+// The strongest contrast between a picture's pixels in region and the colour under them.
+inline double strongestInk(const QImage& picture, QRect region, const QColor& under) {
+    double strongest = 1;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        for (int x = region.left(); x <= region.right(); ++x)
+            strongest = std::max(strongest, kov::contrastRatio(picture.pixelColor(x, y), under));
+    }
+    return strongest;
+}
+
+// The strongest contrast between a control's text and what lies under it: the control drawn with
+// its text, and again without.
+inline double textContrast(QWidget& control) {
+    const QImage with = control.grab().toImage();
+    const QVariant text = control.property("text");
+    control.setProperty("text", QString());
+    const QImage without = control.grab().toImage();
+    control.setProperty("text", text);
+    double strongest = 1;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x)
+            strongest =
+                std::max(strongest, strongestInk(with, {x, y, 1, 1}, without.pixelColor(x, y)));
+    }
+    return strongest;
 }
