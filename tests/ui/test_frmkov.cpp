@@ -1,13 +1,19 @@
 #include "support/card_files.h"
 #include "support/table.h"
-#include "ui/card_names.h"
 #include "ui/card_pictures.h"
 #include "ui/control_names.h"
 #include "ui/drawn_cards.h"
+#include "ui/frmabout.h"
+#include "ui/frmcolour.h"
 #include "ui/frmkov.h"
 #include "ui/picture_control.h"
 #include "ui/startup.h"
+#include "ui/table_texts.h"
+#include "ui/translation.h"
 #include "ui/twips.h"
+
+#include "languages.h"
+#include "text_ink.h"
 
 #include <QAccessible>
 #include <QDialog>
@@ -15,6 +21,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
@@ -180,6 +187,21 @@ void addRatioRows() {
     QTest::addColumn<qreal>("ratio");
     QTest::newRow("ratio 1") << 1.0;
     QTest::newRow("ratio 2") << 2.0;
+}
+
+// What a screen reader reads of a window: the names and descriptions (tooltips included) of
+// everything in its accessible tree.
+QStringList spokenTexts(QWidget& window) {
+    QStringList texts;
+    QList<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(&window)};
+    while (!pending.isEmpty()) {
+        QAccessibleInterface* each = pending.takeFirst();
+        texts << each->text(QAccessible::Name) << each->text(QAccessible::Description);
+        for (int child = 0; child < each->childCount(); ++child)
+            pending << each->child(child);
+    }
+    texts.removeAll(QString());
+    return texts;
 }
 
 QString reportLine(const QString& picture, const QString& reason) {
@@ -628,6 +650,95 @@ private slots:
             QString::fromStdString(installed.folder.cardFilePath().string()))));
         QVERIFY(told.contains("holds 2 whole cards, and a deck needs 108"));
         QCOMPARE(installed.folder.cardFileBytes(), std::string("7R7G"));
+    }
+
+    void textsFitTheirControls_data() {
+        addLanguageRows();
+    }
+    void textsFitTheirControls() {
+        QFETCH(QStringList, uiLanguages);
+        const Translation translation(uiLanguages);
+        const frmKOV window{QString(), fs::path()};
+        for (auto* control : window.findChildren<QWidget*>()) {
+            if (qobject_cast<QLabel*>(control) || qobject_cast<QPushButton*>(control))
+                QVERIFY2(textOverflow(*control) <= 0, qPrintable(control->objectName()));
+        }
+    }
+
+    // The desktop's first language that KOV speaks, unless English comes before it.
+    void buttonsReadInThePlayersLanguage_data() {
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<QStringList>("captions"); // New Game, Exit, About, the boxes' OK
+        QTest::addColumn<QString>("drawPile");
+        QTest::addColumn<QString>("qtOk"); // Qt's own, in a message box
+        const QStringList english{"&New Game", "E&xit", "&About", "&OK", "OK"};
+        const QStringList french{"&Redistribuer", "&Quitter", "À &propos", "&OK", "OK"};
+        QTest::newRow("C") << QStringList{"C"} << english << "Draw pile"
+                           << "OK";
+        QTest::newRow("en_US") << QStringList{"en-US", "en"} << english << "Draw pile"
+                               << "OK";
+        QTest::newRow("English before German")
+            << QStringList{"en-GB", "de-DE"} << english << "Draw pile"
+            << "OK";
+        QTest::newRow("de_DE") << QStringList{"de-DE", "de"}
+                               << QStringList{"&Neues Spiel", "&Beenden", "&Über", "&OK", "OK"}
+                               << "Stapel"
+                               << "OK";
+        QTest::newRow("fr_FR") << QStringList{"fr-FR", "fr"} << french << "Pioche"
+                               << "OK";
+        QTest::newRow("es_ES") << QStringList{"es-ES", "es"}
+                               << QStringList{"&Nueva partida", "&Salir", "&Acerca de", "&Aceptar",
+                                              "Aceptar"}
+                               << "Mazo"
+                               << "Aceptar";
+        QTest::newRow("Italian, then French") << QStringList{"it-IT", "fr-CA"} << french << "Pioche"
+                                              << "OK";
+    }
+    void buttonsReadInThePlayersLanguage() {
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(QStringList, captions);
+        QFETCH(QString, drawPile);
+        QFETCH(QString, qtOk);
+        const Translation translation(uiLanguages);
+        const frmKOV window{QString(), fs::path()};
+        const frmColour chooser;
+        const frmAbout about;
+        QStringList shown;
+        for (const char* name : {"CmdNewGame", "cmdExit", "cmdAbout"})
+            shown << child<QPushButton>(window, name)->text();
+        shown << chooser.findChild<QPushButton*>("cmdOK")->text()
+              << about.findChild<QPushButton*>("cmdOK")->text();
+        QCOMPARE(shown, captions);
+        QCOMPARE(pickupCard(window)->accessibleName(), drawPile);
+        QMessageBox box(QMessageBox::Information, handWonTitle(), handWonText(Player::One),
+                        QMessageBox::Ok);
+        QCOMPARE(box.button(QMessageBox::Ok)->text(), qtOk);
+    }
+
+    // In a language whose every text is its English source behind a marker, every text of the
+    // windows, the messages, the cards and the problems carries the marker.
+    void noTextEscapesTranslation() {
+        QTranslator pseudo;
+        QVERIFY(pseudo.load(QStringLiteral(":/i18n/kov_pseudo.qm")));
+        QCoreApplication::installTranslator(&pseudo);
+        Installed installed;
+        auto window = installed.window();
+        frmColour chooser;
+        frmAbout about;
+        QStringList texts = spokenTexts(*window) + spokenTexts(chooser) + spokenTexts(about);
+        texts.removeOne(QStringLiteral("Vantrel KOV Beta")); // the one text that is a name
+        for (Player player : {Player::One, Player::Two})
+            texts << handWonText(player) << matchWonText(player, 512);
+        texts << handWonTitle() << matchWonTitle() << missingPictureNote();
+        for (Card card : {cardFromCode("7B"), cardFromCode("SG"), cardFromCode("VR"),
+                          cardFromCode("DY"), cardFromCode("WX"), cardFromCode("FX")})
+            texts << cardName(card);
+        using Kind = CardFileProblem::Kind;
+        for (int kind = 0; kind <= static_cast<int>(Kind::ProgramFolderNotFound); ++kind)
+            texts << problemText({static_cast<Kind>(kind), "card.txt", 2, {}});
+        for (const QString& text : texts)
+            QVERIFY2(text.startsWith(QStringLiteral("[T]")), qPrintable(text));
+        QVERIFY(texts.size() > 60);
     }
 
     void cardNamesReadAloud() {
