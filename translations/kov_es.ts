@@ -102,7 +102,7 @@
     <message>
         <source>&amp;New Game</source>
         <extracomment>deals a new hand and keeps the totals; &amp; marks the access key</extracomment>
-        <translation>&amp;Nueva partida</translation>
+        <translation>&amp;Repartir</translation>
     </message>
     <message>
         <source>E&amp;xit</source>

@@ -18,7 +18,7 @@
     </message>
     <message>
         <source>Two players take turns. Match the discard by colour or value, or play a wild card; click the pile to draw. First past 500 wins.</source>
-        <translation>Chacun son tour&#xa0;: même couleur ou valeur, ou un joker&#xa0;; cliquez sur la pioche pour piocher. Le premier à dépasser 500 gagne.</translation>
+        <translation>Chacun son tour, posez même couleur ou valeur, ou un joker, sinon piochez d’un clic. Le premier à dépasser 500 gagne.</translation>
     </message>
     <message>
         <source>Copyright © %1 %2. All rights reserved. This program is provided as is, without warranty of any kind.</source>

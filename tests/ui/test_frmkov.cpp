@@ -687,7 +687,7 @@ private slots:
         QTest::newRow("fr_FR") << QStringList{"fr-FR", "fr"} << french << "Pioche"
                                << "OK";
         QTest::newRow("es_ES") << QStringList{"es-ES", "es"}
-                               << QStringList{"&Nueva partida", "&Salir", "&Acerca de", "&Aceptar",
+                               << QStringList{"&Repartir", "&Salir", "&Acerca de", "&Aceptar",
                                               "Aceptar"}
                                << "Mazo"
                                << "Aceptar";
