@@ -323,5 +323,10 @@ Die Karten wurden nicht gegeben, und die Datei wurde nicht verändert.</translat
 
 %1 speichert die Reihenfolge seiner %2 Karten in %3 neben dem Programm und kann ohne sie nicht geben.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>a file&apos;s name in the language&apos;s quotation marks</extracomment>
+        <translation>„%1“</translation>
+    </message>
 </context>
 </TS>

@@ -323,5 +323,10 @@ No se han repartido las cartas y el archivo no se ha modificado.</translation>
 
 %1 guarda el orden de sus %2 cartas en %3, junto al programa, y no puede repartir sin él.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>a file&apos;s name in the language&apos;s quotation marks</extracomment>
+        <translation>«%1»</translation>
+    </message>
 </context>
 </TS>

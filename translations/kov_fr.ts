@@ -323,5 +323,10 @@ Les cartes n’ont pas été distribuées et le fichier n’a pas été modifié
 
 %1 garde l’ordre de ses %2 cartes dans %3, à côté du programme, et ne peut pas distribuer sans lui.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>a file&apos;s name in the language&apos;s quotation marks</extracomment>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
 </context>
 </TS>

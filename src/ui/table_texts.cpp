@@ -89,7 +89,8 @@ QString colourWord(CardCharacter colour, Source ColourWords::*form) {
 }
 
 QString quoted(const std::filesystem::path& path) {
-    return QLatin1Char('"') + displayPath(path) + QLatin1Char('"');
+    //: a file's name in the language's quotation marks
+    return Problems::tr("\"%1\"").arg(displayPath(path));
 }
 
 // The system's own words, in the system's language.
