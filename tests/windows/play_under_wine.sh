@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Plays the cross-built KOV.exe under Wine in an X server of its own, from private copies of the
-# Windows package, KOV-<version>-win64.zip, unpacked: the deal writes the same card.txt as the Linux build's shuffle, a
+# Windows package, KOV-<version>-win64.zip, unpacked: it carries Qt's translations, the deal writes the same card.txt as the Linux build's shuffle, a
 # card and the draw pile change the board, the About box opens and closes, a missing or short
 # card.txt is refused with the message box and status 1, and a program folder that cannot be
 # written deals from the player's own copy under %APPDATA%.
@@ -26,6 +26,9 @@ mkdir "$scratch/unpacked"
 (cd "$scratch/unpacked" && cmake -E tar xf "$package") || exit 1
 mv "$scratch/unpacked"/* "$scratch/built"
 program_dir=$scratch/built
+for language in de fr es; do
+    [ -f "$program_dir/translations/qtbase_$language.qm" ] || fail "no translations/qtbase_$language.qm"
+done
 export WINEPREFIX=$2 WINEDEBUG=-all WINEQT_QPA_PLATFORM=windows
 export FONTCONFIG_FILE="$here/../fonts/fonts.conf"
 wine=/usr/lib/wine/wine64
