@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Plays the cross-built KOV.exe under Wine in an X server of its own, from private copies of the
-# Windows package, KOV-<version>-win64.zip, unpacked: it carries Qt's translations, the deal writes the same card.txt as the Linux build's shuffle, a
-# card and the draw pile change the board, the About box opens and closes, a missing or short
-# card.txt is refused with the message box and status 1, and a program folder that cannot be
-# written deals from the player's own copy under %APPDATA%.
+# Windows package, KOV-<version>-win64.zip, unpacked: it carries Qt's translations, the deal
+# writes the same card.txt as the Linux build's shuffle, a card and the draw pile change the
+# board, the About box opens and closes, a missing or short card.txt is refused with the message
+# box and status 1, and a program folder that cannot be written deals from the player's own copy
+# under %APPDATA%.
 # Usage: play_under_wine.sh WINDOWS_ZIP WINE_PREFIX NEXT_CARD_FILE_TOOL SCREENSHOT_DIR
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
