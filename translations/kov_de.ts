@@ -121,18 +121,8 @@
         <translation>Blau</translation>
     </message>
     <message>
-        <source>Blue</source>
-        <comment>the colour in a card&apos;s name, as in &quot;Blue 7&quot;</comment>
-        <translation>Blau</translation>
-    </message>
-    <message>
         <source>Green</source>
         <comment>a colour</comment>
-        <translation>Grün</translation>
-    </message>
-    <message>
-        <source>Green</source>
-        <comment>the colour in a card&apos;s name, as in &quot;Green 7&quot;</comment>
         <translation>Grün</translation>
     </message>
     <message>
@@ -141,18 +131,8 @@
         <translation>Rot</translation>
     </message>
     <message>
-        <source>Red</source>
-        <comment>the colour in a card&apos;s name, as in &quot;Red 7&quot;</comment>
-        <translation>Rot</translation>
-    </message>
-    <message>
         <source>Yellow</source>
         <comment>a colour</comment>
-        <translation>Gelb</translation>
-    </message>
-    <message>
-        <source>Yellow</source>
-        <comment>the colour in a card&apos;s name, as in &quot;Yellow 7&quot;</comment>
         <translation>Gelb</translation>
     </message>
     <message>
@@ -193,6 +173,26 @@
     <message>
         <source>picture missing</source>
         <translation>Bild fehlt</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <comment>within a text, as in &quot;Blue 7&quot;</comment>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <comment>within a text, as in &quot;Green 7&quot;</comment>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>within a text, as in &quot;Red 7&quot;</comment>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <comment>within a text, as in &quot;Yellow 7&quot;</comment>
+        <translation>Gelb</translation>
     </message>
 </context>
 <context>

@@ -121,19 +121,9 @@
         <translation>Azul</translation>
     </message>
     <message>
-        <source>Blue</source>
-        <comment>the colour in a card&apos;s name, as in &quot;Blue 7&quot;</comment>
-        <translation>azul</translation>
-    </message>
-    <message>
         <source>Green</source>
         <comment>a colour</comment>
         <translation>Verde</translation>
-    </message>
-    <message>
-        <source>Green</source>
-        <comment>the colour in a card&apos;s name, as in &quot;Green 7&quot;</comment>
-        <translation>verde</translation>
     </message>
     <message>
         <source>Red</source>
@@ -141,19 +131,9 @@
         <translation>Rojo</translation>
     </message>
     <message>
-        <source>Red</source>
-        <comment>the colour in a card&apos;s name, as in &quot;Red 7&quot;</comment>
-        <translation>rojo</translation>
-    </message>
-    <message>
         <source>Yellow</source>
         <comment>a colour</comment>
         <translation>Amarillo</translation>
-    </message>
-    <message>
-        <source>Yellow</source>
-        <comment>the colour in a card&apos;s name, as in &quot;Yellow 7&quot;</comment>
-        <translation>amarillo</translation>
     </message>
     <message>
         <source>nothing</source>
@@ -193,6 +173,26 @@
     <message>
         <source>picture missing</source>
         <translation>falta la imagen</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <comment>within a text, as in &quot;Blue 7&quot;</comment>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <comment>within a text, as in &quot;Green 7&quot;</comment>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>within a text, as in &quot;Red 7&quot;</comment>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <comment>within a text, as in &quot;Yellow 7&quot;</comment>
+        <translation>amarillo</translation>
     </message>
 </context>
 <context>

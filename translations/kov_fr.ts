@@ -92,7 +92,7 @@
     <message>
         <source>%1: key %2 draws a card</source>
         <extracomment>%1 is the draw pile&apos;s name, %2 the key that draws</extracomment>
-        <translation>%1&#xa0;: la touche %2 pioche une carte</translation>
+        <translation>%1&#xa0;: touche %2 pour piocher</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -121,19 +121,9 @@
         <translation>Bleu</translation>
     </message>
     <message>
-        <source>Blue</source>
-        <comment>the colour in a card&apos;s name, as in &quot;Blue 7&quot;</comment>
-        <translation>bleu</translation>
-    </message>
-    <message>
         <source>Green</source>
         <comment>a colour</comment>
         <translation>Vert</translation>
-    </message>
-    <message>
-        <source>Green</source>
-        <comment>the colour in a card&apos;s name, as in &quot;Green 7&quot;</comment>
-        <translation>vert</translation>
     </message>
     <message>
         <source>Red</source>
@@ -141,19 +131,9 @@
         <translation>Rouge</translation>
     </message>
     <message>
-        <source>Red</source>
-        <comment>the colour in a card&apos;s name, as in &quot;Red 7&quot;</comment>
-        <translation>rouge</translation>
-    </message>
-    <message>
         <source>Yellow</source>
         <comment>a colour</comment>
         <translation>Jaune</translation>
-    </message>
-    <message>
-        <source>Yellow</source>
-        <comment>the colour in a card&apos;s name, as in &quot;Yellow 7&quot;</comment>
-        <translation>jaune</translation>
     </message>
     <message>
         <source>nothing</source>
@@ -193,6 +173,26 @@
     <message>
         <source>picture missing</source>
         <translation>image manquante</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <comment>within a text, as in &quot;Blue 7&quot;</comment>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <comment>within a text, as in &quot;Green 7&quot;</comment>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <comment>within a text, as in &quot;Red 7&quot;</comment>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <comment>within a text, as in &quot;Yellow 7&quot;</comment>
+        <translation>jaune</translation>
     </message>
 </context>
 <context>

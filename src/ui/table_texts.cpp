@@ -49,18 +49,18 @@ struct Source {
 };
 struct ColourWords {
     char letter;
-    Source alone;      // as the colour chooser offers it
-    Source inCardName; // as in "Red 7", which some languages write otherwise
+    Source alone;  // as the colour chooser offers it
+    Source inText; // within a text ("Red 7"), which some languages write otherwise
 };
 constexpr std::array<ColourWords, 4> colourWords{{
     {'B', QT_TRANSLATE_NOOP3("Cards", "Blue", "a colour"),
-     QT_TRANSLATE_NOOP3("Cards", "Blue", "the colour in a card's name, as in \"Blue 7\"")},
+     QT_TRANSLATE_NOOP3("Cards", "Blue", "within a text, as in \"Blue 7\"")},
     {'G', QT_TRANSLATE_NOOP3("Cards", "Green", "a colour"),
-     QT_TRANSLATE_NOOP3("Cards", "Green", "the colour in a card's name, as in \"Green 7\"")},
+     QT_TRANSLATE_NOOP3("Cards", "Green", "within a text, as in \"Green 7\"")},
     {'R', QT_TRANSLATE_NOOP3("Cards", "Red", "a colour"),
-     QT_TRANSLATE_NOOP3("Cards", "Red", "the colour in a card's name, as in \"Red 7\"")},
+     QT_TRANSLATE_NOOP3("Cards", "Red", "within a text, as in \"Red 7\"")},
     {'Y', QT_TRANSLATE_NOOP3("Cards", "Yellow", "a colour"),
-     QT_TRANSLATE_NOOP3("Cards", "Yellow", "the colour in a card's name, as in \"Yellow 7\"")},
+     QT_TRANSLATE_NOOP3("Cards", "Yellow", "within a text, as in \"Yellow 7\"")},
 }};
 
 QString translated(const Source& source) {
@@ -144,7 +144,7 @@ QString cardName(Card card) {
     if (isWild(card.value))
         return valueName(card.value);
     //: a card's name: %1 its colour, %2 its value, as in "Red 7" or "Blue Skip"
-    return Cards::tr("%1 %2").arg(colourWord(card.colour, &ColourWords::inCardName),
+    return Cards::tr("%1 %2").arg(colourWord(card.colour, &ColourWords::inText),
                                   valueName(card.value));
 }
 
@@ -163,12 +163,12 @@ QString slotName(Player player, int slot, const Card* card) {
 QString discardName(Card discard, CardCharacter colourInForce) {
     //: the discard pile read aloud: %1 its top card, %2 the colour the next card must match
     return Board::tr("Discard: %1, colour in force %2")
-        .arg(cardName(discard), colourName(colourInForce));
+        .arg(cardName(discard), colourWord(colourInForce, &ColourWords::inText));
 }
 
 QString colourInForceName(CardCharacter colour) {
     //: the colour the next card must match
-    return Board::tr("Colour in force: %1").arg(colourName(colour));
+    return Board::tr("Colour in force: %1").arg(colourWord(colour, &ColourWords::inText));
 }
 
 QString turnName(Player player) {

@@ -20,6 +20,7 @@ namespace kov {
 // screen readers and for the face drawn when a card's picture is missing. Characters outside
 // the card alphabet are named as they are, or by their byte value when they cannot be printed.
 [[nodiscard]] QString valueName(CardCharacter value);
+// A colour on its own, as the colour chooser offers it and a drawn face names it.
 [[nodiscard]] QString colourName(CardCharacter colour);
 [[nodiscard]] QString cardName(Card card);
 // The note on a face drawn for a card whose picture cannot be shown.
