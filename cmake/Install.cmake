@@ -37,6 +37,10 @@ if(WIN32)
     target_sources(kov PRIVATE "${KOV_GENERATED_DIR}/kov.rc")
     target_include_directories(kov PRIVATE "${PROJECT_SOURCE_DIR}/assets")
 
+    # Qt's own texts (its standard buttons) in the players' languages, where KOV looks for them.
+    install(FILES ${KOV_QT_TRANSLATION_FILES} DESTINATION "${KOV_INSTALL_PROGRAM_DIR}/translations"
+            COMPONENT program)
+
     # The Qt DLLs and plugins go beside KOV.exe, so that the folder runs on any Windows machine.
     if(TARGET Qt6::windeployqt)
         set(KOV_WINDEPLOYQT "$<TARGET_FILE:Qt6::windeployqt>")
@@ -114,8 +118,9 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The Qt libraries come from dpkg-shlibdeps; the platform plugins are loaded, not linked.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# Without it, Qt in a Wayland session falls back to X11 through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# Without qt6-wayland, Qt in a Wayland session falls back to X11 through XWayland; without
+# qt6-translations-l10n, Qt's own buttons stay English in a German, French or Spanish KOV.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 if(NOT KOV_HOMEPAGE_URL STREQUAL "")
     set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${KOV_HOMEPAGE_URL}")
 endif()

@@ -3,6 +3,7 @@
 #include "ui/frmkov.h"
 #include "ui/startup.h"
 #include "ui/table_texts.h"
+#include "ui/translation.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     kov::prepareProcess();
     QApplication app(argc, argv);
     kov::setUpApplication();
+    const kov::Translation translation;
 
     auto window = kov::openMainWindow(
         kov::programFolder(), kov::userDataFolder(), [](const QString& problem) {

@@ -11,7 +11,7 @@ namespace kov {
 // The four colours of the cards, in the colour chooser's order, top to bottom.
 struct CardColour {
     char letter;      // the colour character of a card code, and what the chooser stores
-    const char* name; // as the players read it
+    const char* name; // in English: it names the colour's controls (lblBlue)
     QRgb swatch;      // the chooser's swatch and the colour-in-force strip
     QRgb face;        // the band across a drawn face
 };

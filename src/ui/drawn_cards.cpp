@@ -1,10 +1,11 @@
 #include "ui/drawn_cards.h"
 
 #include "ui/card_colours.h"
-#include "ui/card_names.h"
+#include "ui/table_texts.h"
 #include "ui/text_contrast.h"
 
 #include <QColor>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
 
@@ -51,16 +52,21 @@ QImage drawnCardFace(Card card, QSize size) {
     painter.drawText(QRectF(20, 40, whole.width() - 40, 100), Qt::AlignCenter | Qt::TextWordWrap,
                      colourName(card.colour));
     painter.setPen(readableText(colour));
-    font.setPixelSize(valueName(card.value).size() > 2 ? 30 : 64);
+    const QString value = valueName(card.value);
+    font.setPixelSize(value.size() > 2 ? 30 : 64);
+    // A long word (some languages have them) is made smaller until it fits the band.
+    while (font.pixelSize() > 12 && !band.contains(QFontMetricsF(font).boundingRect(
+                                        band, Qt::AlignCenter | Qt::TextWordWrap, value)))
+        font.setPixelSize(font.pixelSize() - 2);
     painter.setFont(font);
-    painter.drawText(band, Qt::AlignCenter | Qt::TextWordWrap, valueName(card.value));
+    painter.drawText(band, Qt::AlignCenter | Qt::TextWordWrap, value);
 
     font.setBold(false);
     font.setPixelSize(22);
     painter.setFont(font);
     painter.setPen(QColor(90, 90, 90));
     painter.drawText(QRectF(20, 270, whole.width() - 40, 90), Qt::AlignCenter | Qt::TextWordWrap,
-                     QStringLiteral("picture missing"));
+                     missingPictureNote());
     painter.end();
     return face;
 }

@@ -2,6 +2,7 @@
 
 #include "ui/classic_font.h"
 #include "ui/program_icon.h"
+#include "ui/table_texts.h"
 #include "ui/text_contrast.h"
 #include "ui/twips.h"
 #include "version.h"
@@ -26,7 +27,7 @@ QLabel* addText(QWidget* parent, const char* name, const QString& text, const QR
 
 } // namespace
 
-frmAbout::frmAbout(QWidget* parent) : FixedDialog(parent, QStringLiteral("About"), 4335, 4410) {
+frmAbout::frmAbout(QWidget* parent) : FixedDialog(parent, aboutTitle(), 4335, 4410) {
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("picIcon"));
@@ -35,23 +36,15 @@ frmAbout::frmAbout(QWidget* parent) : FixedDialog(parent, QStringLiteral("About"
     icon->setPixmap(programIcon().pixmap(32, 32));
 
     const QFont heading = classicSansFont(font(), 9.75);
-    addText(this, "lblTitle", QStringLiteral("KOV \u2014 a card game for two"),
-            rectFromTwips(960, 120, 3165, 600))
-        ->setFont(heading);
-    addText(this, "lblVersion", QStringLiteral("Version " KOV_VERSION " Beta"),
+    addText(this, "lblTitle", aboutHeading(), rectFromTwips(960, 120, 3165, 600))->setFont(heading);
+    addText(this, "lblVersion", aboutVersion(QStringLiteral(KOV_VERSION)),
             rectFromTwips(960, 840, 3165, 225))
         ->setFont(heading);
-    addText(this, "lblDescription",
-            QStringLiteral("Two players take turns. Match the discard by colour or value, or "
-                           "play a wild card; click the pile to draw. First past 500 wins."),
-            rectFromTwips(960, 1200, 3195, 1050))
+    addText(this, "lblDescription", aboutDescription(), rectFromTwips(960, 1200, 3195, 1050))
         ->setFont(heading);
-    addText(this, "Label1",
-            QStringLiteral("Copyright \u00a9 2026 Vantrel. All rights reserved. This program is "
-                           "provided as is, without warranty of any kind."),
-            rectFromTwips(120, 2520, 2550, 1785));
+    addText(this, "Label1", aboutNotice(), rectFromTwips(120, 2520, 2550, 1785));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(aboutOkCaption(), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(rectFromTwips(2880, 3840, 1260, 345));
     ok->setDefault(true);

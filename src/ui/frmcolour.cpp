@@ -1,6 +1,7 @@
 #include "ui/frmcolour.h"
 
 #include "ui/card_colours.h"
+#include "ui/table_texts.h"
 #include "ui/twips.h"
 
 #include <QButtonGroup>
@@ -8,6 +9,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 #include <array>
@@ -24,22 +27,32 @@ constexpr std::array<SwatchClick, cardColours.size()> swatchClicks{
     &frmColour::lblBlue_Click, &frmColour::lblGreen_Click, &frmColour::lblRed_Click,
     &frmColour::lblYellow_Click};
 
+void widenToFit(QRadioButton& option, int widest) {
+    QStyleOptionButton style;
+    style.initFrom(&option);
+    const int room =
+        option.style()->subElementRect(QStyle::SE_RadioButtonContents, &style, &option).width();
+    const int wanted =
+        option.width() + option.fontMetrics().horizontalAdvance(option.text()) - room;
+    if (wanted > option.width())
+        option.resize(std::min(wanted, widest), option.height());
+}
+
 } // namespace
 
-frmColour::frmColour(QWidget* parent)
-    : FixedDialog(parent, QStringLiteral("Select A Colour"), 3390, 2010) {
+frmColour::frmColour(QWidget* parent) : FixedDialog(parent, colourChooserTitle(), 3390, 2010) {
     options_ = new QButtonGroup(this);
     options_->setExclusive(true);
 
     QWidget* previous = nullptr;
     for (std::size_t i = 0; i < cardColours.size(); ++i) {
         const CardColour& colour = cardColours[i];
-        const QString name = QString::fromLatin1(colour.name);
+        const QString name = colourName(CardCharacter(colour.letter));
         const int index = static_cast<int>(i);
         const int top = firstRowTop + rowStep * index;
 
         auto* swatch = new QLabel(this);
-        swatch->setObjectName(QStringLiteral("lbl") + name);
+        swatch->setObjectName(QStringLiteral("lbl") + QLatin1String(colour.name));
         swatch->setGeometry(rectFromTwips(120, top, 855, 255));
         swatch->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         swatch->setLineWidth(1);
@@ -55,6 +68,10 @@ frmColour::frmColour(QWidget* parent)
         auto* option = new QRadioButton(name, this);
         option->setObjectName(QStringLiteral("OptColour%1").arg(index));
         option->setGeometry(rectFromTwips(1080, top, 855, 375));
+        // A name too long for the box takes the free room to its right, up to the dialog's
+        // margin; in the first row OK stands there.
+        if (index > 0)
+            widenToFit(*option, fromTwips(3390 - 120 - 1080));
         options_->addButton(option, index);
         if (previous != nullptr) {
             setTabOrder(previous, option);
@@ -63,7 +80,7 @@ frmColour::frmColour(QWidget* parent)
     }
     options_->button(0)->setChecked(true);
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    auto* ok = new QPushButton(colourChooserOkCaption(), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(rectFromTwips(2040, 120, 1215, 495));
     ok->setDefault(true);

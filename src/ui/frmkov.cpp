@@ -148,11 +148,11 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
     }
     view_.showTurn(Player::One);
 
-    CmdNewGame_ = button(this, QStringLiteral("CmdNewGame"), QStringLiteral("&New Game"),
+    CmdNewGame_ = button(this, QStringLiteral("CmdNewGame"), newGameCaption(),
                          rectFromTwips(4800, 2280, 1335, 495));
-    cmdExit_ = button(this, QStringLiteral("cmdExit"), QStringLiteral("E&xit"),
+    cmdExit_ = button(this, QStringLiteral("cmdExit"), exitCaption(),
                       rectFromTwips(6480, 2280, 1335, 495));
-    cmdAbout_ = button(this, QStringLiteral("cmdAbout"), QStringLiteral("&About"),
+    cmdAbout_ = button(this, QStringLiteral("cmdAbout"), aboutCaption(),
                        rectFromTwips(4800, 3000, 1335, 495));
     // A screen reader's press on a button is no click Qt keeps from the window while a modal
     // window is open; such a press does nothing, as the mouse would.

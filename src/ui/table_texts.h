@@ -10,10 +10,21 @@ class QKeySequence;
 
 namespace kov {
 
-// Every sentence the table shows the players, in one place.
+// Every text the players read or a screen reader speaks, in one place, in the player's language
+// (see Translation). The names "KOV" and "Vantrel" are never translated.
 
 [[nodiscard]] QString playerName(Player player);
 [[nodiscard]] QString totalCaption(Player player);
+
+// Names of cards as a person would say them ("Red 7", "Blue Skip", "Wild Draw Four"), for
+// screen readers and for the face drawn when a card's picture is missing. Characters outside
+// the card alphabet are named as they are, or by their byte value when they cannot be printed.
+[[nodiscard]] QString valueName(CardCharacter value);
+// A colour on its own, as the colour chooser offers it and a drawn face names it.
+[[nodiscard]] QString colourName(CardCharacter colour);
+[[nodiscard]] QString cardName(Card card);
+// The note on a face drawn for a card whose picture cannot be shown.
+[[nodiscard]] QString missingPictureNote();
 
 // What a screen reader says of the board's controls.
 [[nodiscard]] QString slotName(Player player, int slot, const Card* card);
@@ -26,6 +37,21 @@ namespace kov {
 [[nodiscard]] QString slotKeyTip(Player player, const QKeySequence& key);
 [[nodiscard]] QString drawPileKeyTip(const QKeySequence& key);
 [[nodiscard]] QString drawPileName();
+
+// The main window's buttons, with their access keys.
+[[nodiscard]] QString newGameCaption();
+[[nodiscard]] QString exitCaption();
+[[nodiscard]] QString aboutCaption();
+
+[[nodiscard]] QString colourChooserTitle();
+[[nodiscard]] QString colourChooserOkCaption();
+
+[[nodiscard]] QString aboutTitle();
+[[nodiscard]] QString aboutHeading();
+[[nodiscard]] QString aboutVersion(const QString& version);
+[[nodiscard]] QString aboutDescription();
+[[nodiscard]] QString aboutNotice();
+[[nodiscard]] QString aboutOkCaption();
 
 // The title of every box that is about the program as a whole rather than a hand.
 [[nodiscard]] QString programTitle();

@@ -56,6 +56,10 @@ e2e_scratch() {
     trap 'exit 143' TERM INT HUP
     # Under offscreen the program would never reach the X server these tests look at.
     export QT_QPA_PLATFORM=xcb
+    # The texts the tests look for are the English ones, whatever the machine's language;
+    # kov_lang starts kov in another (start_kov).
+    unset LANGUAGE LC_ALL LC_MESSAGES
+    export LANG=C.UTF-8
     unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
     export XDG_RUNTIME_DIR="$scratch/runtime"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -112,7 +116,8 @@ start_kov() {
     read -r -a wrapper <<<"${kov_wrapper:-}"
     run+=("${wrapper[@]}")
     "${run[@]}" env HOME="${kov_home:-$scratch/home}" XDG_DATA_HOME="${kov_data_home:-$scratch/data}" \
-        XDG_RUNTIME_DIR="${kov_runtime:-$XDG_RUNTIME_DIR}" "$folder/kov" >"$log.out" 2>"$log.err" &
+        XDG_RUNTIME_DIR="${kov_runtime:-$XDG_RUNTIME_DIR}" LANG="${kov_lang:-$LANG}" \
+        "$folder/kov" >"$log.out" 2>"$log.err" &
     kov_pid=$!
 }
 

@@ -137,6 +137,24 @@ if grep -q '^kov:' "$scratch/kov.err"; then
     grep '^kov:' "$scratch/kov.err" >&2
 fi
 
+# The desktop's language chooses the game's: the board and the About box in each. (xdotool may
+# read a caption as Latin-1, so an accented letter is matched by any.)
+for language in de_DE:.+ber fr_FR:".+ propos" es_ES:"Acerca de"; do
+    current_case=${language%%:*} caption=${language#*:}
+    kov_lang=$current_case.UTF-8 start_kov "$program" "$scratch/kov-$current_case"
+    window=$(find_window "$window_caption" 10) || fail "no window captioned '$window_caption'"
+    shot "$window" "$shots/play-6-board-$current_case.png"
+    xdo mousemove --window "$window" $((320 + 44)) $((200 + 16)) click 1
+    if about=$(find_window "$caption" 5); then
+        shot "$about" "$shots/play-7-about-$current_case.png"
+        press "$about" Escape
+    else
+        fail "the About button opened no window captioned '$caption'"
+    fi
+    xdo mousemove --window "$window" $((432 + 44)) $((152 + 16)) click 1
+    wait_kov_exit 5
+done
+
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed; screenshots in $shots" >&2
     exit 1

@@ -63,6 +63,7 @@ sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends" >"$scratch/depends"
 for package in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libc6 libstdc++6; do
     check ".deb depends on $package ($depends)" grep -qxF "$package" "$scratch/depends"
 done
-check ".deb recommends qt6-wayland" test "$(field Recommends)" = qt6-wayland
+check ".deb recommends qt6-wayland and Qt's translations" \
+    test "$(field Recommends)" = "qt6-wayland, qt6-translations-l10n"
 
 finish

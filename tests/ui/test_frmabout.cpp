@@ -1,6 +1,8 @@
 #include "ui/frmabout.h"
+#include "ui/translation.h"
 #include "ui/twips.h"
 
+#include "languages.h"
 #include "text_ink.h"
 
 #include <QLabel>
@@ -65,18 +67,25 @@ void TestFrmAbout::layout() {
 void TestFrmAbout::textsFitTheirBoxes_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<qreal>("points");
+    QTest::addColumn<QStringList>("uiLanguages");
     const qreal defaultPoints = QApplication::font().pointSizeF();
-    QTest::newRow("lblTitle") << "lblTitle" << 9.75;
-    QTest::newRow("lblVersion") << "lblVersion" << 9.75;
-    QTest::newRow("lblDescription") << "lblDescription" << 9.75;
-    QTest::newRow("Label1") << "Label1" << defaultPoints;
+    for (const char* language : desktopLanguages) {
+        const QStringList languages{QString::fromLatin1(language)};
+        QTest::addRow("lblTitle %s", language) << "lblTitle" << 9.75 << languages;
+        QTest::addRow("lblVersion %s", language) << "lblVersion" << 9.75 << languages;
+        QTest::addRow("lblDescription %s", language) << "lblDescription" << 9.75 << languages;
+        QTest::addRow("Label1 %s", language) << "Label1" << defaultPoints << languages;
+    }
 }
 
 void TestFrmAbout::textsFitTheirBoxes() {
     QFETCH(QString, name);
     QFETCH(qreal, points);
+    QFETCH(QStringList, uiLanguages);
 
+    const kov::Translation translation(uiLanguages);
     frmAbout box;
+    QVERIFY(textOverflow(*box.findChild<QPushButton*>("cmdOK")) <= 0);
     auto* label = box.findChild<QLabel*>(name);
     QVERIFY(label);
     QVERIFY(!label->text().isEmpty());

@@ -1,6 +1,8 @@
 #include "ui/frmcolour.h"
+#include "ui/translation.h"
 #include "ui/twips.h"
 
+#include "languages.h"
 #include "text_ink.h"
 
 #include <QLabel>
@@ -44,6 +46,8 @@ private slots:
     void window();
     void layout_data();
     void layout();
+    void captionsFitInEveryLanguage_data() { addLanguageRows(); }
+    void captionsFitInEveryLanguage();
     void opensOnBlueEveryTime();
     void swatchClickSelectsItsRowAndKeepsTheBoxOpen_data();
     void swatchClickSelectsItsRowAndKeepsTheBoxOpen();
@@ -125,6 +129,22 @@ void TestFrmColour::layout() {
                      qPrintable(QStringLiteral("text runs to x %1 of %2")
                                     .arg(ink.right())
                                     .arg(button->width())));
+        }
+    }
+}
+
+// A name too long for its option's box takes the free room to its right, over no other control.
+void TestFrmColour::captionsFitInEveryLanguage() {
+    QFETCH(QStringList, uiLanguages);
+    const kov::Translation translation(uiLanguages);
+    frmColour box;
+    for (auto* control : box.findChildren<QAbstractButton*>()) {
+        QVERIFY2(textOverflow(*control) <= 0, qPrintable(control->text()));
+        QVERIFY(box.rect().contains(control->geometry()));
+        for (auto* other : box.findChildren<QWidget*>()) {
+            if (other != control && other->parentWidget() == &box)
+                QVERIFY2(!other->geometry().intersects(control->geometry()),
+                         qPrintable(control->text()));
         }
     }
 }

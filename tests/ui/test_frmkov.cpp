@@ -1,7 +1,6 @@
 #include "support/card_files.h"
 #include "support/table.h"
 #include "ui/card_colours.h"
-#include "ui/card_names.h"
 #include "ui/card_pictures.h"
 #include "ui/control_names.h"
 #include "ui/drawn_cards.h"
@@ -10,8 +9,11 @@
 #include "ui/frmkov.h"
 #include "ui/picture_control.h"
 #include "ui/startup.h"
+#include "ui/table_texts.h"
+#include "ui/translation.h"
 #include "ui/twips.h"
 
+#include "languages.h"
 #include "text_ink.h"
 
 #include <QAccessible>
@@ -20,6 +22,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -203,6 +206,21 @@ QPalette desktopPalette(const QString& name) {
     palette.setColor(QPalette::ToolTipBase, dark ? QColor(0xffffdc) : QColor(Qt::white));
     palette.setColor(QPalette::ToolTipText, dark ? QColor(Qt::black) : text);
     return palette;
+}
+
+// What a screen reader reads of a window: the names and descriptions (tooltips included) of
+// everything in its accessible tree.
+QStringList spokenTexts(QWidget& window) {
+    QStringList texts;
+    QList<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(&window)};
+    while (!pending.isEmpty()) {
+        QAccessibleInterface* each = pending.takeFirst();
+        texts << each->text(QAccessible::Name) << each->text(QAccessible::Description);
+        for (int child = 0; child < each->childCount(); ++child)
+            pending << each->child(child);
+    }
+    texts.removeAll(QString());
+    return texts;
 }
 
 QString reportLine(const QString& picture, const QString& reason) {
@@ -727,6 +745,79 @@ private slots:
                 readableContrast);
         QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
         QCOMPARE(qRound(contrastRatio(QColor(0xf0f0f0), QColor(0xffffdc)) * 10), 11);
+    }
+
+    void textsFitTheirControls_data() {
+        addLanguageRows();
+    }
+    void textsFitTheirControls() {
+        QFETCH(QStringList, uiLanguages);
+        const Translation translation(uiLanguages);
+        const frmKOV window{QString(), fs::path()};
+        for (auto* control : window.findChildren<QWidget*>()) {
+            if (qobject_cast<QLabel*>(control) || qobject_cast<QPushButton*>(control))
+                QVERIFY2(textOverflow(*control) <= 0, qPrintable(control->objectName()));
+        }
+    }
+
+    // The desktop's first language that KOV speaks, unless English comes before it; Qt's own
+    // buttons (the message box's OK, last) in the same language.
+    void buttonsReadInThePlayersLanguage_data() {
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<QStringList>("captions"); // the buttons, the boxes' OK, Qt's OK
+        const QStringList english{"&New Game", "E&xit", "&About", "&OK", "OK", "OK"};
+        const QStringList german{"&Neues Spiel", "&Beenden", "&Über", "&OK", "OK", "OK"};
+        const QStringList french{"&Redistribuer", "&Quitter", "À &propos", "&OK", "OK", "OK"};
+        const QStringList spanish{"&Repartir", "&Salir",  "&Acerca de",
+                                  "&Aceptar",  "Aceptar", "Aceptar"};
+        QTest::newRow("C") << QStringList{"C"} << english;
+        QTest::newRow("en_US") << QStringList{"en-US", "en"} << english;
+        QTest::newRow("English before German") << QStringList{"en-GB", "de-DE"} << english;
+        QTest::newRow("de_DE") << QStringList{"de-DE", "de"} << german;
+        QTest::newRow("fr_FR") << QStringList{"fr-FR", "fr"} << french;
+        QTest::newRow("es_ES") << QStringList{"es-ES", "es"} << spanish;
+        QTest::newRow("Italian, then French") << QStringList{"it-IT", "fr-CA"} << french;
+    }
+    void buttonsReadInThePlayersLanguage() {
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(QStringList, captions);
+        const Translation translation(uiLanguages);
+        const frmKOV window{QString(), fs::path()};
+        QStringList shown;
+        for (const char* name : {"CmdNewGame", "cmdExit", "cmdAbout"})
+            shown << child<QPushButton>(window, name)->text();
+        const QMessageBox box(QMessageBox::Information, handWonTitle(), handWonText(Player::One),
+                              QMessageBox::Ok);
+        shown << frmColour().findChild<QPushButton*>("cmdOK")->text()
+              << frmAbout().findChild<QPushButton*>("cmdOK")->text()
+              << box.button(QMessageBox::Ok)->text();
+        QCOMPARE(shown, captions);
+    }
+
+    // In a language whose every text is its English source behind a marker, every text of the
+    // windows, the messages, the cards and the problems carries the marker.
+    void noTextEscapesTranslation() {
+        QTranslator pseudo;
+        QVERIFY(pseudo.load(QStringLiteral(":/i18n/kov_pseudo.qm")));
+        QCoreApplication::installTranslator(&pseudo);
+        Installed installed;
+        auto window = installed.window();
+        frmColour chooser;
+        frmAbout about;
+        QStringList texts = spokenTexts(*window) + spokenTexts(chooser) + spokenTexts(about);
+        texts.removeOne(QStringLiteral("Vantrel KOV Beta")); // the one text that is a name
+        for (Player player : {Player::One, Player::Two})
+            texts << handWonText(player) << matchWonText(player, 512);
+        texts << handWonTitle() << matchWonTitle() << missingPictureNote();
+        for (Card card : {cardFromCode("7B"), cardFromCode("SG"), cardFromCode("VR"),
+                          cardFromCode("DY"), cardFromCode("WX"), cardFromCode("FX")})
+            texts << cardName(card);
+        using Kind = CardFileProblem::Kind;
+        for (int kind = 0; kind <= static_cast<int>(Kind::ProgramFolderNotFound); ++kind)
+            texts << problemText({static_cast<Kind>(kind), "card.txt", 2, {}});
+        for (const QString& text : texts)
+            QVERIFY2(text.startsWith(QStringLiteral("[T]")), qPrintable(text));
+        QVERIFY(texts.size() > 60);
     }
 
     void cardNamesReadAloud() {

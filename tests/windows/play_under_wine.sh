@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Plays the cross-built KOV.exe under Wine in an X server of its own, from private copies of the
-# Windows package, KOV-<version>-win64.zip, unpacked: the deal writes the same card.txt as the Linux build's shuffle, a
-# card and the draw pile change the board, the About box opens and closes, a missing or short
-# card.txt is refused with the message box and status 1, and a program folder that cannot be
-# written deals from the player's own copy under %APPDATA%.
+# Windows package, KOV-<version>-win64.zip, unpacked: it carries Qt's translations, the deal
+# writes the same card.txt as the Linux build's shuffle, a card and the draw pile change the
+# board, the About box opens and closes, a missing or short card.txt is refused with the message
+# box and status 1, and a program folder that cannot be written deals from the player's own copy
+# under %APPDATA%.
 # Given an installed program folder instead of the .zip, plays it where it is, up to Exit.
 # Usage: play_under_wine.sh WINDOWS_ZIP|PROGRAM_FOLDER WINE_PREFIX NEXT_CARD_FILE_TOOL SCREENSHOT_DIR
 set -uo pipefail
@@ -31,6 +32,10 @@ if [ -z "$installed" ]; then
     mv "$scratch/unpacked"/* "$scratch/built"
     program_dir=$scratch/built
 fi
+for language in de fr es; do
+    [ -f "${installed:-$program_dir}/translations/qtbase_$language.qm" ] ||
+        fail "no translations/qtbase_$language.qm"
+done
 export WINEPREFIX=$2 WINEDEBUG=-all WINEQT_QPA_PLATFORM=windows
 export FONTCONFIG_FILE="$here/../fonts/fonts.conf"
 wine=/usr/lib/wine/wine64

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <QTranslator>
+
+namespace kov {
+
+// The player's language: the first of the desktop's languages that KOV speaks, with Qt's own
+// texts (its standard buttons) in the same language, installed on the application while this
+// lives. English, the language the texts are written in, installs nothing, and so does a list
+// that names English before any language KOV speaks.
+class Translation {
+public:
+    explicit Translation(const QStringList& uiLanguages = QLocale::system().uiLanguages());
+    Translation(const Translation&) = delete;
+    Translation& operator=(const Translation&) = delete;
+
+    // The language's code ("de", "fr", "es"); empty for English.
+    [[nodiscard]] const QString& language() const { return language_; }
+
+private:
+    QString language_;
+    QTranslator texts_;
+    QTranslator qtTexts_;
+};
+
+} // namespace kov
