@@ -1,8 +1,11 @@
 #include "ui/fixed_dialog.h"
 
 #include "ui/centre_on_screen.h"
+#include "ui/fitted_text.h"
 #include "ui/program_icon.h"
 #include "ui/twips.h"
+
+#include <QEvent>
 
 namespace kov {
 
@@ -13,6 +16,12 @@ FixedDialog::FixedDialog(QWidget* parent, const QString& title, int widthTwips, 
     setWindowIcon(programIcon());
     setModal(true);
     setFixedSize(fromTwips(widthTwips), fromTwips(heightTwips));
+}
+
+void FixedDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange)
+        fitTexts(*this); // the controls have the new font by now
+    QDialog::changeEvent(event);
 }
 
 void FixedDialog::showEvent(QShowEvent* event) {

@@ -14,6 +14,7 @@ public:
     FixedDialog(QWidget* parent, const QString& title, int widthTwips, int heightTwips);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 };
 

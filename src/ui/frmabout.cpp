@@ -1,6 +1,7 @@
 #include "ui/frmabout.h"
 
 #include "ui/classic_font.h"
+#include "ui/fitted_text.h"
 #include "ui/program_icon.h"
 #include "ui/table_texts.h"
 #include "ui/text_contrast.h"
@@ -51,6 +52,7 @@ frmAbout::frmAbout(QWidget* parent) : FixedDialog(parent, aboutTitle(), 4335, 44
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     colourTexts();
+    fitTexts(*this);
 }
 
 // Black, where black reads on the desktop's window colour; on a dark one, the desktop's own text

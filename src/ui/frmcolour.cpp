@@ -1,6 +1,7 @@
 #include "ui/frmcolour.h"
 
 #include "ui/card_colours.h"
+#include "ui/fitted_text.h"
 #include "ui/table_texts.h"
 #include "ui/twips.h"
 
@@ -86,6 +87,7 @@ frmColour::frmColour(QWidget* parent) : FixedDialog(parent, colourChooserTitle()
     ok->setDefault(true);
     setTabOrder(previous, ok);
     connect(ok, &QPushButton::clicked, this, &frmColour::cmdOK_Click);
+    fitTexts(*this);
 }
 
 void frmColour::lblBlue_Click() {

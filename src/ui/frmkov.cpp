@@ -3,6 +3,7 @@
 #include "ui/accessibility.h"
 #include "ui/card_pictures.h"
 #include "ui/control_names.h"
+#include "ui/fitted_text.h"
 #include "ui/frmabout.h"
 #include "ui/modal_windows.h"
 #include "ui/picture_control.h"
@@ -184,16 +185,19 @@ frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFi
     auto* drawKey = new QShortcut(drawPileKey(), this);
     drawKey->setAutoRepeat(false);
     connect(drawKey, &QShortcut::activated, PickupCard_, &PictureControl::click);
+    fitTexts(*this);
 }
 
 frmKOV::~frmKOV() = default;
 
-// The desktop's colours change while the game is open when the player switches theme.
+// The desktop's colours and font change while the game is open when the player switches theme.
 void frmKOV::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange) {
         for (QLabel* label : std::as_const(boardLabels_))
             colourBoardLabel(*label, palette());
     }
+    if (event->type() == QEvent::FontChange)
+        fitTexts(*this); // the controls have the new font by now
     QWidget::changeEvent(event);
 }
 

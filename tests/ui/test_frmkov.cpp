@@ -747,16 +747,34 @@ private slots:
         QCOMPARE(qRound(contrastRatio(QColor(0xf0f0f0), QColor(0xffffdc)) * 10), 11);
     }
 
+    // Every text fits in every language at the desktop's usual font; a desktop font switched to
+    // a larger one while the game is open shrinks what no longer fits instead of cutting it.
     void textsFitTheirControls_data() {
-        addLanguageRows();
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<qreal>("points"); // the larger desktop font; 0 for none
+        for (const char* language : desktopLanguages)
+            QTest::newRow(language) << QStringList{QString::fromLatin1(language)} << 0.0;
+        QTest::newRow("de-DE, then 12 pt") << QStringList{"de-DE"} << 12.0;
     }
     void textsFitTheirControls() {
         QFETCH(QStringList, uiLanguages);
+        QFETCH(qreal, points);
         const Translation translation(uiLanguages);
+        const QFont usual = QApplication::font();
+        const auto restore = qScopeGuard([&] { QApplication::setFont(usual); });
         const frmKOV window{QString(), fs::path()};
+        if (points > 0) {
+            QFont larger = usual;
+            larger.setPointSizeF(points);
+            QApplication::setFont(larger);
+            QCoreApplication::processEvents();
+        }
         for (auto* control : window.findChildren<QWidget*>()) {
-            if (qobject_cast<QLabel*>(control) || qobject_cast<QPushButton*>(control))
+            if (qobject_cast<QLabel*>(control) || qobject_cast<QPushButton*>(control)) {
                 QVERIFY2(textOverflow(*control) <= 0, qPrintable(control->objectName()));
+                QVERIFY2(points > 0 || control->font() == window.font(),
+                         qPrintable(control->objectName()));
+            }
         }
     }
 

@@ -1,15 +1,11 @@
 #pragma once
 
+#include "ui/fitted_text.h"
 #include "ui/text_contrast.h"
 
-#include <QAbstractButton>
-#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
-#include <QRadioButton>
 #include <QRect>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QWidget>
 
 #include <algorithm>
@@ -58,24 +54,4 @@ inline double textContrast(QWidget& control) {
     return strongest;
 }
 
-// How many pixels the one-line text of a label, button or option button needs beyond the room
-// its control gives it, in the control's font; 0 or less when it fits.
-inline int textOverflow(const QWidget& control) {
-    const QFontMetrics metrics = control.fontMetrics();
-    QString text;
-    QRect room;
-    if (const auto* label = qobject_cast<const QLabel*>(&control)) {
-        text = label->text();
-        room = label->contentsRect();
-    } else if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
-        text = button->text().remove(QLatin1Char('&')); // the access key's mark takes no room
-        QStyleOptionButton option;
-        option.initFrom(button);
-        room = button->style()->subElementRect(qobject_cast<const QRadioButton*>(button)
-                                                   ? QStyle::SE_RadioButtonContents
-                                                   : QStyle::SE_PushButtonContents,
-                                               &option, button);
-    }
-    return std::max(metrics.horizontalAdvance(text) - room.width(),
-                    metrics.height() - room.height());
-}
+using kov::textOverflow;
