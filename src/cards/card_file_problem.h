@@ -17,6 +17,7 @@ struct CardFileProblem {
         Empty,                 // 0 bytes
         TooShort,              // fewer than 108 whole cards (wholeCards)
         NotSaved,              // the new order could not be written (error)
+        FolderNotWritable,     // no file can be made beside it, though it is ours to (error)
         UserFolderNotMade,     // an installed copy's per-user folder could not be made
         UserCopyNotMade,       // an installed copy's per-user card file could not be made (error)
         ProgramFolderNotFound, // the folder holding the program itself is unknown (no path)

@@ -15,9 +15,14 @@ namespace kov {
 [[nodiscard]] std::error_code replaceFileDurably(const std::filesystem::path& target,
                                                  std::string_view bytes) noexcept;
 
-// Whether a file can be made beside target, found by making one and removing it again: the
-// only answer that holds under every kind of permission and on a read-only disk.
-[[nodiscard]] bool canWriteBeside(const std::filesystem::path& target) noexcept;
+// Why no file can be made beside target, found by making one and removing it again: the only
+// answer that holds under every kind of permission and on a read-only disk. No error when one can.
+[[nodiscard]] std::error_code whyCannotWriteBeside(const std::filesystem::path& target) noexcept;
+
+// Whether error says that a folder is not the user's to write (no permission, a read-only disk),
+// rather than a failure that befalls a folder the user may write: no space or quota left, too many
+// open files, an I/O error.
+[[nodiscard]] bool meansNoRightToWrite(const std::error_code& error) noexcept;
 
 // Removes the temporary files that writes to target killed half-way left behind: only names of
 // the exact forms the writes use. A file still being written under its temporary name is left

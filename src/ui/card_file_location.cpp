@@ -5,7 +5,6 @@
 #include "ui/paths.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QStandardPaths>
 
 namespace kov {
@@ -30,37 +29,48 @@ std::filesystem::path programFolder() {
     return folder.isEmpty() ? std::filesystem::path() : toPath(folder);
 }
 
-QString userDataFolder() {
+std::filesystem::path userDataFolder() {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    // The base-directory rules: a relative XDG_DATA_HOME is ignored. An empty HOME gives /.local.
-    QString base = qEnvironmentVariable("XDG_DATA_HOME");
-    if (!QDir::isAbsolutePath(base)) {
-        const QString home = QDir::homePath();
-        base = home + QStringLiteral("/.local/share");
+    // The base-directory rules, on the environment's own bytes: a home folder whose name is not
+    // valid UTF-8 is still the user's. A relative XDG_DATA_HOME is ignored; an empty HOME is /.
+    std::filesystem::path base = qgetenv("XDG_DATA_HOME").toStdString();
+    if (!base.is_absolute()) {
+        const QByteArray home = qgetenv("HOME");
+        base = std::filesystem::path(home.isEmpty() ? "/" : home.toStdString()) / ".local/share";
     }
-    return QDir::cleanPath(base + QLatin1Char('/') + QCoreApplication::organizationName() +
-                           QLatin1Char('/') + QCoreApplication::applicationName());
+    return (base / toPath(QCoreApplication::organizationName()) /
+            toPath(QCoreApplication::applicationName()))
+        .lexically_normal();
 #else
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return toPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 #endif
 }
 
 CardFileLocation locateCardFile(const std::filesystem::path& programFolder,
-                                const QString& userFolder) {
+                                const std::filesystem::path& userFolder) {
     const auto shipped = programFolder / cardFileName;
-    if (canWriteBeside(shipped) || userFolder.isEmpty())
+    if (userFolder.empty())
         return {shipped, std::nullopt};
-
-    const auto own = toPath(userFolder) / cardFileName;
+    // Once the player has a copy of their own it stays in use, even when the program folder can
+    // be written again, so that the order of the deck never forks.
+    const auto own = userFolder / cardFileName;
     std::error_code error;
     if (std::filesystem::exists(std::filesystem::symlink_status(own, error)))
         return {own, std::nullopt};
+    const std::error_code unwritable = whyCannotWriteBeside(shipped);
+    if (!unwritable)
+        return {shipped, std::nullopt};
+    // A folder that is full or failing is the player's to mend: a copy elsewhere would fork the
+    // order as soon as it is mended.
+    if (!meansNoRightToWrite(unwritable))
+        return {shipped, CardFileProblem{Kind::FolderNotWritable, shipped, 0, unwritable}};
+
     // Only a file that can be dealt from is copied, and only the deck it holds.
     const CardFileContents contents = CardFile(shipped).read();
     if (contents.problem)
         return {shipped, contents.problem};
-    if (!QDir().mkpath(userFolder))
-        return {shipped, CardFileProblem{Kind::UserFolderNotMade, own.parent_path(), 0, {}}};
+    if (std::filesystem::create_directories(userFolder, error); error)
+        return {shipped, CardFileProblem{Kind::UserFolderNotMade, userFolder, 0, {}}};
     if (auto failure = replaceFileDurably(own, cardFileBytes(*contents.cards)))
         return {shipped, CardFileProblem{Kind::UserCopyNotMade, own, 0, failure}};
     return {own, std::nullopt};

@@ -38,7 +38,7 @@ void prepareProcess() {
 }
 
 std::unique_ptr<frmKOV>
-openMainWindow(const std::filesystem::path& programFolder, const QString& userFolder,
+openMainWindow(const std::filesystem::path& programFolder, const std::filesystem::path& userFolder,
                const std::function<void(const QString& problem)>& tellProblem) {
     auto refuse = [&](const CardFileProblem& problem) {
         const QString text = problemText(problem);

@@ -12,11 +12,12 @@ class frmKOV;
 
 // What the program does when it starts: the main window is made and the first hand dealt
 // before it is shown, from the card file in the program's folder, or in userFolder when the
-// program's folder cannot be written. When the card file cannot be used, the reason goes to the
-// log (standard error on Linux) and to tellProblem (a message box in the real program), and
-// nothing is returned. An empty programFolder means it could not be found, and is refused.
+// player has no right to write the program's folder (see locateCardFile). When the card file cannot
+// be used, the reason goes to the log (standard error on Linux) and to tellProblem (a message box
+// in the real program), and nothing is returned. An empty programFolder means it could not be
+// found, and is refused.
 [[nodiscard]] std::unique_ptr<frmKOV>
-openMainWindow(const std::filesystem::path& programFolder, const QString& userFolder,
+openMainWindow(const std::filesystem::path& programFolder, const std::filesystem::path& userFolder,
                const std::function<void(const QString& problem)>& tellProblem);
 
 // Sets up the process before anything else: log lines go to standard error as "kov: ..." on

@@ -127,6 +127,12 @@ QString problemText(const CardFileProblem& problem) {
                               "%2.\n\nThe cards have not been dealt again, and the file has not "
                               "been changed.")
             .arg(quoted(path), reason(problem.error));
+    case Kind::FolderNotWritable:
+        return QStringLiteral(
+                   "The new order of the cards cannot be saved in the folder of the card "
+                   "file %1: %2.\n\nThe cards have not been dealt, and the file has "
+                   "not been changed.")
+            .arg(quoted(path), reason(problem.error));
     case Kind::UserFolderNotMade:
         return QStringLiteral("The folder %1 for your own copy of the card file could not be made.")
             .arg(displayPath(path));

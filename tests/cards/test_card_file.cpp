@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <map>
 #ifndef _WIN32
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #endif
@@ -177,6 +178,24 @@ private slots:
         fs::permissions(folder.path(), fs::perms(0700));
         QCOMPARE(status, 1);
         QCOMPARE(folder.cardFileBytes(), numberedCardFile());
+        QCOMPARE(folderEntries(folder.path()), std::vector<std::string>{"card.txt"});
+    }
+
+    // A minimal container or chroot has no /proc, through which an unnamed new file gets its name:
+    // the file is written under a temporary name from the start instead.
+    void writesWithoutProc() {
+        ProgramFolder folder;
+        folder.writeCardFile(numberedCardFile());
+        const int status = runWithOwnMounts([&] {
+            if (::mount("kov-no-proc", "/proc", "tmpfs", 0, nullptr) != 0)
+                return 3;
+            const CardFile file(folder.cardFilePath());
+            return file.write(*file.read().cards) ? 1 : 0;
+        });
+        if (status == noOwnMounts)
+            QSKIP("no file system of its own can be mounted here (not root)");
+        QCOMPARE(status, 0);
+        QCOMPARE(folder.cardFileBytes(), numberedCardFile() + "  ");
         QCOMPARE(folderEntries(folder.path()), std::vector<std::string>{"card.txt"});
     }
 

@@ -9,4 +9,10 @@ namespace kov::test {
 // negative number when the child could not drop its rights or did not end normally.
 int runAsOrdinaryUser(const std::function<int()>& work);
 
+// Runs work in a child process with mounts of its own, so that what it mounts is seen by it
+// alone and goes with it. Returns work's result, or noOwnMounts where that needs rights the tests
+// do not have (root).
+constexpr int noOwnMounts = -2;
+int runWithOwnMounts(const std::function<int()>& work);
+
 } // namespace kov::test

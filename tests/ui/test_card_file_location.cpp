@@ -11,6 +11,7 @@
 
 #include <QTest>
 
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,27 +27,36 @@ using Kind = CardFileProblem::Kind;
 
 // The card file search and one deal as a player would run them, cut off after 5 s and within
 // 512 MB. 0: dealt from the user's copy; 1: the program folder's file refused by name, and
-// problem set to why.
+// problem set to why. On a full file system, the program folder is first made a file system of
+// its own that has no room for another file (no inode left), and that anyone may write to.
 int dealAsOrdinaryUser(const fs::path& programFolder, const fs::path& userFolder,
-                       Kind* problem = nullptr) {
-    const int kind = runAsOrdinaryUser([&] {
-        ::alarm(5);
+                       Kind* problem = nullptr, bool onAFullFileSystem = false) {
+    auto deal = [&] {
+        return runAsOrdinaryUser([&] {
+            ::alarm(5);
 #ifndef __SANITIZE_ADDRESS__
-        // AddressSanitizer reserves far more address space than this for its own books.
-        constexpr rlim_t memoryLimit = rlim_t{512} << 20;
-        const rlimit memory{memoryLimit, memoryLimit};
-        ::setrlimit(RLIMIT_AS, &memory);
+            // AddressSanitizer reserves far more address space than this for its own books.
+            constexpr rlim_t memoryLimit = rlim_t{512} << 20;
+            const rlimit memory{memoryLimit, memoryLimit};
+            ::setrlimit(RLIMIT_AS, &memory);
 #endif
-        const CardFileLocation location = locateCardFile(programFolder, fromPath(userFolder));
-        if (location.problem)
-            return location.problem->path == programFolder / "card.txt"
-                       ? 10 + static_cast<int>(location.problem->kind)
-                       : 4;
-        if (location.path != userFolder / "card.txt")
-            return 5;
-        GameState state;
-        RecordingView view;
-        return ShuffleDeal(state, view, CardFile(location.path)) ? 6 : 0;
+            const CardFileLocation location = locateCardFile(programFolder, userFolder);
+            if (location.problem)
+                return location.problem->path == programFolder / "card.txt"
+                           ? 10 + static_cast<int>(location.problem->kind)
+                           : 4;
+            if (location.path != userFolder / "card.txt")
+                return 5;
+            GameState state;
+            RecordingView view;
+            return ShuffleDeal(state, view, CardFile(location.path)) ? 6 : 0;
+        });
+    };
+    const int kind = !onAFullFileSystem ? deal() : runWithOwnMounts([&] {
+        if (::mount("kov-full", programFolder.c_str(), "tmpfs", 0, "nr_inodes=2,mode=0777") != 0)
+            return 3;
+        writeBytes(programFolder / "card.txt", numberedCardFile());
+        return deal();
     });
     if (kind < 10)
         return kind;
@@ -55,13 +65,18 @@ int dealAsOrdinaryUser(const fs::path& programFolder, const fs::path& userFolder
     return 1;
 }
 
-// A program folder that an ordinary user cannot write to, and a home for that user.
+// A program folder that an ordinary user cannot write to, and a home for that user whose name is
+// not valid UTF-8.
 struct ReadOnlyInstall {
     ReadOnlyInstall() { fs::permissions(user.path(), fs::perms(0777)); }
-    ~ReadOnlyInstall() { fs::permissions(program.path(), fs::perms(0700)); }
+    ~ReadOnlyInstall() {
+        fs::permissions(program.path(), fs::perms(0700));
+        std::error_code ignored; // the home's name is one that Qt's own clean-up cannot spell
+        fs::remove_all(userFolder.parent_path(), ignored);
+    }
     void lock() const { fs::permissions(program.path(), fs::perms(0555)); }
     ProgramFolder program, user;
-    const fs::path userFolder = user.path() / "share" / "KOV";
+    const fs::path userFolder = user.path() / "h\xE9" / "KOV";
 };
 
 } // namespace
@@ -73,7 +88,7 @@ private slots:
     void aWritableProgramFolderKeepsItsOwnCardFile() {
         ProgramFolder program, user;
         program.writeCardFile(numberedCardFile());
-        const auto location = locateCardFile(program.path(), fromPath(user.path() / "kov"));
+        const auto location = locateCardFile(program.path(), user.path() / "kov");
         QCOMPARE(location.path, program.cardFilePath());
         QVERIFY(!fs::exists(user.path() / "kov"));
     }
@@ -81,7 +96,7 @@ private slots:
     // Never the working directory instead: the start is refused with the reason.
     void anUnknownProgramFolderIsRefused() {
         QString told;
-        QVERIFY(!openMainWindow(fs::path(), QString(), [&](const QString& text) { told = text; }));
+        QVERIFY(!openMainWindow(fs::path(), fs::path(), [&](const QString& text) { told = text; }));
         QVERIFY2(told.startsWith("The folder that holds KOV cannot be found"), qPrintable(told));
     }
 
@@ -89,26 +104,29 @@ private slots:
     void theUsersDataFolderFollowsTheBaseDirectoryRules_data() {
         QTest::addColumn<QByteArray>("dataHome");
         QTest::addColumn<QByteArray>("home");
-        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QByteArray>("folder");
         QTest::newRow("absolute") << QByteArray("/x/data") << QByteArray("/home/p")
-                                  << "/x/data/Vantrel/KOV";
-        QTest::newRow("relative, ignored")
-            << QByteArray("x/data") << QByteArray("/home/p") << "/home/p/.local/share/Vantrel/KOV";
-        QTest::newRow("HOME empty") << QByteArray() << QByteArray() << "/.local/share/Vantrel/KOV";
+                                  << QByteArray("/x/data/Vantrel/KOV");
+        QTest::newRow("relative, ignored") << QByteArray("x/data") << QByteArray("/home/p")
+                                           << QByteArray("/home/p/.local/share/Vantrel/KOV");
+        QTest::newRow("HOME empty")
+            << QByteArray() << QByteArray() << QByteArray("/.local/share/Vantrel/KOV");
+        QTest::newRow("HOME not UTF-8") << QByteArray() << QByteArray("/home/h\xE9")
+                                        << QByteArray("/home/h\xE9/.local/share/Vantrel/KOV");
     }
     void theUsersDataFolderFollowsTheBaseDirectoryRules() {
         QFETCH(QByteArray, dataHome);
         QFETCH(QByteArray, home);
-        QFETCH(QString, folder);
+        QFETCH(QByteArray, folder);
         const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME"), oldHome = qgetenv("HOME");
         QCoreApplication::setOrganizationName("Vantrel");
         QCoreApplication::setApplicationName("KOV");
         qputenv("XDG_DATA_HOME", dataHome);
         qputenv("HOME", home);
-        const QString found = userDataFolder();
+        const fs::path found = userDataFolder();
         qputenv("XDG_DATA_HOME", oldDataHome);
         qputenv("HOME", oldHome);
-        QCOMPARE(found, folder);
+        QCOMPARE(QByteArray::fromStdString(found.native()), folder);
     }
 
     void aReadOnlyInstallDealsFromTheUsersOwnCopy() {
@@ -149,6 +167,8 @@ private slots:
         QTest::newRow("link to /dev/zero") << "/dev/zero" << false << Kind::NotAFile;
         QTest::newRow("link loop") << "loop" << false << Kind::LinkLoop;
         QTest::newRow("10 MB, a deck first") << "10M" << true << Kind::Missing;
+        QTest::newRow("own copy, folder writable again") << "own copy" << true << Kind::Missing;
+        QTest::newRow("full file system") << "full" << false << Kind::FolderNotWritable;
     }
     void aReadOnlyInstallCopiesOnlyAUsableFile() {
         QFETCH(QString, shipped);
@@ -164,15 +184,24 @@ private slots:
             fs::create_symlink(card, card);
         else if (shipped.startsWith('/'))
             fs::create_symlink(shipped.toStdString(), card);
-        else if (shipped == "10M")
+        else if (shipped == "own copy") {
+            fs::create_directories(install.userFolder);
+            writeBytes(install.userFolder / "card.txt", numberedCardFile());
+            fs::permissions(install.userFolder, fs::perms(0777));
+            fs::permissions(install.program.path(), fs::perms(0777));
+        } else if (shipped == "10M")
             install.program.writeCardFile(numberedCardFile() + std::string(10 << 20, 'x'));
-        else
+        else if (shipped != "full")
             install.program.writeCardFile(numberedCardFile().substr(0, shipped.toUInt()));
-        install.lock();
+        if (!shipped.startsWith("own") && shipped != "full")
+            install.lock();
 
         Kind refused = Kind::Missing;
-        QCOMPARE(dealAsOrdinaryUser(install.program.path(), install.userFolder, &refused),
-                 dealt ? 0 : 1);
+        const int status = dealAsOrdinaryUser(install.program.path(), install.userFolder, &refused,
+                                              shipped == "full");
+        if (status == noOwnMounts)
+            QSKIP("no file system of its own can be mounted here (not root)");
+        QCOMPARE(status, dealt ? 0 : 1);
         if (dealt) {
             QCOMPARE(readBytes(install.userFolder / "card.txt").size(), std::size_t(218));
         } else {

@@ -621,7 +621,7 @@ private slots:
     void aCardFileThatCannotBeUsedStopsTheStart() {
         Installed installed("7R7G");
         QString told;
-        auto window = openMainWindow(installed.folder.path(), QString(),
+        auto window = openMainWindow(installed.folder.path(), fs::path(),
                                      [&](const QString& problem) { told = problem; });
         QVERIFY(!window);
         QVERIFY(told.contains(QDir::toNativeSeparators(

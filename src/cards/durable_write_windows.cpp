@@ -1,0 +1,114 @@
+#include "cards/durable_write.h"
+#include "cards/durable_write_parts.h"
+#include "cards/file_handle_windows.h"
+
+#include <chrono>
+#include <thread>
+
+namespace kov {
+
+namespace {
+
+// A temporary file, deleted again unless it was moved into place.
+class TemporaryFile {
+public:
+    TemporaryFile() = default;
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        if (!path_.empty()) {
+            SetFileAttributesW(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(path_.c_str());
+        }
+    }
+    void made(std::filesystem::path path) { path_ = std::move(path); }
+    void moved() { path_.clear(); }
+    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// A new file under a fresh temporary name beside target.
+std::error_code createTemporary(const std::filesystem::path& target, DWORD flags, FileHandle& file,
+                                TemporaryFile* named) {
+    TemporaryNames names;
+    std::error_code error;
+    for (int attempt = 0; attempt < namesTried; ++attempt) {
+        const auto path = names.next(target, temporaryMarker);
+        file = FileHandle(
+            CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, flags, nullptr));
+        if (file.isOpen()) {
+            if (named)
+                named->made(path);
+            return {};
+        }
+        if ((error = lastError()).value() != ERROR_FILE_EXISTS)
+            break;
+    }
+    return error;
+}
+
+} // namespace
+
+std::error_code replaceResolvedFile(const std::filesystem::path& target, std::string_view bytes) {
+    TemporaryFile temporary;
+    FileHandle file;
+    if (auto problem = createTemporary(target, FILE_ATTRIBUTE_NORMAL, file, &temporary))
+        return problem;
+    DWORD written = 0;
+    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size() || !FlushFileBuffers(file.get()))
+        return lastError();
+    if (auto problem = file.close())
+        return problem;
+
+    // Windows will not replace a read-only file. A read-only card.txt is replaced anyway, as on
+    // other systems, and the new file is read-only in its turn.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    const bool readOnly =
+        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    if (readOnly) {
+        if (!SetFileAttributesW(temporary.path().c_str(), FILE_ATTRIBUTE_READONLY) ||
+            !SetFileAttributesW(target.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY}))
+            return lastError();
+    }
+    // A virus scanner or indexer may hold the old file open for a moment: try again briefly,
+    // never long enough to stall the window.
+    std::error_code failure;
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        if (MoveFileExW(temporary.path().c_str(), target.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            temporary.moved();
+            return {};
+        }
+        failure = lastError();
+        if (failure.value() != ERROR_ACCESS_DENIED && failure.value() != ERROR_SHARING_VIOLATION)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    if (readOnly)
+        SetFileAttributesW(target.c_str(), attributes);
+    return failure;
+}
+
+std::error_code tryCreatingBeside(const std::filesystem::path& target) {
+    FileHandle file;
+    return createTemporary(target, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, file,
+                           nullptr);
+}
+
+bool meansNoRightToWrite(const std::error_code& error) noexcept {
+    if (error.category() != std::system_category())
+        return false;
+    switch (error.value()) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+    case ERROR_NETWORK_ACCESS_DENIED:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace kov
