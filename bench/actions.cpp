@@ -327,7 +327,8 @@ int main(int argc, char* argv[]) {
     const QString folder = QString::fromLocal8Bit(argv[2]);
     const int repetitions = argc > 3 ? std::atoi(argv[3]) : 0;
 
-    kov::frmKOV window(folder, std::filesystem::path(argv[2]) / "card.txt");
+    const std::filesystem::path folderPath(argv[2]);
+    kov::frmKOV window(folderPath, folderPath / "card.txt");
     if (window.Form_Load()) {
         std::fprintf(stderr, "kov_bench_actions: cannot deal from %s/card.txt\n", argv[2]);
         return 1;
@@ -348,7 +349,7 @@ int main(int argc, char* argv[]) {
     if (file == nullptr || std::fwrite(threes.data(), 1, threes.size(), file) != threes.size() ||
         std::fclose(file) != 0)
         return 1;
-    kov::frmKOV table(folder, sameCards);
+    kov::frmKOV table(folderPath, sameCards);
     table.show();
     const Samples play = benchPlay(table, folder, reps * 5);
     const Samples draw = benchDraw(table, folder, reps * 5);

@@ -4,6 +4,7 @@
 #include "ui/card_pictures.h"
 
 #include <array>
+#include <filesystem>
 
 class QLabel;
 class QWidget;
@@ -25,7 +26,8 @@ struct BoardControls {
 class BoardView : public TableView {
 public:
     // The controls are made by the window after this view and must outlive it.
-    BoardView(QWidget& window, const BoardControls& controls, const QString& pictureFolder);
+    BoardView(QWidget& window, const BoardControls& controls,
+              const std::filesystem::path& pictureFolder);
 
     void showCardInSlot(Player player, int slot, Card card) override;
     void clearSlot(Player player, int slot) override;

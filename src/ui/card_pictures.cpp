@@ -2,8 +2,8 @@
 
 #include "ui/drawn_cards.h"
 #include "ui/jpeg_picture.h"
+#include "ui/paths.h"
 
-#include <QDir>
 #include <QFile>
 #include <QtGlobal>
 
@@ -50,9 +50,8 @@ void report(const QString& picture, const QString& problem) {
 
 } // namespace
 
-QString CardPictures::pathOf(Card card) const {
-    return folder_ + QDir::separator() + QFile::decodeName(QByteArray::fromStdString(card.code())) +
-           QStringLiteral(".jpg");
+std::filesystem::path CardPictures::pathOf(Card card) const {
+    return folder_ / (card.code() + ".jpg");
 }
 
 PictureSource CardPictures::load(Card card) {
@@ -69,8 +68,8 @@ QImage CardPictures::read(Card card, QSize size) {
         picture.problem = QStringLiteral("the card code is not a usable file name");
 
     // The path as one printable line, which also tells apart codes that no file can be named by.
-    const QString shown = QDir::toNativeSeparators(folder_ + QDir::separator()) +
-                          printable(card.code()) + QStringLiteral(".jpg");
+    const QString shown =
+        displayPath(folder_ / "") + printable(card.code()) + QStringLiteral(".jpg");
     if (picture.problem.isEmpty()) {
         reported_.remove(shown);
         return picture.image;

@@ -8,6 +8,8 @@
 #include <QSize>
 #include <QString>
 
+#include <filesystem>
+
 namespace kov {
 
 // Card pictures from the program's folder: the file named after the card's code, read anew at
@@ -16,17 +18,17 @@ namespace kov {
 // reported once, so that play goes on.
 class CardPictures {
 public:
-    explicit CardPictures(QString folder) : folder_(std::move(folder)) {}
+    explicit CardPictures(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
     // The card's picture for a control to show: read and decoded whenever the control asks, at
     // its size. The control must not ask after this object has gone.
     [[nodiscard]] PictureSource load(Card card);
     // The card's picture read now, at size (device pixels).
     [[nodiscard]] QImage read(Card card, QSize size);
-    [[nodiscard]] QString pathOf(Card card) const;
+    [[nodiscard]] std::filesystem::path pathOf(Card card) const;
 
 private:
-    QString folder_;
+    std::filesystem::path folder_;
     QSet<QString> reported_;
 };
 

@@ -22,7 +22,7 @@ class frmKOV : public QWidget {
 
 public:
     // Cards are dealt from cardFile; their pictures come from pictureFolder.
-    frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFile,
+    frmKOV(const std::filesystem::path& pictureFolder, const std::filesystem::path& cardFile,
            QWidget* parent = nullptr);
     ~frmKOV() override;
 

@@ -27,6 +27,11 @@ QSize PictureControl::deviceSize() const {
 }
 
 void PictureControl::askForPicture() {
+    // At a scale of zero there is nothing to show, and nothing to read or report.
+    if (deviceSize().isEmpty()) {
+        picture_ = QImage();
+        return;
+    }
     picture_ = source_(deviceSize());
     picture_.setDevicePixelRatio(devicePixelRatioF());
 }
@@ -37,6 +42,8 @@ void PictureControl::paintEvent(QPaintEvent*) {
     // Every change of pixel density repaints the window, and is seen here.
     if (picture_.size() != deviceSize() || picture_.devicePixelRatio() != devicePixelRatioF())
         askForPicture();
+    if (picture_.isNull())
+        return;
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), picture_);
 }

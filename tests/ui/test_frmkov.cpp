@@ -9,10 +9,12 @@
 #include "ui/twips.h"
 
 #include <QAccessible>
+#include <QBuffer>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -41,9 +43,7 @@ struct Installed {
         }
         folder.writeCardFile(cardFile);
     }
-    [[nodiscard]] QString pictures() const {
-        return QString::fromStdString(folder.path().string());
-    }
+    [[nodiscard]] fs::path pictures() const { return folder.path(); }
     [[nodiscard]] std::unique_ptr<frmKOV> window() const {
         auto made = std::make_unique<frmKOV>(pictures(), folder.cardFilePath());
         if (made->Form_Load())
@@ -181,6 +181,19 @@ void addRatioRows() {
     QTest::addColumn<qreal>("ratio");
     QTest::newRow("ratio 1") << 1.0;
     QTest::newRow("ratio 2") << 2.0;
+}
+
+// A plain red picture written as a progressive JPEG.
+std::string progressiveJpeg(QSize size) {
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(QColor(200, 40, 40));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(picture);
+    return bytes.toStdString();
 }
 
 QString reportLine(const QString& picture, const QString& reason) {
@@ -514,6 +527,15 @@ private slots:
                                        << "";
         QTest::newRow("4000 x 6000") << "huge"
                                      << "";
+        QTest::newRow("4000 x 6000, progressive") << "huge progressive"
+                                                  << "";
+        QTest::newRow("tiny, declaring 16000 x 16000")
+            << "size bomb"
+            << "the picture declares 16000 x 16000 pixels, more than can be decoded in 144 MB";
+        QTest::newRow("tiny, declaring 4000 x 6000") << "data bomb"
+                                                     << "not a complete JPEG picture";
+        QTest::newRow("1000 scans") << "scan bomb"
+                                    << "the picture is made of 1000 scans, more than 64";
     }
     void oddPictureFiles() {
         QFETCH(QString, file);
@@ -543,6 +565,21 @@ private slots:
             QImage huge(4000, 6000, QImage::Format_RGB32);
             huge.fill(QColor(200, 40, 40));
             QVERIFY(huge.save(QString::fromStdString(path.string()), "JPG", 50));
+        } else if (file == "huge progressive") {
+            writeBytes(path, progressiveJpeg(QSize(4000, 6000)));
+        } else if (file == "size bomb" || file == "data bomb") {
+            std::string bomb = progressiveJpeg(QSize(8, 8));
+            bomb.replace(bomb.find("\xFF\xC2") + 5, 4,
+                         file == "size bomb" ? "\x3E\x80\x3E\x80" : "\x17\x70\x0F\xA0");
+            writeBytes(path, bomb);
+        } else if (file == "scan bomb") {
+            const std::string small = progressiveJpeg(QSize(8, 8));
+            const std::size_t first = small.find("\xFF\xDA");
+            const std::string scan = small.substr(first, small.find("\xFF\xDA", first + 2) - first);
+            std::string bomb = small.substr(0, first);
+            for (int each = 0; each < 1000; ++each)
+                bomb += scan;
+            writeBytes(path, bomb + "\xFF\xD9");
         }
 
         const Card card = cardFromCode("7R");
