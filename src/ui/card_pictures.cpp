@@ -60,12 +60,25 @@ PictureSource CardPictures::load(Card card) {
     };
 }
 
+JpegPicture CardPictures::readPicture(Card card, QSize size) {
+    if (!isUsableFileName(card.code()))
+        return {{}, QStringLiteral("the card code is not a usable file name")};
+    PictureFile file = readPictureFile(pathOf(card));
+    if (!file.problem.isEmpty())
+        return {{}, std::move(file.problem)};
+    if (QImage kept = decoded_.find(file.bytes, size); !kept.isNull())
+        return {std::move(kept), {}};
+    ++decodes_;
+    JpegPicture picture = decodeJpeg(
+        QByteArray::fromRawData(file.bytes.data(), static_cast<qsizetype>(file.bytes.size())),
+        size);
+    if (picture.problem.isEmpty())
+        decoded_.keep(std::move(file.bytes), picture.image);
+    return picture;
+}
+
 QImage CardPictures::read(Card card, QSize size) {
-    JpegPicture picture;
-    if (isUsableFileName(card.code()))
-        picture = readJpeg(pathOf(card), size);
-    else
-        picture.problem = QStringLiteral("the card code is not a usable file name");
+    const JpegPicture picture = readPicture(card, size);
 
     // The path as one printable line, which also tells apart codes that no file can be named by.
     const QString shown =

@@ -31,6 +31,7 @@ public:
     [[nodiscard]] std::optional<CardFileProblem> Form_Load();
 
     [[nodiscard]] const GameState& gameState() const { return game_.state(); }
+    [[nodiscard]] const CardPictures& cardPictures() const { return view_.pictures(); }
 
 private:
     // The player the keys 1 to 7 play for: the player to move, nobody while no hand is in play.

@@ -111,12 +111,12 @@ JpegPicture decodeJpeg(const QByteArray& bytes, QSize size) {
     return {std::move(image), {}};
 }
 
-JpegPicture readJpeg(const std::filesystem::path& path, QSize size) {
-    const FileBytes file =
+PictureFile readPictureFile(const std::filesystem::path& path) {
+    FileBytes file =
         readFileBounded(path, static_cast<std::size_t>(largestPictureFile), PastTheBound::Refused);
     if (file.refusal)
         return {{}, problemText(file)};
-    return decodeJpeg(QByteArray::fromStdString(file.bytes), size);
+    return {std::move(file.bytes), {}};
 }
 
 } // namespace kov

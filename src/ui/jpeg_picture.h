@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 
 namespace kov {
 
@@ -28,10 +29,15 @@ struct JpegPicture {
     QString problem; // empty when image holds the picture
 };
 
-// Reads the JPEG file at path and decodes it to exactly size (in device pixels). Only a regular
-// file (or a link to one) of at most largestPictureFile bytes is read, and opening it never
-// waits, whatever the path names.
-[[nodiscard]] JpegPicture readJpeg(const std::filesystem::path& path, QSize size);
+// A picture file's bytes, or why they cannot be read.
+struct PictureFile {
+    std::string bytes;
+    QString problem; // empty when bytes holds the whole file
+};
+
+// Reads the picture file at path. Only a regular file (or a link to one) of at most
+// largestPictureFile bytes is read, and opening it never waits, whatever the path names.
+[[nodiscard]] PictureFile readPictureFile(const std::filesystem::path& path);
 
 // Decodes a whole JPEG file's bytes to exactly size, with the decoder's own scaling. Data after
 // the end-of-image marker is allowed; a picture the decoder found cut short is not, nor one

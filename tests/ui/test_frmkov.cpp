@@ -483,18 +483,31 @@ private slots:
         QCOMPARE(pressAsAScreenReader(discardCard(*window)), QString());
     }
 
-    void everyShowingReadsThePictureAgain_data() { addRatioRows(); }
+    void everyShowingReadsThePictureAgain_data() {
+        addRatioRows();
+        QTest::newRow("ratio 1, same size and time") << 1.0;
+    }
     void everyShowingReadsThePictureAgain() {
         QFETCH(qreal, ratio);
+        const bool sameSizeAndTime = QString(QTest::currentDataTag()).endsWith("time");
         Installed installed(uniformCardFile("7R"));
+        const fs::path file = installed.folder.path() / "7R.jpg";
+        const std::string other = readBytes(installed.folder.path() / "5G.jpg");
+        const std::size_t size = std::max(other.size(), fs::file_size(file));
+        if (sameSizeAndTime) // both end in data after the picture, to the same length
+            writeBytes(file, readBytes(file).append(size - fs::file_size(file), 'x'));
+        const auto time = fs::last_write_time(file);
         auto window = installed.window();
         if (!showOnScreenOfRatio(*window, ratio))
             QSKIP("no screen of this pixel density");
         // Another card's picture under this card's name shows at the next showing of the card.
-        const fs::path file = installed.folder.path() / "7R.jpg";
         // Removed first: GCC 12's copy_file on Windows refuses overwrite_existing.
         fs::remove(file);
         fs::copy_file(installed.folder.path() / "5G.jpg", file);
+        if (sameSizeAndTime) {
+            writeBytes(file, other + std::string(size - other.size(), 'x'));
+            fs::last_write_time(file, time);
+        }
         QTest::mouseClick(window->findChild<QPushButton*>("CmdNewGame"), Qt::LeftButton);
         const QSize device = slotPixels * ratio;
         QCOMPARE(slotOf(*window, Player::One, 0)->picture(), decodedAt(file, device, ratio));
@@ -511,6 +524,8 @@ private slots:
                                  << "no such file";
         QTest::newRow("truncated") << "truncated"
                                    << "not a complete JPEG picture";
+        QTest::newRow("truncated, shown whole before") << "truncated after a showing"
+                                                       << "not a complete JPEG picture";
         QTest::newRow("truncated, end marker added") << "truncated and ended"
                                                      << "not a complete JPEG picture";
         QTest::newRow("not a JPEG") << "png"
@@ -543,8 +558,12 @@ private slots:
         Installed installed;
         const fs::path path = installed.folder.path() / "7R.jpg";
         const std::string good = readBytes(path);
+        const Card card = cardFromCode("7R");
+        CardPictures pictures(installed.pictures());
+        if (file == "truncated after a showing")
+            QCOMPARE(pictures.read(card, slotPixels), decodedAt(path, slotPixels));
         fs::remove(path);
-        if (file == "truncated")
+        if (file.startsWith("truncated") && !file.endsWith("ended"))
             writeBytes(path, good.substr(0, good.size() / 2));
         else if (file == "truncated and ended")
             writeBytes(path, good.substr(0, good.size() / 2) + "\xFF\xD9");
@@ -582,8 +601,6 @@ private slots:
             writeBytes(path, bomb + "\xFF\xD9");
         }
 
-        const Card card = cardFromCode("7R");
-        CardPictures pictures(installed.pictures());
         if (!reason.isEmpty())
             QTest::ignoreMessage(
                 QtWarningMsg,
@@ -601,6 +618,30 @@ private slots:
         fs::remove_all(path);
         writeBytes(path, good);
         QCOMPARE(pictures.read(card, slotPixels), decodedAt(path, slotPixels));
+    }
+
+    // The same bytes are decoded once at a size, whatever their name; only the newest pictures
+    // are kept within the bound, and only those of the size last asked for.
+    void picturesAreDecodedOnce() {
+        Installed installed;
+        const fs::path file = installed.folder.path() / "7R.jpg";
+        const std::string whole = readBytes(file);
+        writeBytes(installed.folder.path() / "5G.jpg", whole);
+        CardPictures pictures(installed.pictures());
+        const Card card = cardFromCode("7R");
+        const QImage shown = pictures.read(card, slotPixels);
+        QCOMPARE(pictures.read(cardFromCode("5G"), slotPixels), shown);
+        QCOMPARE(pictures.decodes(), 1);
+        const QSize large(1000, 1500); // 6 MB a picture: two are kept
+        for (const char* version : {"a", "b", "c", "d", "c"}) {
+            writeBytes(file, whole + version);
+            QCOMPARE(pictures.read(card, large).size(), large);
+            QVERIFY(pictures.keptBytes() <= mostKeptBytes);
+        }
+        QCOMPARE(pictures.decodes(), 5);
+        writeBytes(file, whole + "b");
+        QCOMPARE(pictures.read(card, large).size(), large);
+        QCOMPARE(pictures.decodes(), 6);
     }
 
     void theCardBackIsDrawnWhenItCannotBeShown() {
