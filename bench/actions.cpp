@@ -1,7 +1,9 @@
 // The cost of one deal, one play and one draw on the real window (offscreen), each beside the
-// work it cannot avoid: reading the pictures it shows and decoding them at the size they are
-// shown and, for a deal, writing the card file durably. With "memory", 10,000 random clicks
-// instead, and the memory they leave.
+// work it cannot avoid: reading the pictures it shows, decoding those whose bytes were never
+// decoded before at the size they are shown and, for a deal, writing the card file durably;
+// and beside the older bare work that decoded every picture shown. With "memory", 10,000 random
+// clicks instead, and the memory they leave; with "deals", 10 deals after 10 to warm up, for
+// counting what they open (under strace) and decode.
 #include "bench_util.h"
 #include "cards/rules.h"
 #include "ui/control_names.h"
@@ -26,6 +28,7 @@
 #include <filesystem>
 #include <random>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -42,23 +45,42 @@ double msSince(std::int64_t startNs) {
     return static_cast<double>(monotonicNs() - startNs) / 1e6;
 }
 
-// The unavoidable part of showing a card: its file read whole and decoded at the size it is
-// shown, in device pixels.
-QImage readPicture(const QString& folder, Card card, QSize shown) {
-    QFile file(folder + QStringLiteral("/") + QString::fromStdString(card.code()) +
-               QStringLiteral(".jpg"));
-    if (!file.open(QIODevice::ReadOnly))
-        std::abort();
-    QBuffer bytes;
-    bytes.setData(file.readAll());
-    bytes.open(QIODevice::ReadOnly);
-    QImageReader reader(&bytes, "jpg");
-    reader.setScaledSize(shown);
-    QImage picture = reader.read();
-    if (picture.isNull())
-        std::abort();
-    return picture;
-}
+// The unavoidable part of showing a card: its file read whole, and decoded at the size it is
+// shown, in device pixels, unless the same bytes have been decoded before. The older bare work
+// decoded every picture shown.
+class BareWork {
+public:
+    BareWork(QString folder, QSize shown) : folder_(std::move(folder)), shown_(shown) {}
+
+    void show(Card card) {
+        const QByteArray bytes = read(card);
+        if (seen_.insert(bytes.toStdString()).second)
+            decode(bytes);
+    }
+    void showDecodingEverything(Card card) { decode(read(card)); }
+
+private:
+    [[nodiscard]] QByteArray read(Card card) const {
+        QFile file(folder_ + QStringLiteral("/") + QString::fromStdString(card.code()) +
+                   QStringLiteral(".jpg"));
+        if (!file.open(QIODevice::ReadOnly))
+            std::abort();
+        return file.readAll();
+    }
+    void decode(const QByteArray& bytes) const {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, "jpg");
+        reader.setScaledSize(shown_);
+        if (reader.read().isNull())
+            std::abort();
+    }
+
+    QString folder_;
+    QSize shown_;
+    std::unordered_set<std::string> seen_;
+};
 
 // A card slot's size in device pixels.
 QSize shownSize(const kov::frmKOV& window) {
@@ -85,20 +107,24 @@ Card card(const char (&code)[3]) {
     return kov::cardFromCode(code);
 }
 
+// Per action: its time, its bare work (and the older bare work), the repaint after it, and for
+// a deal the durable write; the pictures it decoded.
 struct Samples {
-    std::vector<double> action, bare, repaint, write;
+    std::vector<double> action, bare, oldBare, repaint, write;
+    int decodes = 0;
 };
-
-constexpr double targetRatio = 1.3;
 
 void report(const std::string& measure, const Samples& samples, double targetMs) {
     const double action = median(samples.action);
     const double bare = median(samples.bare);
-    const double ratio = action / bare;
     kov::bench::printRow(measure + ", median of " + std::to_string(samples.action.size()),
-                         fixed(action, 3, " ms"), fixed(bare, 3, " ms"), fixed(ratio, 2, " x"),
-                         "<= " + fixed(targetRatio, 1, " x, ") + fixed(targetMs, 1, " ms"),
-                         ratio <= targetRatio && action <= targetMs);
+                         fixed(action, 3, " ms"), fixed(bare, 3, " ms"),
+                         fixed(action / bare, 2, " x"), "<= " + fixed(targetMs, 1, " ms"),
+                         action <= targetMs);
+}
+
+int decodesOf(const kov::frmKOV& window) {
+    return window.cardPictures().decodes();
 }
 
 void settle() {
@@ -117,8 +143,10 @@ Samples benchDeal(kov::frmKOV& window, const QString& folder, int repetitions) {
     Samples samples;
     const auto folderPath = std::filesystem::path(folder.toStdString());
     const std::string bytes(218, 'x');
-    const QSize shownAt = shownSize(window);
+    BareWork bare(folder, shownSize(window));
     for (int rep = -10; rep < repetitions; ++rep) {
+        if (rep == 0)
+            samples.decodes = -decodesOf(window);
         std::int64_t start = monotonicNs();
         if (window.Form_Load()) {
             std::fprintf(stderr, "deal failed\n");
@@ -138,15 +166,21 @@ Samples benchDeal(kov::frmKOV& window, const QString& folder, int repetitions) {
         writeDurably(folderPath, bytes);
         const double write = msSince(start);
         for (Card each : shown)
-            static_cast<void>(readPicture(folder, each, shownAt));
-        const double bare = msSince(start);
+            bare.show(each);
+        const double bareMs = msSince(start);
+        start = monotonicNs();
+        for (Card each : shown)
+            bare.showDecodingEverything(each);
+        const double oldBare = write + msSince(start);
         if (rep >= 0) {
             samples.action.push_back(action);
-            samples.bare.push_back(bare);
+            samples.bare.push_back(bareMs);
+            samples.oldBare.push_back(oldBare);
             samples.repaint.push_back(paint);
             samples.write.push_back(write);
         }
     }
+    samples.decodes += decodesOf(window);
     return samples;
 }
 
@@ -164,7 +198,7 @@ void dealSameCards(kov::frmKOV& window) {
 
 Samples benchPlay(kov::frmKOV& window, const QString& folder, int repetitions) {
     Samples samples;
-    const QSize shownAt = shownSize(window);
+    BareWork bare(folder, shownSize(window));
     for (int rep = -20; rep < repetitions; ++rep) {
         dealSameCards(window);
         std::int64_t start = monotonicNs();
@@ -176,11 +210,16 @@ Samples benchPlay(kov::frmKOV& window, const QString& folder, int repetitions) {
         // The discard and the six cards left in the hand.
         start = monotonicNs();
         for (int each = 0; each < 7; ++each)
-            static_cast<void>(readPicture(folder, card("3R"), shownAt));
-        const double bare = msSince(start);
+            bare.show(card("3R"));
+        const double bareMs = msSince(start);
+        start = monotonicNs();
+        for (int each = 0; each < 7; ++each)
+            bare.showDecodingEverything(card("3R"));
+        const double oldBare = msSince(start);
         if (rep >= 0) {
             samples.action.push_back(action);
-            samples.bare.push_back(bare);
+            samples.bare.push_back(bareMs);
+            samples.oldBare.push_back(oldBare);
             samples.repaint.push_back(paint);
         }
     }
@@ -190,7 +229,7 @@ Samples benchPlay(kov::frmKOV& window, const QString& folder, int repetitions) {
 Samples benchDraw(kov::frmKOV& window, const QString& folder, int repetitions) {
     Samples samples;
     const auto& state = window.gameState();
-    const QSize shownAt = shownSize(window);
+    BareWork bare(folder, shownSize(window));
     for (int rep = -20; rep < repetitions; ++rep) {
         // Player One's last slot free, the rest showing their cards, and Player One to move:
         // he plays, and Player Two's full hand draws nothing and passes the turn back.
@@ -206,11 +245,15 @@ Samples benchDraw(kov::frmKOV& window, const QString& folder, int repetitions) {
             std::abort(); // nothing was drawn into the free slot
         const double paint = repaint();
         start = monotonicNs();
-        static_cast<void>(readPicture(folder, next, shownAt));
-        const double bare = msSince(start);
+        bare.show(next);
+        const double bareMs = msSince(start);
+        start = monotonicNs();
+        bare.showDecodingEverything(next);
+        const double oldBare = msSince(start);
         if (rep >= 0) {
             samples.action.push_back(action);
-            samples.bare.push_back(bare);
+            samples.bare.push_back(bareMs);
+            samples.oldBare.push_back(oldBare);
             samples.repaint.push_back(paint);
         }
     }
@@ -247,6 +290,7 @@ int runMemory(kov::frmKOV& window, int clicks) {
     settle();
     const long startRss = kov::bench::statusKb("VmRSS");
     const long startPeak = kov::bench::statusKb("VmHWM");
+    const int startDecodes = decodesOf(window);
 
     // A dialog here would wait for a person; close any that opens and count it.
     int dialogs = 0;
@@ -296,29 +340,47 @@ int runMemory(kov::frmKOV& window, int clicks) {
     settle();
     const long endRss = kov::bench::statusKb("VmRSS");
     const long endPeak = kov::bench::statusKb("VmHWM");
-    const double rssRatio = static_cast<double>(endRss) / static_cast<double>(startRss);
-    const double peakRatio = static_cast<double>(endPeak) / static_cast<double>(startPeak);
-    kov::bench::printRow("Peak memory (VmHWM), 10,000 clicks",
-                         fixed(static_cast<double>(endPeak) / 1024.0, 1, " MiB"),
-                         fixed(static_cast<double>(startPeak) / 1024.0, 1, " MiB"),
-                         fixed(peakRatio, 3, " x"), "<= 1.03 x at start", peakRatio <= 1.03);
-    kov::bench::printRow("Resident memory (VmRSS), 10,000 clicks",
-                         fixed(static_cast<double>(endRss) / 1024.0, 1, " MiB"),
-                         fixed(static_cast<double>(startRss) / 1024.0, 1, " MiB"),
-                         fixed(rssRatio, 3, " x"), "<= 1.03 x at start", rssRatio <= 1.03);
+    // The decoded pictures kept may grow to a deck's faces: 10 MiB is the room allowed for them.
+    auto memoryRow = [](const char* measure, long end, long start) {
+        const double grown = static_cast<double>(end - start) / 1024.0;
+        kov::bench::printRow(measure, fixed(static_cast<double>(end) / 1024.0, 1, " MiB"),
+                             fixed(static_cast<double>(start) / 1024.0, 1, " MiB"),
+                             fixed(grown, 1, " MiB"), "<= start + 10 MiB", grown <= 10.0);
+    };
+    memoryRow("Peak memory (VmHWM), 10,000 clicks", endPeak, startPeak);
+    memoryRow("Resident memory (VmRSS), 10,000 clicks", endRss, startRss);
     std::printf("\nMemory run: %d clicks (%d New Game, %d pile, %d card slots of which %d played "
-                "a card; %d wild or last cards not clicked), %d dialogs closed.\n",
-                clicks, deals, pile, slotClicks, plays, skipped, dialogs);
+                "a card; %d wild or last cards not clicked), %d dialogs closed; %d pictures "
+                "decoded, %.1f MiB of decoded pictures kept.\n",
+                clicks, deals, pile, slotClicks, plays, skipped, dialogs,
+                decodesOf(window) - startDecodes,
+                static_cast<double>(window.cardPictures().keptBytes()) / 1048576.0);
     std::printf("  VmRSS in MiB at start %.1f, then every 1,000 clicks:%s\n",
                 static_cast<double>(startRss) / 1024.0, trend.c_str());
     return dialogs == 0 ? 0 : 1;
+}
+
+// 10 deals after the start-up deal, then 10 more, each set led by a line on standard output so
+// that what each opens can be told apart under strace.
+int runDeals(kov::frmKOV& window) {
+    std::printf("%d pictures decoded by the start-up deal\n", decodesOf(window));
+    for (const char* after : {"the start-up deal", "11 deals"}) {
+        const int before = decodesOf(window);
+        std::printf("10 deals after %s:\n", after);
+        std::fflush(stdout);
+        for (int deal = 0; deal < 10; ++deal)
+            dealSameCards(window);
+        std::printf("  %d pictures decoded\n", decodesOf(window) - before);
+        std::fflush(stdout);
+    }
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: kov_bench_actions actions|memory FOLDER [REPETITIONS]\n"
+        std::fprintf(stderr, "usage: kov_bench_actions actions|memory|deals FOLDER [REPETITIONS]\n"
                              "FOLDER holds card.txt and the card pictures; it is written to.\n");
         return 2;
     }
@@ -327,7 +389,8 @@ int main(int argc, char* argv[]) {
     const QString folder = QString::fromLocal8Bit(argv[2]);
     const int repetitions = argc > 3 ? std::atoi(argv[3]) : 0;
 
-    kov::frmKOV window(folder, std::filesystem::path(argv[2]) / "card.txt");
+    const std::filesystem::path folderPath(argv[2]);
+    kov::frmKOV window(folderPath, folderPath / "card.txt");
     if (window.Form_Load()) {
         std::fprintf(stderr, "kov_bench_actions: cannot deal from %s/card.txt\n", argv[2]);
         return 1;
@@ -337,6 +400,8 @@ int main(int argc, char* argv[]) {
 
     if (mode == "memory")
         return runMemory(window, repetitions > 0 ? repetitions : 10000);
+    if (mode == "deals")
+        return runDeals(window);
 
     const int reps = repetitions > 0 ? repetitions : 300;
     const Samples deal = benchDeal(window, folder, reps);
@@ -348,19 +413,23 @@ int main(int argc, char* argv[]) {
     if (file == nullptr || std::fwrite(threes.data(), 1, threes.size(), file) != threes.size() ||
         std::fclose(file) != 0)
         return 1;
-    kov::frmKOV table(folder, sameCards);
+    kov::frmKOV table(folderPath, sameCards);
     table.show();
     const Samples play = benchPlay(table, folder, reps * 5);
     const Samples draw = benchDraw(table, folder, reps * 5);
-    report("Deal", deal, 3.0);
-    report("Play (discard + hand refresh)", play, 1.5);
-    report("Draw (one card, free slot)", draw, 0.3);
-    std::printf("\nActions, medians in ms: action / bare work / the repaint that follows\n");
-    std::printf("  deal %.3f / %.3f / %.3f   play %.3f / %.3f / %.3f   draw %.3f / %.3f / %.3f\n",
-                median(deal.action), median(deal.bare), median(deal.repaint), median(play.action),
-                median(play.bare), median(play.repaint), median(draw.action), median(draw.bare),
-                median(draw.repaint));
-    std::printf("  the deal's bare work: durable write %.3f, 15 pictures %.3f\n",
+    report("Deal", deal, 2.0);
+    report("Play (discard + hand refresh)", play, 1.0);
+    report("Draw (one card, free slot)", draw, 0.2);
+    std::printf("\nActions, medians in ms: action / bare work / bare work decoding every picture "
+                "shown / the repaint that follows\n");
+    for (const auto& [name, samples] :
+         {std::pair{"deal", &deal}, std::pair{"play", &play}, std::pair{"draw", &draw}}) {
+        std::printf("  %s %.3f / %.3f / %.3f / %.3f\n", name, median(samples->action),
+                    median(samples->bare), median(samples->oldBare), median(samples->repaint));
+    }
+    std::printf("  the deal's bare work: durable write %.3f, 15 pictures read %.3f\n",
                 median(deal.write), median(deal.bare) - median(deal.write));
+    std::printf("  pictures decoded: %d in the %zu timed deals; %d on the table of red threes\n",
+                deal.decodes, deal.action.size(), decodesOf(table));
     return 0;
 }

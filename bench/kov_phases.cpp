@@ -5,7 +5,6 @@
 #include "ui/application_setup.h"
 #include "ui/card_file_location.h"
 #include "ui/frmkov.h"
-#include "ui/paths.h"
 #include "ui/startup.h"
 
 #include <QApplication>
@@ -29,7 +28,7 @@ int main(int argc, char* argv[]) {
         return 1;
     kov::removeAbandonedTemporaryFiles(cardFile.path);
     kov::bench::stamp("located");
-    auto window = std::make_unique<kov::frmKOV>(kov::fromPath(programFolder), cardFile.path);
+    auto window = std::make_unique<kov::frmKOV>(programFolder, cardFile.path);
     kov::bench::stamp("built");
     if (window->Form_Load())
         return 1;

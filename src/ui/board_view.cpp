@@ -27,7 +27,8 @@ void showMessageBox(QMessageBox::Icon icon, const QString& title, const QString&
 
 } // namespace
 
-BoardView::BoardView(QWidget& window, const BoardControls& controls, const QString& pictureFolder)
+BoardView::BoardView(QWidget& window, const BoardControls& controls,
+                     const std::filesystem::path& pictureFolder)
     : window_(window), controls_(controls), pictures_(pictureFolder) {}
 
 PictureControl* BoardView::slot(Player player, int slot) const {

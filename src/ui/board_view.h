@@ -5,6 +5,7 @@
 #include "ui/card_pictures.h"
 
 #include <array>
+#include <filesystem>
 
 class QLabel;
 class QWidget;
@@ -27,7 +28,8 @@ struct BoardControls {
 class BoardView : public TableView {
 public:
     // The controls are made by the window after this view and must outlive it.
-    BoardView(QWidget& window, const BoardControls& controls, const QString& pictureFolder);
+    BoardView(QWidget& window, const BoardControls& controls,
+              const std::filesystem::path& pictureFolder);
 
     void showCardInSlot(Player player, int slot, Card card) override;
     void clearSlot(Player player, int slot) override;
@@ -39,6 +41,8 @@ public:
     void showHandWon(Player winner) override;
     void showMatchWon(Player winner, int total) override;
     void showProblem(const CardFileProblem& problem) override;
+
+    [[nodiscard]] const CardPictures& pictures() const { return pictures_; }
 
 private:
     [[nodiscard]] PictureControl* slot(Player player, int slot) const;

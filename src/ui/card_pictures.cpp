@@ -2,8 +2,8 @@
 
 #include "ui/drawn_cards.h"
 #include "ui/jpeg_picture.h"
+#include "ui/paths.h"
 
-#include <QDir>
 #include <QFile>
 #include <QtGlobal>
 
@@ -50,9 +50,8 @@ void report(const QString& picture, const QString& problem) {
 
 } // namespace
 
-QString CardPictures::pathOf(Card card) const {
-    return folder_ + QDir::separator() + QFile::decodeName(QByteArray::fromStdString(card.code())) +
-           QStringLiteral(".jpg");
+std::filesystem::path CardPictures::pathOf(Card card) const {
+    return folder_ / (card.code() + ".jpg");
 }
 
 PictureSource CardPictures::load(Card card) {
@@ -61,16 +60,29 @@ PictureSource CardPictures::load(Card card) {
     };
 }
 
+JpegPicture CardPictures::readPicture(Card card, QSize size) {
+    if (!isUsableFileName(card.code()))
+        return {{}, QStringLiteral("the card code is not a usable file name")};
+    PictureFile file = readPictureFile(pathOf(card));
+    if (!file.problem.isEmpty())
+        return {{}, std::move(file.problem)};
+    if (QImage kept = decoded_.find(file.bytes, size); !kept.isNull())
+        return {std::move(kept), {}};
+    ++decodes_;
+    JpegPicture picture = decodeJpeg(
+        QByteArray::fromRawData(file.bytes.data(), static_cast<qsizetype>(file.bytes.size())),
+        size);
+    if (picture.problem.isEmpty())
+        decoded_.keep(std::move(file.bytes), picture.image);
+    return picture;
+}
+
 QImage CardPictures::read(Card card, QSize size) {
-    JpegPicture picture;
-    if (isUsableFileName(card.code()))
-        picture = readJpeg(pathOf(card), size);
-    else
-        picture.problem = QStringLiteral("the card code is not a usable file name");
+    const JpegPicture picture = readPicture(card, size);
 
     // The path as one printable line, which also tells apart codes that no file can be named by.
-    const QString shown = QDir::toNativeSeparators(folder_ + QDir::separator()) +
-                          printable(card.code()) + QStringLiteral(".jpg");
+    const QString shown =
+        displayPath(folder_ / "") + printable(card.code()) + QStringLiteral(".jpg");
     if (picture.problem.isEmpty()) {
         reported_.remove(shown);
         return picture.image;

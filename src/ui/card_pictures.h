@@ -1,6 +1,8 @@
 #pragma once
 
 #include "cards/card.h"
+#include "ui/decoded_pictures.h"
+#include "ui/jpeg_picture.h"
 #include "ui/picture_control.h"
 
 #include <QImage>
@@ -8,26 +10,36 @@
 #include <QSize>
 #include <QString>
 
+#include <filesystem>
+
 namespace kov {
 
 // Card pictures from the program's folder: the file named after the card's code, read anew at
 // every showing so that a picture changed on disk shows at once, and decoded at the size it is
-// shown. A picture that cannot be shown is replaced by a face drawn from the card's code, and
-// reported once, so that play goes on.
+// shown, unless the same bytes were decoded at that size before. A picture that cannot be shown
+// is replaced by a face drawn from the card's code, and reported once, so that play goes on.
 class CardPictures {
 public:
-    explicit CardPictures(QString folder) : folder_(std::move(folder)) {}
+    explicit CardPictures(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
-    // The card's picture for a control to show: read and decoded whenever the control asks, at
-    // its size. The control must not ask after this object has gone.
+    // The card's picture for a control to show: read whenever the control asks, at its size.
+    // The control must not ask after this object has gone.
     [[nodiscard]] PictureSource load(Card card);
     // The card's picture read now, at size (device pixels).
     [[nodiscard]] QImage read(Card card, QSize size);
-    [[nodiscard]] QString pathOf(Card card) const;
+    [[nodiscard]] std::filesystem::path pathOf(Card card) const;
+
+    // How many pictures have been decoded, and the memory that decoded ones are kept in.
+    [[nodiscard]] int decodes() const { return decodes_; }
+    [[nodiscard]] std::size_t keptBytes() const { return decoded_.heldBytes(); }
 
 private:
-    QString folder_;
+    [[nodiscard]] JpegPicture readPicture(Card card, QSize size);
+
+    std::filesystem::path folder_;
     QSet<QString> reported_;
+    DecodedPictures decoded_;
+    int decodes_ = 0;
 };
 
 // The card back of the draw pile, from the program's own resources (or from file, for a test),

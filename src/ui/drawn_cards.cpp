@@ -28,6 +28,8 @@ void beginCard(QPainter& painter, QImage& card) {
 } // namespace
 
 QImage drawnCardFace(Card card, QSize size) {
+    if (size.isEmpty())
+        return {};
     QImage face(size, QImage::Format_RGB32);
     face.fill(Qt::white);
     QPainter painter;
@@ -72,6 +74,8 @@ QImage drawnCardFace(Card card, QSize size) {
 }
 
 QImage drawnCardBack(QSize size) {
+    if (size.isEmpty())
+        return {};
     QImage back(size, QImage::Format_RGB32);
     back.fill(QColor(40, 60, 120));
     QPainter painter;

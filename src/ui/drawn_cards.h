@@ -7,7 +7,8 @@
 
 namespace kov {
 
-// Drawn in place of a picture that cannot be shown, at the size it is shown (device pixels).
+// Drawn in place of a picture that cannot be shown, at the size it is shown (device pixels); at
+// an empty size, nothing is drawn and the image is null.
 
 // A plain face naming the card's colour and value, clearly not one of the supplied pictures.
 [[nodiscard]] QImage drawnCardFace(Card card, QSize size);

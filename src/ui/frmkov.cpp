@@ -86,7 +86,8 @@ PictureControl* clickablePicture(QWidget* parent, const QString& name, QRect geo
 
 } // namespace
 
-frmKOV::frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFile, QWidget* parent)
+frmKOV::frmKOV(const std::filesystem::path& pictureFolder, const std::filesystem::path& cardFile,
+               QWidget* parent)
     : QWidget(parent), view_(*this, board_, pictureFolder), game_(view_, CardFile(cardFile)) {
     setObjectName(QStringLiteral("frmKOV"));
     setWindowTitle(QStringLiteral("Vantrel KOV Beta"));

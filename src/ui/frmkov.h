@@ -23,7 +23,7 @@ class frmKOV : public QWidget {
 
 public:
     // Cards are dealt from cardFile; their pictures come from pictureFolder.
-    frmKOV(const QString& pictureFolder, const std::filesystem::path& cardFile,
+    frmKOV(const std::filesystem::path& pictureFolder, const std::filesystem::path& cardFile,
            QWidget* parent = nullptr);
     ~frmKOV() override;
 
@@ -32,6 +32,7 @@ public:
     [[nodiscard]] std::optional<CardFileProblem> Form_Load();
 
     [[nodiscard]] const GameState& gameState() const { return game_.state(); }
+    [[nodiscard]] const CardPictures& cardPictures() const { return view_.pictures(); }
 
 protected:
     void changeEvent(QEvent* event) override;

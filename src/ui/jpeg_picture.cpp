@@ -1,7 +1,7 @@
 #include "ui/jpeg_picture.h"
 
 #include "cards/bounded_read.h"
-#include "ui/paths.h"
+#include "ui/jpeg_layout.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -62,6 +62,25 @@ private:
     bool seen_ = false;
 };
 
+// Why the decoder is not given a picture whose markers ask more of it than any card needs.
+QString layoutProblem(const QByteArray& bytes) {
+    const JpegLayout layout =
+        readJpegLayout(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (decoderMemory(layout) > largestDecoderMemory)
+        return QStringLiteral(
+                   "the picture declares %1 x %2 pixels, more than can be decoded in %3 MB")
+            .arg(layout.width)
+            .arg(layout.height)
+            .arg(largestDecoderMemory / (1024 * 1024));
+    if (layout.scans > mostScans)
+        return QStringLiteral("the picture is made of %1 scans, more than %2")
+            .arg(layout.scans)
+            .arg(mostScans);
+    if (layout.cutShort)
+        return QStringLiteral("not a complete JPEG picture");
+    return {};
+}
+
 } // namespace
 
 JpegPicture decodeJpeg(const QByteArray& bytes, QSize size) {
@@ -69,6 +88,8 @@ JpegPicture decodeJpeg(const QByteArray& bytes, QSize size) {
         return {{}, QStringLiteral("not a JPEG picture")};
     if (!bytes.contains("\xFF\xD9"))
         return {{}, QStringLiteral("not a complete JPEG picture")};
+    if (QString problem = layoutProblem(bytes); !problem.isEmpty())
+        return {{}, std::move(problem)};
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -90,12 +111,12 @@ JpegPicture decodeJpeg(const QByteArray& bytes, QSize size) {
     return {std::move(image), {}};
 }
 
-JpegPicture readJpeg(const QString& path, QSize size) {
-    const FileBytes file = readFileBounded(
-        toPath(path), static_cast<std::size_t>(largestPictureFile), PastTheBound::Refused);
+PictureFile readPictureFile(const std::filesystem::path& path) {
+    FileBytes file =
+        readFileBounded(path, static_cast<std::size_t>(largestPictureFile), PastTheBound::Refused);
     if (file.refusal)
         return {{}, problemText(file)};
-    return decodeJpeg(QByteArray::fromStdString(file.bytes), size);
+    return {std::move(file.bytes), {}};
 }
 
 } // namespace kov

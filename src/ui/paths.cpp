@@ -13,16 +13,13 @@ std::filesystem::path toPath(const QString& name) {
 #endif
 }
 
-QString fromPath(const std::filesystem::path& path) {
-#ifdef _WIN32
-    return QString::fromStdWString(path.native());
-#else
-    return QFile::decodeName(QByteArray::fromStdString(path.native()));
-#endif
-}
-
 QString displayPath(const std::filesystem::path& path) {
-    return QDir::toNativeSeparators(fromPath(path));
+#ifdef _WIN32
+    const QString text = QString::fromStdWString(path.native());
+#else
+    const QString text = QFile::decodeName(QByteArray::fromStdString(path.native()));
+#endif
+    return QDir::toNativeSeparators(text);
 }
 
 } // namespace kov

@@ -26,18 +26,29 @@ QSize PictureControl::deviceSize() const {
     return (QSizeF(size()) * devicePixelRatioF()).toSize();
 }
 
+QImage PictureControl::picture() const {
+    QImage shown = picture_;
+    shown.setDevicePixelRatio(devicePixelRatioF());
+    return shown;
+}
+
 void PictureControl::askForPicture() {
-    picture_ = source_(deviceSize());
-    picture_.setDevicePixelRatio(devicePixelRatioF());
+    // At a scale of zero there is nothing to show, and nothing to read or report.
+    const QSize size = deviceSize();
+    picture_ = size.isEmpty() ? QImage() : source_(size);
 }
 
 void PictureControl::paintEvent(QPaintEvent*) {
     if (!source_)
         return;
     // Every change of pixel density repaints the window, and is seen here.
-    if (picture_.size() != deviceSize() || picture_.devicePixelRatio() != devicePixelRatioF())
+    if (picture_.size() != deviceSize())
         askForPicture();
+    if (picture_.isNull())
+        return;
+    // The picture is in device pixels: copied one to one, whatever the ratio.
     QPainter painter(this);
+    painter.scale(1 / devicePixelRatioF(), 1 / devicePixelRatioF());
     painter.drawImage(QPointF(0, 0), picture_);
 }
 

@@ -14,7 +14,8 @@ using PictureSource = std::function<QImage(QSize devicePixels)>;
 // A picture that fills its fixed rectangle and reports a click. The picture is asked for at the
 // control's size in device pixels, so that painting is a plain copy and stays sharp on
 // high-density screens; it is asked for again when that size changes (the window moved to a
-// screen of another pixel density, or the scale changed).
+// screen of another pixel density, or the scale changed). The control never changes the image
+// it is given, so one image can be shown by many controls and kept by its source without a copy.
 class PictureControl : public QWidget {
     Q_OBJECT
 
@@ -26,7 +27,8 @@ public:
     // Back to the empty picture: the control shows nothing.
     void clearPicture();
     [[nodiscard]] bool showsPicture() const { return !picture_.isNull(); }
-    [[nodiscard]] const QImage& picture() const { return picture_; }
+    // The picture shown, marked with the control's device pixel ratio.
+    [[nodiscard]] QImage picture() const;
     // The same as a click with the mouse, for the keyboard and screen readers.
     void click() { emit clicked(); }
 

@@ -3,7 +3,6 @@
 #include "cards/durable_write.h"
 #include "ui/card_file_location.h"
 #include "ui/frmkov.h"
-#include "ui/paths.h"
 #include "ui/table_texts.h"
 
 #include <QDebug>
@@ -28,9 +27,25 @@ void toStandardError(QtMsgType type, const QMessageLogContext& context, const QS
 }
 #endif
 
+// Qt 6.4 takes a scale factor of zero as it stands, and then no widget can paint; Qt 5 ignored
+// one, and so does this program. Factors are "2" or "1;2" or "name=1;name=2".
+bool holdsZeroScale(const QString& factors) {
+    for (const QString& entry : factors.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        bool isNumber = false;
+        const double scale = entry.section(QLatin1Char('='), -1).toDouble(&isNumber);
+        if (isNumber && qFuzzyIsNull(scale))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void prepareProcess() {
+    for (const char* name : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS"}) {
+        if (holdsZeroScale(qEnvironmentVariable(name)))
+            qunsetenv(name);
+    }
 #ifndef _WIN32
     qInstallMessageHandler(toStandardError);
     std::signal(SIGXFSZ, SIG_IGN);
@@ -56,7 +71,7 @@ openMainWindow(const std::filesystem::path& programFolder, const std::filesystem
     }
     // Once per start rather than at every deal: what killed writes left behind.
     removeAbandonedTemporaryFiles(cardFile.path);
-    auto window = std::make_unique<frmKOV>(fromPath(programFolder), cardFile.path);
+    auto window = std::make_unique<frmKOV>(programFolder, cardFile.path);
     if (auto problem = window->Form_Load()) {
         refuse(*problem);
         return nullptr;

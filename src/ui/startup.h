@@ -21,8 +21,8 @@ openMainWindow(const std::filesystem::path& programFolder, const std::filesystem
                const std::function<void(const QString& problem)>& tellProblem);
 
 // Sets up the process before anything else: log lines go to standard error as "kov: ..." on
-// Linux whatever Qt would choose, and a file-size limit makes a write fail (and the deal be
-// refused) instead of killing the program.
+// Linux whatever Qt would choose, a file-size limit makes a write fail (and the deal be
+// refused) instead of killing the program, and a scale factor of zero is ignored.
 void prepareProcess();
 
 } // namespace kov

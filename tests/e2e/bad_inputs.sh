@@ -320,7 +320,7 @@ usable_card_files() {
     [ "$(stat -c %a "$program/card.txt")" = 444 ] || fail "card.txt lost its read-only mode"
 
     # A program folder whose name is not UTF-8, started from a folder that holds another
-    # card.txt: it deals from its own.
+    # card.txt: it deals from its own, and shows its own pictures.
     new_case program-folder-byte-e9
     mv "$program" "$case_dir/"$'\xe9'
     program="$case_dir/"$'\xe9'
@@ -330,6 +330,8 @@ usable_card_files() {
     expect_deal
     cd "$scratch" || fail "cannot leave the starting folder"
     quit_with_alt_x
+    grep -q '^kov: cannot show the card picture' "$case_dir/kov.err" &&
+        fail "pictures not shown: $(grep -m 1 '^kov:' "$case_dir/kov.err")"
     cmp -s "$case_dir/elsewhere/card.txt" "$case_dir/shipped" || fail "the other card.txt changed"
     [ "$(ls -A "$case_dir/elsewhere")" = card.txt ] || fail "files were made in the starting folder"
 
@@ -433,6 +435,14 @@ damaged_pictures() {
         fi
         quit_with_alt_x
     done
+
+    # A scale factor of zero is ignored: the table is shown as usual, and nothing is painted at
+    # a zero size.
+    new_case scale-factor-zero
+    kov_wrapper="env QT_SCALE_FACTOR=0"
+    expect_deal
+    quit_with_alt_x
+    grep -q 'QPainter\|^kov:' "$case_dir/kov.err" && fail "standard error: $(head -n 3 "$case_dir/kov.err")"
 }
 
 case $group in

@@ -17,10 +17,12 @@
 #include "text_ink.h"
 
 #include <QAccessible>
+#include <QBuffer>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -51,9 +53,7 @@ struct Installed {
         }
         folder.writeCardFile(cardFile);
     }
-    [[nodiscard]] QString pictures() const {
-        return QString::fromStdString(folder.path().string());
-    }
+    [[nodiscard]] fs::path pictures() const { return folder.path(); }
     [[nodiscard]] std::unique_ptr<frmKOV> window() const {
         auto made = std::make_unique<frmKOV>(pictures(), folder.cardFilePath());
         if (made->Form_Load())
@@ -221,6 +221,19 @@ QStringList spokenTexts(QWidget& window) {
     }
     texts.removeAll(QString());
     return texts;
+}
+
+// A plain red picture written as a progressive JPEG.
+std::string progressiveJpeg(QSize size) {
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(QColor(200, 40, 40));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(picture);
+    return bytes.toStdString();
 }
 
 QString reportLine(const QString& picture, const QString& reason) {
@@ -513,18 +526,31 @@ private slots:
         QCOMPARE(pressAsAScreenReader(discardCard(*window)), QString());
     }
 
-    void everyShowingReadsThePictureAgain_data() { addRatioRows(); }
+    void everyShowingReadsThePictureAgain_data() {
+        addRatioRows();
+        QTest::newRow("ratio 1, same size and time") << 1.0;
+    }
     void everyShowingReadsThePictureAgain() {
         QFETCH(qreal, ratio);
+        const bool sameSizeAndTime = QString(QTest::currentDataTag()).endsWith("time");
         Installed installed(uniformCardFile("7R"));
+        const fs::path file = installed.folder.path() / "7R.jpg";
+        const std::string other = readBytes(installed.folder.path() / "5G.jpg");
+        const std::size_t size = std::max(other.size(), fs::file_size(file));
+        if (sameSizeAndTime) // both end in data after the picture, to the same length
+            writeBytes(file, readBytes(file).append(size - fs::file_size(file), 'x'));
+        const auto time = fs::last_write_time(file);
         auto window = installed.window();
         if (!showOnScreenOfRatio(*window, ratio))
             QSKIP("no screen of this pixel density");
         // Another card's picture under this card's name shows at the next showing of the card.
-        const fs::path file = installed.folder.path() / "7R.jpg";
         // Removed first: GCC 12's copy_file on Windows refuses overwrite_existing.
         fs::remove(file);
         fs::copy_file(installed.folder.path() / "5G.jpg", file);
+        if (sameSizeAndTime) {
+            writeBytes(file, other + std::string(size - other.size(), 'x'));
+            fs::last_write_time(file, time);
+        }
         QTest::mouseClick(window->findChild<QPushButton*>("CmdNewGame"), Qt::LeftButton);
         const QSize device = slotPixels * ratio;
         QCOMPARE(slotOf(*window, Player::One, 0)->picture(), decodedAt(file, device, ratio));
@@ -541,6 +567,8 @@ private slots:
                                  << "no such file";
         QTest::newRow("truncated") << "truncated"
                                    << "not a complete JPEG picture";
+        QTest::newRow("truncated, shown whole before") << "truncated after a showing"
+                                                       << "not a complete JPEG picture";
         QTest::newRow("truncated, end marker added") << "truncated and ended"
                                                      << "not a complete JPEG picture";
         QTest::newRow("not a JPEG") << "png"
@@ -557,6 +585,15 @@ private slots:
                                        << "";
         QTest::newRow("4000 x 6000") << "huge"
                                      << "";
+        QTest::newRow("4000 x 6000, progressive") << "huge progressive"
+                                                  << "";
+        QTest::newRow("tiny, declaring 16000 x 16000")
+            << "size bomb"
+            << "the picture declares 16000 x 16000 pixels, more than can be decoded in 144 MB";
+        QTest::newRow("tiny, declaring 4000 x 6000") << "data bomb"
+                                                     << "not a complete JPEG picture";
+        QTest::newRow("1000 scans") << "scan bomb"
+                                    << "the picture is made of 1000 scans, more than 64";
     }
     void oddPictureFiles() {
         QFETCH(QString, file);
@@ -564,8 +601,12 @@ private slots:
         Installed installed;
         const fs::path path = installed.folder.path() / "7R.jpg";
         const std::string good = readBytes(path);
+        const Card card = cardFromCode("7R");
+        CardPictures pictures(installed.pictures());
+        if (file == "truncated after a showing")
+            QCOMPARE(pictures.read(card, slotPixels), decodedAt(path, slotPixels));
         fs::remove(path);
-        if (file == "truncated")
+        if (file.startsWith("truncated") && !file.endsWith("ended"))
             writeBytes(path, good.substr(0, good.size() / 2));
         else if (file == "truncated and ended")
             writeBytes(path, good.substr(0, good.size() / 2) + "\xFF\xD9");
@@ -586,10 +627,23 @@ private slots:
             QImage huge(4000, 6000, QImage::Format_RGB32);
             huge.fill(QColor(200, 40, 40));
             QVERIFY(huge.save(QString::fromStdString(path.string()), "JPG", 50));
+        } else if (file == "huge progressive") {
+            writeBytes(path, progressiveJpeg(QSize(4000, 6000)));
+        } else if (file == "size bomb" || file == "data bomb") {
+            std::string bomb = progressiveJpeg(QSize(8, 8));
+            bomb.replace(bomb.find("\xFF\xC2") + 5, 4,
+                         file == "size bomb" ? "\x3E\x80\x3E\x80" : "\x17\x70\x0F\xA0");
+            writeBytes(path, bomb);
+        } else if (file == "scan bomb") {
+            const std::string small = progressiveJpeg(QSize(8, 8));
+            const std::size_t first = small.find("\xFF\xDA");
+            const std::string scan = small.substr(first, small.find("\xFF\xDA", first + 2) - first);
+            std::string bomb = small.substr(0, first);
+            for (int each = 0; each < 1000; ++each)
+                bomb += scan;
+            writeBytes(path, bomb + "\xFF\xD9");
         }
 
-        const Card card = cardFromCode("7R");
-        CardPictures pictures(installed.pictures());
         if (!reason.isEmpty())
             QTest::ignoreMessage(
                 QtWarningMsg,
@@ -607,6 +661,30 @@ private slots:
         fs::remove_all(path);
         writeBytes(path, good);
         QCOMPARE(pictures.read(card, slotPixels), decodedAt(path, slotPixels));
+    }
+
+    // The same bytes are decoded once at a size, whatever their name; only the newest pictures
+    // are kept within the bound, and only those of the size last asked for.
+    void picturesAreDecodedOnce() {
+        Installed installed;
+        const fs::path file = installed.folder.path() / "7R.jpg";
+        const std::string whole = readBytes(file);
+        writeBytes(installed.folder.path() / "5G.jpg", whole);
+        CardPictures pictures(installed.pictures());
+        const Card card = cardFromCode("7R");
+        const QImage shown = pictures.read(card, slotPixels);
+        QCOMPARE(pictures.read(cardFromCode("5G"), slotPixels), shown);
+        QCOMPARE(pictures.decodes(), 1);
+        const QSize large(1000, 1500); // 6 MB a picture: two are kept
+        for (const char* version : {"a", "b", "c", "d", "c"}) {
+            writeBytes(file, whole + version);
+            QCOMPARE(pictures.read(card, large).size(), large);
+            QVERIFY(pictures.keptBytes() <= mostKeptBytes);
+        }
+        QCOMPARE(pictures.decodes(), 5);
+        writeBytes(file, whole + "b");
+        QCOMPARE(pictures.read(card, large).size(), large);
+        QCOMPARE(pictures.decodes(), 6);
     }
 
     void theCardBackIsDrawnWhenItCannotBeShown() {
@@ -762,7 +840,7 @@ private slots:
         const Translation translation(uiLanguages);
         const QFont usual = QApplication::font();
         const auto restore = qScopeGuard([&] { QApplication::setFont(usual); });
-        const frmKOV window{QString(), fs::path()};
+        const frmKOV window{fs::path(), fs::path()};
         if (points > 0) {
             QFont larger = usual;
             larger.setPointSizeF(points);
@@ -800,7 +878,7 @@ private slots:
         QFETCH(QStringList, uiLanguages);
         QFETCH(QStringList, captions);
         const Translation translation(uiLanguages);
-        const frmKOV window{QString(), fs::path()};
+        const frmKOV window{fs::path(), fs::path()};
         QStringList shown;
         for (const char* name : {"CmdNewGame", "cmdExit", "cmdAbout"})
             shown << child<QPushButton>(window, name)->text();
