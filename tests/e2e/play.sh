@@ -143,10 +143,10 @@ for language in de_DE:.+ber fr_FR:".+ propos" es_ES:"Acerca de"; do
     current_case=${language%%:*} caption=${language#*:}
     kov_lang=$current_case.UTF-8 start_kov "$program" "$scratch/kov-$current_case"
     window=$(find_window "$window_caption" 10) || fail "no window captioned '$window_caption'"
-    shot "$window" "$shots/play-6-board-$current_case.png"
+    shot "$window" "$shots/$shots_named-6-board-$current_case.png"
     xdo mousemove --window "$window" $((320 + 44)) $((200 + 16)) click 1
     if about=$(find_window "$caption" 5); then
-        shot "$about" "$shots/play-7-about-$current_case.png"
+        shot "$about" "$shots/$shots_named-7-about-$current_case.png"
         press "$about" Escape
     else
         fail "the About button opened no window captioned '$caption'"
