@@ -5,7 +5,6 @@
 #include "ui/paths.h"
 
 #include <QCoreApplication>
-#include <QStandardPaths>
 
 namespace kov {
 
@@ -27,23 +26,6 @@ std::filesystem::path programFolder() {
 #endif
     const QString folder = QCoreApplication::applicationDirPath();
     return folder.isEmpty() ? std::filesystem::path() : toPath(folder);
-}
-
-std::filesystem::path userDataFolder() {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    // The base-directory rules, on the environment's own bytes: a home folder whose name is not
-    // valid UTF-8 is still the user's. A relative XDG_DATA_HOME is ignored; an empty HOME is /.
-    std::filesystem::path base = qgetenv("XDG_DATA_HOME").toStdString();
-    if (!base.is_absolute()) {
-        const QByteArray home = qgetenv("HOME");
-        base = std::filesystem::path(home.isEmpty() ? "/" : home.toStdString()) / ".local/share";
-    }
-    return (base / toPath(QCoreApplication::organizationName()) /
-            toPath(QCoreApplication::applicationName()))
-        .lexically_normal();
-#else
-    return toPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-#endif
 }
 
 CardFileLocation locateCardFile(const std::filesystem::path& programFolder,

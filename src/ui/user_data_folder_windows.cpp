@@ -1,0 +1,14 @@
+#include "ui/card_file_location.h"
+
+#include "ui/paths.h"
+
+#include <QStandardPaths>
+
+namespace kov {
+
+// %APPDATA%\Vantrel\KOV.
+std::filesystem::path userDataFolder() {
+    return toPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+} // namespace kov
