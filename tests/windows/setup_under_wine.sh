@@ -26,7 +26,10 @@ end_case() {
 }
 trap end_case EXIT
 rm -rf "$prefix" "$prefix.lock"
-bash "$here/wine_prefix.sh" "$prefix" || exit 1
+bash "$here/wine_prefix.sh" "$prefix" || {
+    fail "no Wine prefix"
+    exit 1
+}
 
 user=$(id -un)
 registry=HKCU

@@ -21,13 +21,17 @@ export FONTCONFIG_FILE
 export WINEDLLOVERRIDES="mscoree,mshtml="
 wine=${WINE:-/usr/lib/wine/wine64}
 rm -rf "$prefix"
-"$wine" wineboot -i >/dev/null 2>&1
+# What Wine says goes to a log, shown only when a step fails.
+log=$prefix.log
+trap 'echo "wine_prefix.sh: could not make $prefix:" >&2; cat "$log" >&2' ERR
+"$wine" wineboot -i >"$log" 2>&1
 fonts="$prefix/drive_c/windows/Fonts"
 mkdir -p "$fonts"
 cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$fonts/"
 substitutes='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
 for name in "MS Sans Serif" "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
-    "$wine" reg add "$substitutes" /v "$name" /t REG_SZ /d Tahoma /f >/dev/null 2>&1
+    "$wine" reg add "$substitutes" /v "$name" /t REG_SZ /d Tahoma /f >>"$log" 2>&1
 done
 "${WINESERVER:-/usr/lib/wine/wineserver}" -w 2>/dev/null || true
+rm -f "$log"
 touch "$stamp"
