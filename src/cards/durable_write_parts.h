@@ -30,6 +30,28 @@ private:
     std::mt19937_64 engine_;
 };
 
+// Tries fresh temporary names beside target until make, given one, makes a file under it, and
+// tells name which; or returns the error of the last try. A name already taken (the system's
+// error number taken) is tried again with the next; any other failure ends the tries.
+template <typename Name, typename Make>
+[[nodiscard]] std::error_code makeUnderFreshName(const std::filesystem::path& target,
+                                                 std::string_view marker, int taken, Name& name,
+                                                 Make&& make) {
+    TemporaryNames names;
+    std::error_code error;
+    for (int attempt = 0; attempt < namesTried; ++attempt) {
+        auto path = names.next(target, marker);
+        error = make(path);
+        if (!error) {
+            name.made(std::move(path));
+            return {};
+        }
+        if (error.value() != taken)
+            break;
+    }
+    return error;
+}
+
 // Each system's half, given a target that is no link.
 [[nodiscard]] std::error_code replaceResolvedFile(const std::filesystem::path& target,
                                                   std::string_view bytes);

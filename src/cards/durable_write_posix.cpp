@@ -50,19 +50,10 @@ bool unnamedUnsupported(const std::error_code& error) {
 // A new file under a fresh temporary name beside target.
 std::error_code createNamed(const std::filesystem::path& target, FileDescriptor& file,
                             TemporaryName& name) {
-    TemporaryNames names;
-    std::error_code error;
-    for (int attempt = 0; attempt < namesTried; ++attempt) {
-        const auto path = names.next(target, temporaryMarker);
+    return makeUnderFreshName(target, temporaryMarker, EEXIST, name, [&](const auto& path) {
         file = FileDescriptor(::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600));
-        if (file.isOpen()) {
-            name.made(path);
-            return {};
-        }
-        if ((error = lastError()).value() != EEXIST)
-            break;
-    }
-    return error;
+        return file.isOpen() ? std::error_code() : lastError();
+    });
 }
 
 // Gives the unnamed file a fresh temporary name beside target, through the link to it that the
@@ -70,18 +61,11 @@ std::error_code createNamed(const std::filesystem::path& target, FileDescriptor&
 std::error_code linkUnnamed(const std::filesystem::path& target, const FileDescriptor& file,
                             TemporaryName& name) {
     const std::string link = "/proc/self/fd/" + std::to_string(file.get());
-    TemporaryNames names;
-    std::error_code error;
-    for (int attempt = 0; attempt < namesTried; ++attempt) {
-        const auto path = names.next(target, linkedMarker);
-        if (::linkat(AT_FDCWD, link.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-            name.made(path);
-            return {};
-        }
-        if ((error = lastError()).value() != EEXIST)
-            break;
-    }
-    return error;
+    return makeUnderFreshName(target, linkedMarker, EEXIST, name, [&](const auto& path) {
+        const int linked =
+            ::linkat(AT_FDCWD, link.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW);
+        return linked == 0 ? std::error_code() : lastError();
+    });
 }
 
 std::error_code writeAll(int fd, std::string_view bytes) {

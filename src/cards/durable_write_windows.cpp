@@ -31,22 +31,13 @@ private:
 
 // A new file under a fresh temporary name beside target.
 std::error_code createTemporary(const std::filesystem::path& target, DWORD flags, FileHandle& file,
-                                TemporaryFile* named) {
-    TemporaryNames names;
-    std::error_code error;
-    for (int attempt = 0; attempt < namesTried; ++attempt) {
-        const auto path = names.next(target, temporaryMarker);
-        file = FileHandle(
-            CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, flags, nullptr));
-        if (file.isOpen()) {
-            if (named)
-                named->made(path);
-            return {};
-        }
-        if ((error = lastError()).value() != ERROR_FILE_EXISTS)
-            break;
-    }
-    return error;
+                                TemporaryFile& name) {
+    return makeUnderFreshName(
+        target, temporaryMarker, ERROR_FILE_EXISTS, name, [&](const auto& path) {
+            file = FileHandle(
+                CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, flags, nullptr));
+            return file.isOpen() ? std::error_code() : lastError();
+        });
 }
 
 } // namespace
@@ -54,7 +45,7 @@ std::error_code createTemporary(const std::filesystem::path& target, DWORD flags
 std::error_code replaceResolvedFile(const std::filesystem::path& target, std::string_view bytes) {
     TemporaryFile temporary;
     FileHandle file;
-    if (auto problem = createTemporary(target, FILE_ATTRIBUTE_NORMAL, file, &temporary))
+    if (auto problem = createTemporary(target, FILE_ATTRIBUTE_NORMAL, file, temporary))
         return problem;
     DWORD written = 0;
     if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
@@ -93,9 +84,13 @@ std::error_code replaceResolvedFile(const std::filesystem::path& target, std::st
 }
 
 std::error_code tryCreatingBeside(const std::filesystem::path& target) {
+    // Gone again as soon as its handle closes.
     FileHandle file;
-    return createTemporary(target, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, file,
-                           nullptr);
+    TemporaryFile name;
+    const std::error_code error =
+        createTemporary(target, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, file, name);
+    name.moved();
+    return error;
 }
 
 bool meansNoRightToWrite(const std::error_code& error) noexcept {
