@@ -20,6 +20,8 @@ struct CardFileContents {
 // the next deal starts where this one left off.
 class CardFile {
 public:
+    // Its name in the folder that holds it.
+    static constexpr const char* fileName = "card.txt";
     static constexpr int cardsInDeck = 108;
     static constexpr int bytesRead = 2 * cardsInDeck;
     static constexpr int bytesWritten = bytesRead + 2; // a 109th record of two spaces

@@ -10,8 +10,6 @@ namespace kov {
 
 namespace {
 
-constexpr auto cardFileName = "card.txt";
-
 using Kind = CardFileProblem::Kind;
 
 } // namespace
@@ -30,12 +28,12 @@ std::filesystem::path programFolder() {
 
 CardFileLocation locateCardFile(const std::filesystem::path& programFolder,
                                 const std::filesystem::path& userFolder) {
-    const auto shipped = programFolder / cardFileName;
+    const auto shipped = programFolder / CardFile::fileName;
     if (userFolder.empty())
         return {shipped, std::nullopt};
     // Once the player has a copy of their own it stays in use, even when the program folder can
     // be written again, so that the order of the deck never forks.
-    const auto own = userFolder / cardFileName;
+    const auto own = userFolder / CardFile::fileName;
     std::error_code error;
     if (std::filesystem::exists(std::filesystem::symlink_status(own, error)))
         return {own, std::nullopt};

@@ -2,6 +2,7 @@
 
 #include "cards/card_file.h"
 #include "cards/rules.h"
+#include "ui/card_colours.h"
 #include "ui/paths.h"
 
 #include <QCoreApplication>
@@ -48,18 +49,18 @@ struct Source {
     const char* comment;
 };
 struct ColourWords {
-    char letter;
     Source alone;  // as the colour chooser offers it
     Source inText; // within a text ("Red 7"), which some languages write otherwise
 };
-constexpr std::array<ColourWords, 4> colourWords{{
-    {'B', QT_TRANSLATE_NOOP3("Cards", "Blue", "a colour"),
+// In the order of cardColours.
+constexpr std::array<ColourWords, cardColours.size()> colourWords{{
+    {QT_TRANSLATE_NOOP3("Cards", "Blue", "a colour"),
      QT_TRANSLATE_NOOP3("Cards", "Blue", "within a text, as in \"Blue 7\"")},
-    {'G', QT_TRANSLATE_NOOP3("Cards", "Green", "a colour"),
+    {QT_TRANSLATE_NOOP3("Cards", "Green", "a colour"),
      QT_TRANSLATE_NOOP3("Cards", "Green", "within a text, as in \"Green 7\"")},
-    {'R', QT_TRANSLATE_NOOP3("Cards", "Red", "a colour"),
+    {QT_TRANSLATE_NOOP3("Cards", "Red", "a colour"),
      QT_TRANSLATE_NOOP3("Cards", "Red", "within a text, as in \"Red 7\"")},
-    {'Y', QT_TRANSLATE_NOOP3("Cards", "Yellow", "a colour"),
+    {QT_TRANSLATE_NOOP3("Cards", "Yellow", "a colour"),
      QT_TRANSLATE_NOOP3("Cards", "Yellow", "within a text, as in \"Yellow 7\"")},
 }};
 
@@ -81,11 +82,10 @@ QString characterName(CardCharacter character) {
 }
 
 QString colourWord(CardCharacter colour, Source ColourWords::*form) {
-    for (const ColourWords& words : colourWords) {
-        if (colour.is(words.letter))
-            return translated(words.*form);
-    }
-    return characterName(colour);
+    const CardColour* known = cardColourOf(colour);
+    if (known == nullptr)
+        return characterName(colour);
+    return translated(colourWords.at(static_cast<std::size_t>(known - cardColours.data())).*form);
 }
 
 QString quoted(const std::filesystem::path& path) {
@@ -320,7 +320,8 @@ QString problemText(const CardFileProblem& problem) {
         return Problems::tr("The folder that holds %1 cannot be found, so neither can its card "
                             "file.\n\n%1 keeps the order of its %2 cards in %3 beside the program "
                             "and cannot deal without it.")
-            .arg(program, QString::number(CardFile::cardsInDeck), QStringLiteral("card.txt"));
+            .arg(program, QString::number(CardFile::cardsInDeck),
+                 QString::fromLatin1(CardFile::fileName));
     }
     return {};
 }
