@@ -14,21 +14,30 @@ if(KOV_SANITIZE AND NOT MSVC)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
-# A library's headers are included as "<folder>/name.h". Each library exports an include root
-# that holds its own folder alone, so that nothing can reach a header it does not link.
+# A room's headers are included as "<folder>/name.h". Each room exports an include root that
+# holds its own public headers alone, so that nothing can reach a header of a room it does not
+# link. A private header ends in "_p.h": the room's own sources include it by its bare name, and
+# it is never exported.
 function(kov_export_headers target)
     get_filename_component(folder "${CMAKE_CURRENT_SOURCE_DIR}" NAME)
     set(root "${CMAKE_CURRENT_BINARY_DIR}/include")
-    file(MAKE_DIRECTORY "${root}")
-    if(NOT EXISTS "${root}/${folder}")
-        file(CREATE_LINK "${CMAKE_CURRENT_SOURCE_DIR}" "${root}/${folder}" RESULT linked SYMBOLIC)
-        if(NOT linked EQUAL 0)
-            # Windows without the right to make links: the build still works, only without the
-            # check that a library includes nothing it does not link.
-            message(WARNING "Cannot link ${root}/${folder} to its sources (${linked}); "
-                            "${target} exports all of src/")
-            set(root "${PROJECT_SOURCE_DIR}/src")
-        endif()
+    file(GLOB headers CONFIGURE_DEPENDS RELATIVE "${CMAKE_CURRENT_SOURCE_DIR}"
+         "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+    list(FILTER headers EXCLUDE REGEX "_p\\.h$")
+    # An older build linked the whole folder here: remove the link, never what it points to.
+    if(IS_SYMLINK "${root}/${folder}")
+        file(REMOVE "${root}/${folder}")
     endif()
+    file(REMOVE_RECURSE "${root}/${folder}")
+    file(MAKE_DIRECTORY "${root}/${folder}")
+    foreach(header ${headers})
+        set(exported "${root}/${folder}/${header}")
+        file(CREATE_LINK "${CMAKE_CURRENT_SOURCE_DIR}/${header}" "${exported}" RESULT linked
+             SYMBOLIC)
+        if(NOT linked EQUAL 0)
+            # Windows without the right to make links: a header that includes the real one.
+            file(WRITE "${exported}" "#include \"${CMAKE_CURRENT_SOURCE_DIR}/${header}\"\n")
+        endif()
+    endforeach()
     target_include_directories(${target} PUBLIC "${root}")
 endfunction()

@@ -1,7 +1,7 @@
 #include "cards/card_file.h"
 
-#include "cards/bounded_read.h"
-#include "cards/durable_write.h"
+#include "files/bounded_read.h"
+#include "files/durable_write.h"
 
 #include <string>
 

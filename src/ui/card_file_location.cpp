@@ -1,7 +1,7 @@
 #include "ui/card_file_location.h"
 
 #include "cards/card_file.h"
-#include "cards/durable_write.h"
+#include "files/durable_write.h"
 #include "ui/paths.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "ui/jpeg_picture.h"
 
-#include "cards/bounded_read.h"
+#include "files/bounded_read.h"
 #include "ui/jpeg_layout.h"
 
 #include <QBuffer>

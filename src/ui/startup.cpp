@@ -1,6 +1,6 @@
 #include "ui/startup.h"
 
-#include "cards/durable_write.h"
+#include "files/durable_write.h"
 #include "ui/card_file_location.h"
 #include "ui/frmkov.h"
 #include "ui/table_texts.h"

@@ -1,5 +1,5 @@
 #include "cards/card_file.h"
-#include "cards/durable_write.h"
+#include "files/durable_write.h"
 #include "engine/deal.h"
 #include "engine/game_state.h"
 #include "support/card_files.h"

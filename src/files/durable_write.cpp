@@ -1,6 +1,6 @@
-#include "cards/durable_write.h"
+#include "files/durable_write.h"
 
-#include "cards/durable_write_parts.h"
+#include "durable_write_p.h"
 
 #include <chrono>
 #include <string>

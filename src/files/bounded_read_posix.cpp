@@ -1,5 +1,5 @@
-#include "cards/bounded_read_parts.h"
-#include "cards/file_handle_posix.h"
+#include "bounded_read_p.h"
+#include "file_handle_posix_p.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

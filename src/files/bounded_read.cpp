@@ -1,6 +1,6 @@
-#include "cards/bounded_read.h"
+#include "files/bounded_read.h"
 
-#include "cards/bounded_read_parts.h"
+#include "bounded_read_p.h"
 
 #include <algorithm>
 

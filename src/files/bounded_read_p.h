@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cards/bounded_read.h"
+#include "files/bounded_read.h"
 
 #include <cstdint>
 #include <functional>

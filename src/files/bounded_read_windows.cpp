@@ -1,5 +1,5 @@
-#include "cards/bounded_read_parts.h"
-#include "cards/file_handle_windows.h"
+#include "bounded_read_p.h"
+#include "file_handle_windows_p.h"
 
 #include <algorithm>
 
