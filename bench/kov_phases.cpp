@@ -1,9 +1,10 @@
 // KOV's own start-up as src/main.cpp does it, with a stamp after each step so that the start-up
 // time can be broken down.
+#include "cards/card_file_location.h"
 #include "files/durable_write.h"
 #include "startup_stamps.h"
+#include "system/folders.h"
 #include "ui/application_setup.h"
-#include "ui/card_file_location.h"
 #include "ui/frmkov.h"
 #include "ui/startup.h"
 

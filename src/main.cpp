@@ -1,5 +1,6 @@
+#include "cards/card_file_location.h"
+#include "system/folders.h"
 #include "ui/application_setup.h"
-#include "ui/card_file_location.h"
 #include "ui/frmkov.h"
 #include "ui/startup.h"
 #include "ui/table_texts.h"

@@ -2,7 +2,7 @@
 
 #include "ui/drawn_cards.h"
 #include "ui/jpeg_picture.h"
-#include "ui/paths.h"
+#include "system/paths.h"
 
 #include <QFile>
 #include <QtGlobal>

@@ -1,7 +1,7 @@
 #include "ui/startup.h"
 
 #include "files/durable_write.h"
-#include "ui/card_file_location.h"
+#include "cards/card_file_location.h"
 #include "ui/frmkov.h"
 #include "ui/table_texts.h"
 

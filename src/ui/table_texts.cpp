@@ -3,7 +3,7 @@
 #include "cards/card_file.h"
 #include "cards/rules.h"
 #include "ui/card_colours.h"
-#include "ui/paths.h"
+#include "system/paths.h"
 
 #include <QCoreApplication>
 #include <QKeySequence>

@@ -4,9 +4,9 @@
 #include "support/card_files.h"
 #include "support/ordinary_user.h"
 #include "support/recording_view.h"
-#include "ui/card_file_location.h"
+#include "cards/card_file_location.h"
 #include "ui/frmkov.h"
-#include "ui/paths.h"
+#include "system/paths.h"
 #include "ui/startup.h"
 
 #include <QTest>

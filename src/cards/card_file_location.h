@@ -21,11 +21,4 @@ struct CardFileLocation {
 [[nodiscard]] CardFileLocation locateCardFile(const std::filesystem::path& programFolder,
                                               const std::filesystem::path& userDataFolder);
 
-// The folder holding the running program, found from the system's own record of the
-// executable, whatever bytes its name holds; empty when it cannot be found.
-[[nodiscard]] std::filesystem::path programFolder();
-
-// The desktop's per-user data folder for this program, as the system's own bytes.
-[[nodiscard]] std::filesystem::path userDataFolder();
-
 } // namespace kov

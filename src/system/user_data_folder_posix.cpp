@@ -1,6 +1,6 @@
-#include "ui/card_file_location.h"
+#include "system/folders.h"
 
-#include "ui/paths.h"
+#include "system/paths.h"
 
 #include <QCoreApplication>
 

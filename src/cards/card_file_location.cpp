@@ -1,10 +1,7 @@
-#include "ui/card_file_location.h"
+#include "cards/card_file_location.h"
 
 #include "cards/card_file.h"
 #include "files/durable_write.h"
-#include "ui/paths.h"
-
-#include <QCoreApplication>
 
 namespace kov {
 
@@ -13,18 +10,6 @@ namespace {
 using Kind = CardFileProblem::Kind;
 
 } // namespace
-
-std::filesystem::path programFolder() {
-#ifdef __linux__
-    // Qt turns the executable's path into text and loses a name that is not valid UTF-8.
-    std::error_code error;
-    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error && executable.is_absolute())
-        return executable.parent_path();
-#endif
-    const QString folder = QCoreApplication::applicationDirPath();
-    return folder.isEmpty() ? std::filesystem::path() : toPath(folder);
-}
 
 CardFileLocation locateCardFile(const std::filesystem::path& programFolder,
                                 const std::filesystem::path& userFolder) {

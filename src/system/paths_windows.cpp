@@ -1,4 +1,4 @@
-#include "ui/paths.h"
+#include "system/paths.h"
 
 #include <QDir>
 
