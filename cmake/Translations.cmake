@@ -1,6 +1,6 @@
 # The players' languages besides English, the language the texts are written in. Each has its
 # texts in translations/kov_<language>.ts, kept in the repository and compiled into the program
-# (src/ui). `cmake --build build --target update_translations` brings the files up to date with
+# (src/texts). `cmake --build build --target update_translations` brings the files up to date with
 # the sources: a new text comes in unfinished, for a translator.
 #
 # Qt's own texts (its standard buttons) come from Qt's qtbase_<language>.qm: on Linux from

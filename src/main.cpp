@@ -1,10 +1,10 @@
 #include "cards/card_file_location.h"
 #include "system/folders.h"
+#include "texts/table_texts.h"
+#include "texts/translation.h"
 #include "ui/application_setup.h"
 #include "ui/frmkov.h"
 #include "ui/startup.h"
-#include "ui/table_texts.h"
-#include "ui/translation.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,8 +1,8 @@
 #include "ui/drawn_cards.h"
 
-#include "ui/card_colours.h"
-#include "ui/table_texts.h"
-#include "ui/text_contrast.h"
+#include "texts/card_colours.h"
+#include "texts/table_texts.h"
+#include "texts/text_contrast.h"
 
 #include <QColor>
 #include <QFontMetricsF>

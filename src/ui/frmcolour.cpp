@@ -1,8 +1,8 @@
 #include "ui/frmcolour.h"
 
-#include "ui/card_colours.h"
+#include "texts/card_colours.h"
+#include "texts/table_texts.h"
 #include "ui/fitted_text.h"
-#include "ui/table_texts.h"
 #include "ui/twips.h"
 
 #include <QButtonGroup>

@@ -1,5 +1,7 @@
 #include "ui/frmkov.h"
 
+#include "texts/table_texts.h"
+#include "texts/text_contrast.h"
 #include "ui/accessibility.h"
 #include "ui/card_pictures.h"
 #include "ui/control_names.h"
@@ -9,8 +11,6 @@
 #include "ui/picture_control.h"
 #include "ui/program_icon.h"
 #include "ui/table_keys.h"
-#include "ui/table_texts.h"
-#include "ui/text_contrast.h"
 #include "ui/twips.h"
 
 #include <QApplication>

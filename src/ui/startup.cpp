@@ -1,9 +1,9 @@
 #include "ui/startup.h"
 
-#include "files/durable_write.h"
 #include "cards/card_file_location.h"
+#include "files/durable_write.h"
+#include "texts/table_texts.h"
 #include "ui/frmkov.h"
-#include "ui/table_texts.h"
 
 #include <QDebug>
 

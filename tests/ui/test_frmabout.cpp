@@ -1,5 +1,5 @@
+#include "texts/translation.h"
 #include "ui/frmabout.h"
-#include "ui/translation.h"
 #include "ui/twips.h"
 
 #include "languages.h"

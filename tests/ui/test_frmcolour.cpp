@@ -1,5 +1,5 @@
+#include "texts/translation.h"
 #include "ui/frmcolour.h"
-#include "ui/translation.h"
 #include "ui/twips.h"
 
 #include "languages.h"

@@ -1,6 +1,8 @@
 #include "support/card_files.h"
 #include "support/table.h"
-#include "ui/card_colours.h"
+#include "texts/card_colours.h"
+#include "texts/table_texts.h"
+#include "texts/translation.h"
 #include "ui/card_pictures.h"
 #include "ui/control_names.h"
 #include "ui/drawn_cards.h"
@@ -9,8 +11,6 @@
 #include "ui/frmkov.h"
 #include "ui/picture_control.h"
 #include "ui/startup.h"
-#include "ui/table_texts.h"
-#include "ui/translation.h"
 #include "ui/twips.h"
 
 #include "languages.h"

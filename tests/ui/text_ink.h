@@ -1,7 +1,7 @@
 #pragma once
 
+#include "texts/text_contrast.h"
 #include "ui/fitted_text.h"
-#include "ui/text_contrast.h"
 
 #include <QImage>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "ui/classic_font.h"
+#include "texts/classic_font.h"
 
 #include <QFontDatabase>
 #include <QStringList>

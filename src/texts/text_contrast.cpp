@@ -1,4 +1,4 @@
-#include "ui/text_contrast.h"
+#include "texts/text_contrast.h"
 
 #include <algorithm>
 #include <cmath>

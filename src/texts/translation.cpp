@@ -1,4 +1,4 @@
-#include "ui/translation.h"
+#include "texts/translation.h"
 
 #include <QCoreApplication>
 #include <QFile>

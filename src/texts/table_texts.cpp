@@ -1,9 +1,9 @@
-#include "ui/table_texts.h"
+#include "texts/table_texts.h"
 
 #include "cards/card_file.h"
 #include "cards/rules.h"
-#include "ui/card_colours.h"
 #include "system/paths.h"
+#include "texts/card_colours.h"
 
 #include <QCoreApplication>
 #include <QKeySequence>
