@@ -1,6 +1,6 @@
 #include "ui/application_setup.h"
 
-#include "ui/program_icon.h"
+#include "pictures/program_icon.h"
 #include "version.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "cards/hand.h"
 #include "engine/table_view.h"
-#include "ui/card_pictures.h"
+#include "pictures/card_pictures.h"
 
 #include <array>
 #include <filesystem>

@@ -1,8 +1,8 @@
 #include "ui/fixed_dialog.h"
 
+#include "pictures/program_icon.h"
 #include "ui/centre_on_screen.h"
 #include "ui/fitted_text.h"
-#include "ui/program_icon.h"
 #include "ui/twips.h"
 
 #include <QEvent>

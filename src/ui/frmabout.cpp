@@ -1,10 +1,10 @@
 #include "ui/frmabout.h"
 
+#include "pictures/program_icon.h"
 #include "texts/classic_font.h"
 #include "texts/table_texts.h"
 #include "texts/text_contrast.h"
 #include "ui/fitted_text.h"
-#include "ui/program_icon.h"
 #include "ui/twips.h"
 #include "version.h"
 

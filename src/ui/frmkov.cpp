@@ -1,15 +1,15 @@
 #include "ui/frmkov.h"
 
+#include "pictures/card_pictures.h"
+#include "pictures/program_icon.h"
 #include "texts/table_texts.h"
 #include "texts/text_contrast.h"
 #include "ui/accessibility.h"
-#include "ui/card_pictures.h"
 #include "ui/control_names.h"
 #include "ui/fitted_text.h"
 #include "ui/frmabout.h"
 #include "ui/modal_windows.h"
 #include "ui/picture_control.h"
-#include "ui/program_icon.h"
 #include "ui/table_keys.h"
 #include "ui/twips.h"
 

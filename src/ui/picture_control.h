@@ -1,15 +1,12 @@
 #pragma once
 
+#include "pictures/picture_source.h"
+
 #include <QImage>
 #include <QSize>
 #include <QWidget>
 
-#include <functional>
-
 namespace kov {
-
-// Gives a picture at exactly the size asked for, in device pixels.
-using PictureSource = std::function<QImage(QSize devicePixels)>;
 
 // A picture that fills its fixed rectangle and reports a click. The picture is asked for at the
 // control's size in device pixels, so that painting is a plain copy and stays sharp on

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "cards/card.h"
-#include "ui/decoded_pictures.h"
-#include "ui/jpeg_picture.h"
-#include "ui/picture_control.h"
+#include "pictures/decoded_pictures.h"
+#include "pictures/jpeg_picture.h"
+#include "pictures/picture_source.h"
 
 #include <QImage>
 #include <QSet>

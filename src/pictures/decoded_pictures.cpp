@@ -1,4 +1,4 @@
-#include "ui/decoded_pictures.h"
+#include "pictures/decoded_pictures.h"
 
 namespace kov {
 

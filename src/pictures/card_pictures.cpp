@@ -1,7 +1,7 @@
-#include "ui/card_pictures.h"
+#include "pictures/card_pictures.h"
 
-#include "ui/drawn_cards.h"
-#include "ui/jpeg_picture.h"
+#include "pictures/drawn_cards.h"
+#include "pictures/jpeg_picture.h"
 #include "system/paths.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "ui/drawn_cards.h"
+#include "pictures/drawn_cards.h"
 
 #include "texts/card_colours.h"
 #include "texts/table_texts.h"

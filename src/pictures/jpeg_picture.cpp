@@ -1,7 +1,7 @@
-#include "ui/jpeg_picture.h"
+#include "pictures/jpeg_picture.h"
 
 #include "files/bounded_read.h"
-#include "ui/jpeg_layout.h"
+#include "pictures/jpeg_layout.h"
 
 #include <QBuffer>
 #include <QImageReader>

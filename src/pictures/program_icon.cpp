@@ -1,4 +1,4 @@
-#include "ui/program_icon.h"
+#include "pictures/program_icon.h"
 
 namespace kov {
 

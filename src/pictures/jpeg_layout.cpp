@@ -1,4 +1,4 @@
-#include "ui/jpeg_layout.h"
+#include "pictures/jpeg_layout.h"
 
 #include <algorithm>
 #include <cstring>
