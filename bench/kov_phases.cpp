@@ -4,9 +4,9 @@
 #include "files/durable_write.h"
 #include "startup_stamps.h"
 #include "system/folders.h"
-#include "ui/application_setup.h"
+#include "program/application_setup.h"
 #include "ui/frmkov.h"
-#include "ui/startup.h"
+#include "program/startup.h"
 
 #include <QApplication>
 

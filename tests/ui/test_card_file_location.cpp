@@ -7,7 +7,7 @@
 #include "cards/card_file_location.h"
 #include "ui/frmkov.h"
 #include "system/paths.h"
-#include "ui/startup.h"
+#include "program/startup.h"
 
 #include <QTest>
 

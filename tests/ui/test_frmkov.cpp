@@ -10,7 +10,7 @@
 #include "ui/frmcolour.h"
 #include "ui/frmkov.h"
 #include "ui/picture_control.h"
-#include "ui/startup.h"
+#include "program/startup.h"
 #include "ui/twips.h"
 
 #include "languages.h"

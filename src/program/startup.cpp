@@ -1,4 +1,4 @@
-#include "ui/startup.h"
+#include "program/startup.h"
 
 #include "cards/card_file_location.h"
 #include "files/durable_write.h"

@@ -2,9 +2,9 @@
 #include "system/folders.h"
 #include "texts/table_texts.h"
 #include "texts/translation.h"
-#include "ui/application_setup.h"
+#include "program/application_setup.h"
 #include "ui/frmkov.h"
-#include "ui/startup.h"
+#include "program/startup.h"
 
 #include <QApplication>
 #include <QMessageBox>

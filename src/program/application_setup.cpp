@@ -1,4 +1,4 @@
-#include "ui/application_setup.h"
+#include "program/application_setup.h"
 
 #include "pictures/program_icon.h"
 #include "version.h"
