@@ -6,9 +6,9 @@
 // counting what they open (under strace) and decode.
 #include "bench_util.h"
 #include "cards/rules.h"
-#include "ui/control_names.h"
-#include "ui/frmkov.h"
-#include "ui/picture_control.h"
+#include "forms/control_names.h"
+#include "forms/frmkov.h"
+#include "forms/picture_control.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -2,11 +2,11 @@
 // time can be broken down.
 #include "cards/card_file_location.h"
 #include "files/durable_write.h"
+#include "forms/frmkov.h"
+#include "program/application_setup.h"
+#include "program/startup.h"
 #include "startup_stamps.h"
 #include "system/folders.h"
-#include "program/application_setup.h"
-#include "ui/frmkov.h"
-#include "program/startup.h"
 
 #include <QApplication>
 

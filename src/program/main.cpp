@@ -1,10 +1,10 @@
 #include "cards/card_file_location.h"
+#include "forms/frmkov.h"
+#include "program/application_setup.h"
+#include "program/startup.h"
 #include "system/folders.h"
 #include "texts/table_texts.h"
 #include "texts/translation.h"
-#include "program/application_setup.h"
-#include "ui/frmkov.h"
-#include "program/startup.h"
 
 #include <QApplication>
 #include <QMessageBox>

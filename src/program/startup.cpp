@@ -2,8 +2,8 @@
 
 #include "cards/card_file_location.h"
 #include "files/durable_write.h"
+#include "forms/frmkov.h"
 #include "texts/table_texts.h"
-#include "ui/frmkov.h"
 
 #include <QDebug>
 

@@ -1,4 +1,4 @@
-#include "ui/picture_control.h"
+#include "forms/picture_control.h"
 
 #include <QMouseEvent>
 #include <QPainter>

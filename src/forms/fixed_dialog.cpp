@@ -1,9 +1,9 @@
-#include "ui/fixed_dialog.h"
+#include "forms/fixed_dialog.h"
 
+#include "forms/centre_on_screen.h"
+#include "forms/fitted_text.h"
+#include "forms/twips.h"
 #include "pictures/program_icon.h"
-#include "ui/centre_on_screen.h"
-#include "ui/fitted_text.h"
-#include "ui/twips.h"
 
 #include <QEvent>
 

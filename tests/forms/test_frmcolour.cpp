@@ -1,6 +1,6 @@
+#include "forms/frmcolour.h"
+#include "forms/twips.h"
 #include "texts/translation.h"
-#include "ui/frmcolour.h"
-#include "ui/twips.h"
 
 #include "languages.h"
 #include "text_ink.h"

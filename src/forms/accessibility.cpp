@@ -1,7 +1,7 @@
-#include "ui/accessibility.h"
+#include "forms/accessibility.h"
 
-#include "ui/modal_windows.h"
-#include "ui/picture_control.h"
+#include "forms/modal_windows.h"
+#include "forms/picture_control.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,9 +1,9 @@
-#include "ui/frmcolour.h"
+#include "forms/frmcolour.h"
 
+#include "forms/fitted_text.h"
+#include "forms/twips.h"
 #include "texts/card_colours.h"
 #include "texts/table_texts.h"
-#include "ui/fitted_text.h"
-#include "ui/twips.h"
 
 #include <QButtonGroup>
 #include <QLabel>

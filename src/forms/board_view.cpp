@@ -1,12 +1,12 @@
-#include "ui/board_view.h"
+#include "forms/board_view.h"
 
+#include "forms/accessibility.h"
+#include "forms/frmcolour.h"
+#include "forms/picture_control.h"
 #include "pictures/program_icon.h"
 #include "texts/card_colours.h"
 #include "texts/table_texts.h"
 #include "texts/text_contrast.h"
-#include "ui/accessibility.h"
-#include "ui/frmcolour.h"
-#include "ui/picture_control.h"
 
 #include <QLabel>
 #include <QMessageBox>

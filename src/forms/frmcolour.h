@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/fixed_dialog.h"
+#include "forms/fixed_dialog.h"
 
 #include <array>
 #include <optional>

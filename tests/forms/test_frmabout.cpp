@@ -1,6 +1,6 @@
+#include "forms/frmabout.h"
+#include "forms/twips.h"
 #include "texts/translation.h"
-#include "ui/frmabout.h"
-#include "ui/twips.h"
 
 #include "languages.h"
 #include "text_ink.h"

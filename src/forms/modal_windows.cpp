@@ -1,4 +1,4 @@
-#include "ui/modal_windows.h"
+#include "forms/modal_windows.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "forms/fitted_text.h"
 #include "texts/text_contrast.h"
-#include "ui/fitted_text.h"
 
 #include <QImage>
 #include <QLabel>

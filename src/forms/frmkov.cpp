@@ -1,17 +1,17 @@
-#include "ui/frmkov.h"
+#include "forms/frmkov.h"
 
+#include "forms/accessibility.h"
+#include "forms/control_names.h"
+#include "forms/fitted_text.h"
+#include "forms/frmabout.h"
+#include "forms/modal_windows.h"
+#include "forms/picture_control.h"
+#include "forms/table_keys.h"
+#include "forms/twips.h"
 #include "pictures/card_pictures.h"
 #include "pictures/program_icon.h"
 #include "texts/table_texts.h"
 #include "texts/text_contrast.h"
-#include "ui/accessibility.h"
-#include "ui/control_names.h"
-#include "ui/fitted_text.h"
-#include "ui/frmabout.h"
-#include "ui/modal_windows.h"
-#include "ui/picture_control.h"
-#include "ui/table_keys.h"
-#include "ui/twips.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,11 +1,11 @@
-#include "ui/frmabout.h"
+#include "forms/frmabout.h"
 
+#include "forms/fitted_text.h"
+#include "forms/twips.h"
 #include "pictures/program_icon.h"
 #include "texts/classic_font.h"
 #include "texts/table_texts.h"
 #include "texts/text_contrast.h"
-#include "ui/fitted_text.h"
-#include "ui/twips.h"
 #include "version.h"
 
 #include <QEvent>

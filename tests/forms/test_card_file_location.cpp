@@ -1,13 +1,14 @@
 #include "cards/card_file.h"
+#include "cards/card_file_location.h"
 #include "engine/deal.h"
 #include "engine/game_state.h"
+#include "forms/frmkov.h"
+#include "program/startup.h"
 #include "support/card_files.h"
 #include "support/ordinary_user.h"
 #include "support/recording_view.h"
-#include "cards/card_file_location.h"
-#include "ui/frmkov.h"
+#include "system/folders.h"
 #include "system/paths.h"
-#include "program/startup.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "ui/fitted_text.h"
+#include "forms/fitted_text.h"
 
 #include <QAbstractButton>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/game.h"
-#include "ui/board_view.h"
+#include "forms/board_view.h"
 
 #include <QWidget>
 
