@@ -7,9 +7,16 @@
 
 #include <QDebug>
 
+#include <cerrno>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace kov {
 
@@ -25,15 +32,32 @@ void toStandardError(QtMsgType type, const QMessageLogContext& context, const QS
     if (type == QtFatalMsg)
         std::abort();
 }
+
+// A standard stream that was closed gets the null device, before anything opens a file or a
+// connection: otherwise the next one opened (the display's connection) takes its number, and a
+// warning meant for standard error is written into it.
+void giveClosedStreamsTheNullDevice() {
+    for (int stream = STDIN_FILENO; stream <= STDERR_FILENO; ++stream) {
+        if (fcntl(stream, F_GETFD) == -1 && errno == EBADF) {
+            const int opened = open("/dev/null", O_RDWR);
+            if (opened != stream && opened >= 0)
+                close(opened);
+        }
+    }
+}
 #endif
 
-// Qt 6.4 takes a scale factor of zero as it stands, and then no widget can paint; Qt 5 ignored
-// one, and so does this program. Factors are "2" or "1;2" or "name=1;name=2".
-bool holdsZeroScale(const QString& factors) {
+// Qt takes a scale factor as it stands: at zero no widget can paint, and one that is not a
+// number, endless, negative or tiny leaves a window of a pixel or none. Such a factor is ignored,
+// so that the window keeps a size the players can use. Factors are "2" or "1;2" or
+// "name=1;name=2".
+constexpr double smallestScale = 0.25;
+
+bool holdsUnusableScale(const QString& factors) {
     for (const QString& entry : factors.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         bool isNumber = false;
         const double scale = entry.section(QLatin1Char('='), -1).toDouble(&isNumber);
-        if (isNumber && qFuzzyIsNull(scale))
+        if (isNumber && !(std::isfinite(scale) && scale >= smallestScale))
             return true;
     }
     return false;
@@ -42,13 +66,19 @@ bool holdsZeroScale(const QString& factors) {
 } // namespace
 
 void prepareProcess() {
+#ifndef _WIN32
+    giveClosedStreamsTheNullDevice();
+#endif
     for (const char* name : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS"}) {
-        if (holdsZeroScale(qEnvironmentVariable(name)))
+        if (holdsUnusableScale(qEnvironmentVariable(name)))
             qunsetenv(name);
     }
 #ifndef _WIN32
     qInstallMessageHandler(toStandardError);
+    // A write that fails is reported by its call; neither a file-size limit nor a reader of
+    // standard error that has gone away is a reason to stop the game.
     std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
 #endif
 }
 

@@ -20,9 +20,11 @@ class frmKOV;
 openMainWindow(const std::filesystem::path& programFolder, const std::filesystem::path& userFolder,
                const std::function<void(const QString& problem)>& tellProblem);
 
-// Sets up the process before anything else: log lines go to standard error as "kov: ..." on
-// Linux whatever Qt would choose, a file-size limit makes a write fail (and the deal be
-// refused) instead of killing the program, and a scale factor of zero is ignored.
+// Sets up the process before anything else: a closed standard stream gets the null device, log
+// lines go to standard error as "kov: ..." on Linux whatever Qt would choose, a file-size limit
+// makes a write fail (and the deal be refused) and a reader of standard error that has gone
+// makes it fail, instead of killing the program, and a scale factor that would leave no usable
+// window (not a number, endless, or below a quarter) is ignored.
 void prepareProcess();
 
 } // namespace kov

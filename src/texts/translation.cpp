@@ -1,8 +1,11 @@
 #include "texts/translation.h"
 
+#include "system/desktop_languages.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLibraryInfo>
+#include <QLocale>
 
 namespace kov {
 
@@ -31,6 +34,8 @@ QString spokenLanguage(const QStringList& uiLanguages) {
 }
 
 } // namespace
+
+Translation::Translation() : Translation(desktopLanguages()) {}
 
 Translation::Translation(const QStringList& uiLanguages) : language_(spokenLanguage(uiLanguages)) {
     if (language_.isEmpty() || !texts_.load(textsOf(language_)))

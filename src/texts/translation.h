@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
@@ -13,7 +12,9 @@ namespace kov {
 // that names English before any language KOV speaks.
 class Translation {
 public:
-    explicit Translation(const QStringList& uiLanguages = QLocale::system().uiLanguages());
+    // The languages the player asked the desktop for.
+    Translation();
+    explicit Translation(const QStringList& uiLanguages);
     Translation(const Translation&) = delete;
     Translation& operator=(const Translation&) = delete;
 

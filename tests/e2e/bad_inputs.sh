@@ -436,13 +436,33 @@ damaged_pictures() {
         quit_with_alt_x
     done
 
-    # A scale factor of zero is ignored: the table is shown as usual, and nothing is painted at
-    # a zero size.
-    new_case scale-factor-zero
-    kov_wrapper="env QT_SCALE_FACTOR=0"
-    expect_deal
-    quit_with_alt_x
-    grep -q 'QPainter\|^kov:' "$case_dir/kov.err" && fail "standard error: $(head -n 3 "$case_dir/kov.err")"
+    # A picture missing while standard error is closed, or is a pipe whose reader has gone: the
+    # warning is lost, and the window appears all the same.
+    for stream in closed broken-pipe; do
+        new_case "standard-error-$stream"
+        cp "$scratch/picture-deck" "$program/card.txt"
+        rm "$program/$damaged.jpg"
+        case $stream in
+        closed) redirect='exec 2>&-' ;;
+        broken-pipe) redirect='exec 2> >(true); wait $!' ;;
+        esac
+        kov_wrapper="$case_dir/wrapper"
+        printf '%s\n' '#!/usr/bin/env bash' "$redirect" 'exec "$@"' >"$kov_wrapper"
+        chmod 755 "$kov_wrapper"
+        expect_deal
+        quit_with_alt_x
+    done
+
+    # A scale factor that would leave no usable window (zero, not a number, endless, tiny) is
+    # ignored: the table is shown as usual, and nothing is painted at a zero size.
+    for factor in 0 nan inf 1e-6 0.001; do
+        new_case "scale-factor-$factor"
+        kov_wrapper="env QT_SCALE_FACTOR=$factor"
+        expect_deal
+        quit_with_alt_x
+        grep -q 'QPainter\|^kov:' "$case_dir/kov.err" &&
+            fail "standard error: $(head -n 3 "$case_dir/kov.err")"
+    done
 }
 
 case $group in

@@ -36,6 +36,7 @@
 #endif
 
 #include <filesystem>
+#include <optional>
 
 using namespace kov;
 using namespace kov::test;
@@ -873,11 +874,38 @@ private slots:
         QTest::newRow("fr_FR") << QStringList{"fr-FR", "fr"} << french;
         QTest::newRow("es_ES") << QStringList{"es-ES", "es"} << spanish;
         QTest::newRow("Italian, then French") << QStringList{"it-IT", "fr-CA"} << french;
+        // The desktop's own list, as the program reads it from the environment.
+        QTest::newRow("LANGUAGE=xx:de LANG=C") << QStringList{"LANGUAGE=xx:de", "LANG=C"} << german;
+        QTest::newRow("LANGUAGE=zz_ZZ:de") << QStringList{"LANGUAGE=zz_ZZ:de", "LANG="} << german;
+        QTest::newRow("LANGUAGE=xx:C:de") << QStringList{"LANGUAGE=xx:C:de", "LANG=C"} << english;
     }
     void buttonsReadInThePlayersLanguage() {
         QFETCH(QStringList, uiLanguages);
         QFETCH(QStringList, captions);
-        const Translation translation(uiLanguages);
+        std::optional<Translation> translation;
+        if (uiLanguages.first().contains('=')) {
+#ifdef _WIN32
+            QSKIP("Windows names the player's languages in its settings, not in the environment");
+#endif
+            const QByteArray names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+            std::vector<std::optional<QByteArray>> before;
+            for (const QByteArray& name : names) {
+                before.push_back(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name))
+                                                                 : std::nullopt);
+                qunsetenv(name);
+            }
+            for (const QString& variable : uiLanguages)
+                qputenv(qPrintable(variable.section('=', 0, 0)), variable.section('=', 1).toUtf8());
+            translation.emplace();
+            for (std::size_t each = 0; each < before.size(); ++each) {
+                if (before[each])
+                    qputenv(names[each], *before[each]);
+                else
+                    qunsetenv(names[each]);
+            }
+        } else {
+            translation.emplace(uiLanguages);
+        }
         const frmKOV window{fs::path(), fs::path()};
         QStringList shown;
         for (const char* name : {"CmdNewGame", "cmdExit", "cmdAbout"})
