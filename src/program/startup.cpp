@@ -47,17 +47,19 @@ void giveClosedStreamsTheNullDevice() {
 }
 #endif
 
-// Qt takes a scale factor as it stands: at zero no widget can paint, and one that is not a
-// number, endless, negative or tiny leaves a window of a pixel or none. Such a factor is ignored,
-// so that the window keeps a size the players can use. Factors are "2" or "1;2" or
+// Qt takes a scale factor as it stands: at zero no widget can paint, one that is not a number,
+// endless, negative or tiny leaves a window of a pixel or none, and a huge one a window larger
+// than a window system can address (32,767 pixels a side) that never appears. Such a factor is
+// ignored, so that the window keeps a size the players can use. Factors are "2" or "1;2" or
 // "name=1;name=2".
 constexpr double smallestScale = 0.25;
+constexpr double largestScale = 50.0;
 
 bool holdsUnusableScale(const QString& factors) {
     for (const QString& entry : factors.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         bool isNumber = false;
         const double scale = entry.section(QLatin1Char('='), -1).toDouble(&isNumber);
-        if (isNumber && !(std::isfinite(scale) && scale >= smallestScale))
+        if (isNumber && !(scale >= smallestScale && scale <= largestScale))
             return true;
     }
     return false;

@@ -24,7 +24,7 @@ openMainWindow(const std::filesystem::path& programFolder, const std::filesystem
 // lines go to standard error as "kov: ..." on Linux whatever Qt would choose, a file-size limit
 // makes a write fail (and the deal be refused) and a reader of standard error that has gone
 // makes it fail, instead of killing the program, and a scale factor that would leave no usable
-// window (not a number, endless, or below a quarter) is ignored.
+// window (not a number, below a quarter or above fifty) is ignored.
 void prepareProcess();
 
 } // namespace kov

@@ -453,9 +453,10 @@ damaged_pictures() {
         quit_with_alt_x
     done
 
-    # A scale factor that would leave no usable window (zero, not a number, endless, tiny) is
-    # ignored: the table is shown as usual, and nothing is painted at a zero size.
-    for factor in 0 nan inf 1e-6 0.001; do
+    # A scale factor that would leave no usable window (zero, not a number, endless, tiny, or
+    # beyond what a window system can address) is ignored: the table is shown as usual, and
+    # nothing is painted at a zero size.
+    for factor in 0 nan inf 1e-6 0.001 1e300; do
         new_case "scale-factor-$factor"
         kov_wrapper="env QT_SCALE_FACTOR=$factor"
         expect_deal
