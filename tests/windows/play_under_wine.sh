@@ -157,13 +157,18 @@ cmp -s "$program/card.txt" "$scratch/before-exit" || fail "leaving changed card.
 
 # refuse <case> <function that spoils $program>: kov shows the message box captioned KOV, exits 1
 # once it is answered, and leaves the folder as it was.
+# The names in a folder, one a line, in order.
+names_in() {
+    find "$1" -mindepth 1 -maxdepth 1 -printf '%f\n' | sort
+}
+
 refuse() {
     current_case=$1
     program="$scratch/$current_case"
     copy_program "$program"
     "$2"
     local listing before
-    listing=$(ls -A "$program")
+    listing=$(names_in "$program")
     before=$({ cksum <"$program/card.txt"; } 2>/dev/null || echo missing)
     start_kov "$program" "$scratch/$current_case"
     if message=$(find_window KOV 60); then
@@ -176,7 +181,7 @@ refuse() {
         fail "no message box captioned KOV within 60 s"
         wait_kov_exit 1
     fi
-    [ "$(ls -A "$program")" = "$listing" ] || fail "the folder changed: $(ls -A "$program" | tr '\n' ' ')"
+    [ "$(names_in "$program")" = "$listing" ] || fail "the folder changed: $(names_in "$program" | tr '\n' ' ')"
     [ "$({ cksum <"$program/card.txt"; } 2>/dev/null || echo missing)" = "$before" ] ||
         fail "card.txt changed"
 }
