@@ -21,7 +21,7 @@ program="$scratch/program"
 copy_program "$program"
 slot=$(deck_with_plain_play "$program/card.txt") || exit 1
 start_kov "$program" "$scratch/kov"
-if ! window=$(find_window "Vantrel KOV Beta" 30); then
+if ! window=$(find_window "$window_caption" 30); then
     fail "no main window within 30 s"
     cat "$scratch/kov.err" >&2
     exit 1

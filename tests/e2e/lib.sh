@@ -30,6 +30,9 @@ next_card_file_tool=${next_card_file_tool:-}
 window=${window:-}
 # The exit status of the last kov that ended, set by wait_kov_exit.
 kov_status=0
+# The main window's title, passed in by the build (KOV_WINDOW_TITLE, cmake/Version.cmake).
+# shellcheck disable=SC2034 # read by the scripts that source this
+window_caption=${KOV_WINDOW_TITLE:?"the build passes KOV_WINDOW_TITLE; run the test through ctest"}
 
 fail() {
     echo "FAIL [$current_case]: $*" >&2

@@ -28,7 +28,6 @@ if [ "$shots_named" = dark-play ] && ! e2e_gtk_dark; then
 fi
 mkdir -p "$scratch/home" "$scratch/data"
 
-window_caption="Vantrel KOV Beta"
 
 deals_to() {
     cmp -s "$program/card.txt" "$1"

@@ -3,7 +3,6 @@
 #include "forms/frmcolour.h"
 #include "forms/frmkov.h"
 #include "forms/picture_control.h"
-#include "forms/twips.h"
 #include "pictures/card_pictures.h"
 #include "pictures/drawn_cards.h"
 #include "program/startup.h"
@@ -12,7 +11,9 @@
 #include "texts/card_colours.h"
 #include "texts/table_texts.h"
 #include "texts/translation.h"
+#include "version.h"
 
+#include "in_twips.h"
 #include "languages.h"
 #include "text_ink.h"
 
@@ -77,18 +78,16 @@ PictureControl* pickupCard(const frmKOV& window) {
     return child<PictureControl>(window, pickupCardControlName());
 }
 PictureControl* discardCard(const frmKOV& window) {
-    return child<PictureControl>(window, QStringLiteral("DiscardCard"));
+    return child<PictureControl>(window, discardCardControlName());
 }
 QLabel* turnLabel(const frmKOV& window, Player player) {
-    return child<QLabel>(window, player == Player::One ? QStringLiteral("lblPlayerOne")
-                                                       : QStringLiteral("lblPlayerTwo"));
+    return child<QLabel>(window, turnLabelControlName(player));
 }
 QLabel* totalLabel(const frmKOV& window, Player player) {
-    return child<QLabel>(window, player == Player::One ? QStringLiteral("lblPlayerOneScore")
-                                                       : QStringLiteral("lblPlayerTwoScore"));
+    return child<QLabel>(window, totalLabelControlName(player));
 }
 QLabel* colourInForce(const frmKOV& window) {
-    return child<QLabel>(window, QStringLiteral("colourInForce"));
+    return child<QLabel>(window, colourInForceControlName());
 }
 
 // A card file whose first deal gives Player One the codes one from slot 0 and Player Two the codes
@@ -237,7 +236,7 @@ std::string progressiveJpeg(QSize size) {
 }
 
 QString reportLine(const QString& picture, const QString& reason) {
-    return QStringLiteral("kov: cannot show the card picture %1 (%2); drawing the card instead")
+    return QStringLiteral("cannot show the card picture %1 (%2); drawing the card instead")
         .arg(picture, reason);
 }
 
@@ -251,7 +250,7 @@ private slots:
         Installed installed;
         auto window = installed.window();
         QVERIFY(window);
-        QCOMPARE(window->windowTitle(), QStringLiteral("Vantrel KOV Beta"));
+        QCOMPARE(window->windowTitle(), QStringLiteral(KOV_WINDOW_TITLE));
         QCOMPARE(inTwips(QRect(QPoint(), window->size())), QRect(0, 0, 9270, 6120));
         QVERIFY(!window->windowIcon().isNull());
         QVERIFY(window->maximumSize().width() > 618); // the frame stays resizable
@@ -269,24 +268,20 @@ private slots:
                 << cardSlotControlName(Player::Two, index) << QRect(1320 * index, 3900, 1290, 1935)
                 << QString();
         }
-        QTest::newRow("PickupCard")
-            << pickupCardControlName() << QRect(1560, 1950, 1245, 1935) << QString();
-        QTest::newRow("DiscardCard") << "DiscardCard" << QRect(3120, 1950, 1290, 1935) << QString();
-        QTest::newRow("lblPlayerOne")
-            << "lblPlayerOne" << QRect(120, 2040, 1095, 255) << "Player One";
-        QTest::newRow("lblPlayerTwo")
-            << "lblPlayerTwo" << QRect(120, 3480, 1095, 255) << "Player Two";
-        QTest::newRow("lblPlayerOneScorelbl")
-            << "lblPlayerOneScorelbl" << QRect(6480, 3000, 1575, 255) << "Player One Total";
-        QTest::newRow("lblPlayerOneScore")
-            << "lblPlayerOneScore" << QRect(8160, 3000, 735, 255) << "0";
-        QTest::newRow("lblPlayerTwoScorelbl")
-            << "lblPlayerTwoScorelbl" << QRect(6480, 3360, 1575, 255) << "Player Two Total";
-        QTest::newRow("lblPlayerTwoScore")
-            << "lblPlayerTwoScore" << QRect(8160, 3360, 735, 255) << "0";
-        QTest::newRow("CmdNewGame") << "CmdNewGame" << QRect(4800, 2280, 1335, 495) << "&New Game";
-        QTest::newRow("cmdExit") << "cmdExit" << QRect(6480, 2280, 1335, 495) << "E&xit";
-        QTest::newRow("cmdAbout") << "cmdAbout" << QRect(4800, 3000, 1335, 495) << "&About";
+        const auto row = [](const QString& name, QRect twips, const QString& text) {
+            QTest::newRow(qPrintable(name)) << name << twips << text;
+        };
+        row(pickupCardControlName(), QRect(1560, 1950, 1245, 1935), {});
+        row(discardCardControlName(), QRect(3120, 1950, 1290, 1935), {});
+        row(turnLabelControlName(Player::One), QRect(120, 2040, 1095, 255), "Player One");
+        row(turnLabelControlName(Player::Two), QRect(120, 3480, 1095, 255), "Player Two");
+        row(totalCaptionControlName(Player::One), QRect(6480, 3000, 1575, 255), "Player One Total");
+        row(totalLabelControlName(Player::One), QRect(8160, 3000, 735, 255), "0");
+        row(totalCaptionControlName(Player::Two), QRect(6480, 3360, 1575, 255), "Player Two Total");
+        row(totalLabelControlName(Player::Two), QRect(8160, 3360, 735, 255), "0");
+        row(newGameControlName(), QRect(4800, 2280, 1335, 495), "&New Game");
+        row(exitControlName(), QRect(6480, 2280, 1335, 495), "E&xit");
+        row(aboutControlName(), QRect(4800, 3000, 1335, 495), "&About");
     }
     void layout() {
         QFETCH(QString, name);
@@ -350,9 +345,9 @@ private slots:
         auto window = installed.window();
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        auto* newGame = window->findChild<QPushButton*>("CmdNewGame");
-        auto* exitButton = window->findChild<QPushButton*>("cmdExit");
-        auto* about = window->findChild<QPushButton*>("cmdAbout");
+        auto* newGame = window->findChild<QPushButton*>(newGameControlName());
+        auto* exitButton = window->findChild<QPushButton*>(exitControlName());
+        auto* about = window->findChild<QPushButton*>(aboutControlName());
         QCOMPARE(QApplication::focusWidget(), newGame);
         QCOMPARE(newGame->nextInFocusChain(), exitButton);
         QCOMPARE(exitButton->nextInFocusChain(), about);
@@ -464,7 +459,8 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_D);
         QCOMPARE(cardsHeld(*window, Player::One), 7);
         QCOMPARE(state.toMove, Player::Two);
-        QCOMPARE(QApplication::focusWidget(), window->findChild<QPushButton*>("CmdNewGame"));
+        QCOMPARE(QApplication::focusWidget(),
+                 window->findChild<QPushButton*>(newGameControlName()));
         // While a box of the window's own is open, the keys are the box's.
         const GameState beforeBox = state;
         QTimer::singleShot(0, [] {
@@ -474,7 +470,7 @@ private slots:
             QTest::keyClick(box, Qt::Key_1);
             QTest::keyClick(box, Qt::Key_Escape);
         });
-        window->findChild<QPushButton*>("cmdAbout")->click();
+        window->findChild<QPushButton*>(aboutControlName())->click();
         QCOMPARE(state, beforeBox);
     }
 
@@ -497,7 +493,7 @@ private slots:
             chooser->reject(); // no test waits on a box left open
         });
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
-        QCOMPARE(focused, QStringLiteral("OptColour0"));
+        QCOMPARE(focused, colourOptionControlName(0));
         QCOMPARE(window->gameState().inForce.CurrentColour, CardCharacter('G'));
         QCOMPARE(window->gameState().toMove, Player::Two);
     }
@@ -551,7 +547,7 @@ private slots:
             writeBytes(file, other + std::string(size - other.size(), 'x'));
             fs::last_write_time(file, time);
         }
-        QTest::mouseClick(window->findChild<QPushButton*>("CmdNewGame"), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QPushButton*>(newGameControlName()), Qt::LeftButton);
         const QSize device = slotPixels * ratio;
         QCOMPARE(slotOf(*window, Player::One, 0)->picture(), decodedAt(file, device, ratio));
         QVERIFY(slotOf(*window, Player::One, 0)->picture() !=
@@ -798,7 +794,7 @@ private slots:
                 ++texts;
             }
             QVERIFY(texts >= 5);
-            if (auto* label = shown->findChild<QLabel*>("lblPlayerOne"))
+            if (auto* label = shown->findChild<QLabel*>(turnLabelControlName(Player::One)))
                 QCOMPARE(label->palette().color(QPalette::Window),
                          QApplication::palette().color(QPalette::ToolTipBase));
         }
@@ -880,12 +876,12 @@ private slots:
         const Translation translation(uiLanguages);
         const frmKOV window{fs::path(), fs::path()};
         QStringList shown;
-        for (const char* name : {"CmdNewGame", "cmdExit", "cmdAbout"})
+        for (const QString& name : {newGameControlName(), exitControlName(), aboutControlName()})
             shown << child<QPushButton>(window, name)->text();
         const QMessageBox box(QMessageBox::Information, handWonTitle(), handWonText(Player::One),
                               QMessageBox::Ok);
-        shown << frmColour().findChild<QPushButton*>("cmdOK")->text()
-              << frmAbout().findChild<QPushButton*>("cmdOK")->text()
+        shown << frmColour().findChild<QPushButton*>(okControlName())->text()
+              << frmAbout().findChild<QPushButton*>(okControlName())->text()
               << box.button(QMessageBox::Ok)->text();
         QCOMPARE(shown, captions);
     }
@@ -901,7 +897,7 @@ private slots:
         frmColour chooser;
         frmAbout about;
         QStringList texts = spokenTexts(*window) + spokenTexts(chooser) + spokenTexts(about);
-        texts.removeOne(QStringLiteral("Vantrel KOV Beta")); // the one text that is a name
+        texts.removeOne(QStringLiteral(KOV_WINDOW_TITLE)); // the one text that is a name
         for (Player player : {Player::One, Player::Two})
             texts << handWonText(player) << matchWonText(player, 512);
         texts << handWonTitle() << matchWonTitle() << missingPictureNote();

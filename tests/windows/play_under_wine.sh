@@ -44,7 +44,6 @@ bash "$here/wine_prefix.sh" "$WINEPREFIX"
 appdata_kov="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Vantrel/KOV"
 rm -rf "$appdata_kov"
 
-window_caption="Vantrel KOV Beta"
 read_only_mount=
 
 start_kov() { # start_kov <folder> <log>
@@ -58,28 +57,6 @@ cleanup_wine() {
     e2e_cleanup
 }
 trap cleanup_wine EXIT
-
-# The first Player One slot holding a number card that matches the discard of the deal from
-# card file $1: played, it passes the turn whatever the rest of the hand is.
-playable_slot() {
-    local dealt="$scratch/probe-dealt" slot value colour
-    next_card_file "$1" >"$dealt" || return 1
-    for slot in 0 1 2 3 4 5 6; do
-        value=$(byte_at "$dealt" $((2 * slot)))
-        colour=$(byte_at "$dealt" $((2 * slot + 1)))
-        case $value in [0-9]) ;; *) continue ;; esac
-        if [ "$value" = "$(byte_at "$dealt" 28)" ] || [ "$colour" = "$(byte_at "$dealt" 29)" ]; then
-            echo "$slot"
-            return 0
-        fi
-    done
-    return 1
-}
-
-all_dealt() {
-    shoot "$window" "$1" && [ "$(cards_shown one)" -eq 7 ] && [ "$(cards_shown two)" -eq 7 ] &&
-        [ "$(turn_shown)" = one ] && piles_shown
-}
 
 # Ends the game with its Exit button and expects status 0.
 exit_game() {
