@@ -3,9 +3,8 @@
 #include "cards/card_file_location.h"
 #include "files/durable_write.h"
 #include "forms/frmkov.h"
+#include "system/log.h"
 #include "texts/table_texts.h"
-
-#include <QDebug>
 
 #include <csignal>
 #include <cstdio>
@@ -46,6 +45,7 @@ void prepareProcess() {
         if (holdsZeroScale(qEnvironmentVariable(name)))
             qunsetenv(name);
     }
+    qSetMessagePattern(QString::fromLatin1(logLinePattern));
 #ifndef _WIN32
     qInstallMessageHandler(toStandardError);
     std::signal(SIGXFSZ, SIG_IGN);
@@ -57,7 +57,7 @@ openMainWindow(const std::filesystem::path& programFolder, const std::filesystem
                const std::function<void(const QString& problem)>& tellProblem) {
     auto refuse = [&](const CardFileProblem& problem) {
         const QString text = problemText(problem);
-        qWarning().noquote() << QStringLiteral("kov: %1").arg(text);
+        qCWarning(programLog, "%s", qUtf8Printable(text));
         tellProblem(text);
     };
     if (programFolder.empty()) {
