@@ -4,6 +4,12 @@
 
 namespace kov {
 
+// A byte that prints as itself on one line: ASCII from the space to the tilde.
+[[nodiscard]] constexpr bool isPrintableAscii(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x20 && byte < 0x7F;
+}
+
 // One character of a card code as the game holds it: either the empty string or exactly one
 // byte. The two must stay apart: an empty character is written to the card file as a space,
 // and a hand card whose value character is empty marks the end of the hand.

@@ -154,7 +154,7 @@ private slots:
         QCOMPARE(table.handSize(Player::Two), opponentCards + cardsDrawn);
         QCOMPARE(table.state().DeckPosition, 31 + 2 * cardsDrawn);
         for (int slot = 0; slot < 7; ++slot)
-            QCOMPARE(table.state().shown(Player::Two)[static_cast<std::size_t>(slot)],
+            QCOMPARE(table.state().shown(Player::Two)[slotIndex(slot)],
                      slot < opponentCards + cardsDrawn);
         QCOMPARE(table.handSize(Player::One), 1);
     }
