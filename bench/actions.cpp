@@ -105,10 +105,6 @@ void writeDurably(const std::filesystem::path& folder, const std::string& bytes)
     ::close(dir);
 }
 
-Card card(const char (&code)[3]) {
-    return kov::cardFromCode(code);
-}
-
 // Per action: its time, its bare work (and the older bare work), the repaint after it, and for
 // a deal the durable write; the pictures it decoded.
 struct Samples {
@@ -232,11 +228,11 @@ Samples benchPlay(kov::frmKOV& window, const QString& folder, int repetitions) {
         // The discard and the six cards left in the hand.
         start = monotonicNs();
         for (int each = 0; each < 7; ++each)
-            bare.show(card("3R"));
+            bare.show(kov::cardFromCode("3R"));
         const double bareMs = msSince(start);
         start = monotonicNs();
         for (int each = 0; each < 7; ++each)
-            bare.showDecodingEverything(card("3R"));
+            bare.showDecodingEverything(kov::cardFromCode("3R"));
         const double oldBare = msSince(start);
         if (rep >= 0) {
             samples.action.push_back(action);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace kov {
 
@@ -47,8 +48,8 @@ struct Card {
 };
 
 // Shorthand for a card written as its two-character code, for tables and tests.
-[[nodiscard]] constexpr Card cardFromCode(const char (&code)[3]) {
-    return Card{CardCharacter(code[0]), CardCharacter(code[1])};
+[[nodiscard]] constexpr Card cardFromCode(std::string_view code) {
+    return Card{CardCharacter(code.at(0)), CardCharacter(code.at(1))};
 }
 
 } // namespace kov

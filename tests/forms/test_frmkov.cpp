@@ -5,7 +5,6 @@
 #include "forms/picture_control.h"
 #include "pictures/card_pictures.h"
 #include "pictures/drawn_cards.h"
-#include "program/startup.h"
 #include "support/card_files.h"
 #include "support/table.h"
 #include "texts/card_colours.h"
@@ -88,34 +87,6 @@ QLabel* totalLabel(const frmKOV& window, Player player) {
 }
 QLabel* colourInForce(const frmKOV& window) {
     return child<QLabel>(window, colourInForceControlName());
-}
-
-// A card file whose first deal gives Player One the codes one from slot 0 and Player Two the codes
-// two, turns up discard and leaves nextDraw on top of the pile; every other card is a red 9.
-std::string cardFileDealing(const std::vector<std::string>& one,
-                            const std::vector<std::string>& two, const std::string& discard,
-                            const std::string& nextDraw) {
-    // Where the numbered file's cards land is where any file's cards land.
-    const Table numbered;
-    const GameState& dealt = numbered.state();
-    std::string file = uniformCardFile("9R");
-    auto put = [&](Card landed, const std::string& code) {
-        file.replace(static_cast<std::size_t>(fileNumberOf(landed) - 1) * 2, 2, code);
-    };
-    for (std::size_t slot = 0; slot < one.size(); ++slot)
-        put(dealt.PlayerOneHand.at(static_cast<int>(slot)), one[slot]);
-    for (std::size_t slot = 0; slot < two.size(); ++slot)
-        put(dealt.PlayerTwoHand.at(static_cast<int>(slot)), two[slot]);
-    put(Card{dealt.inForce.CurrentValue, dealt.inForce.CurrentColour}, discard);
-    put(dealt.Deck.cardAt(dealt.DeckPosition), nextDraw);
-    return file;
-}
-
-int cardsHeld(const frmKOV& window, Player player) {
-    int held = 0;
-    for (int slot = 0; slot < 7; ++slot)
-        held += window.gameState().hand(player).at(slot).value.isEmpty() ? 0 : 1;
-    return held;
 }
 
 // A left click at the middle of the control, or a double-click, as the desktop delivers them to
@@ -433,7 +404,7 @@ private slots:
             clickOn(onThePile ? pickupCard(*window) : slotOf(*window, Player::One, 0));
         QCOMPARE(state.toMove, playerTwoToMove ? Player::Two : Player::One);
         QCOMPARE(state.DeckPosition, deckPosition + 2 * cardsDrawn);
-        QCOMPARE(cardsHeld(*window, Player::One), playerOneCards);
+        QCOMPARE(cardsHeld(window->gameState().hand(Player::One)), playerOneCards);
     }
 
     // With the window active, 1 to 7 click that slot of the player to move and D the pile, under
@@ -457,7 +428,7 @@ private slots:
         QCOMPARE(state, before);
         // He draws an unplayable card into his free slot, and the turn passes.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_D);
-        QCOMPARE(cardsHeld(*window, Player::One), 7);
+        QCOMPARE(cardsHeld(window->gameState().hand(Player::One)), 7);
         QCOMPARE(state.toMove, Player::Two);
         QCOMPARE(QApplication::focusWidget(),
                  window->findChild<QPushButton*>(newGameControlName()));
@@ -735,18 +706,6 @@ private slots:
             QVERIFY2(enlarged > 4 * sharp + 2, qPrintable(QString::number(enlarged)));
     }
 
-    void aCardFileThatCannotBeUsedStopsTheStart() {
-        Installed installed("7R7G");
-        QString told;
-        auto window = openMainWindow(installed.folder.path(), fs::path(),
-                                     [&](const QString& problem) { told = problem; });
-        QVERIFY(!window);
-        QVERIFY(told.contains(QDir::toNativeSeparators(
-            QString::fromStdString(installed.folder.cardFilePath().string()))));
-        QVERIFY(told.contains("holds 2 whole cards, and a deck needs 108"));
-        QCOMPARE(installed.folder.cardFileBytes(), std::string("7R7G"));
-    }
-
     // Every text of every window reads, measured on the screen, under each desktop's colours
     // as the window is made, and after the player has switched to the next theme.
     void everyTextReads_data() {
@@ -910,15 +869,6 @@ private slots:
         for (const QString& text : texts)
             QVERIFY2(text.startsWith(QStringLiteral("[T]")), qPrintable(text));
         QVERIFY(texts.size() > 60);
-    }
-
-    void cardNamesReadAloud() {
-        QCOMPARE(cardName(cardFromCode("7R")), QStringLiteral("Red 7"));
-        QCOMPARE(cardName(cardFromCode("SB")), QStringLiteral("Blue Skip"));
-        QCOMPARE(cardName(cardFromCode("DY")), QStringLiteral("Yellow Draw Two"));
-        QCOMPARE(cardName(cardFromCode("FG")), QStringLiteral("Wild Draw Four"));
-        QCOMPARE(cardName(Card{CardCharacter('\0'), CardCharacter(' ')}),
-                 QStringLiteral("blank 0x00"));
     }
 
     void theBoardIsReadByName() {
