@@ -110,6 +110,13 @@ void writeDurably(const std::filesystem::path& folder, const std::string& bytes)
 struct Samples {
     std::vector<double> action, bare, oldBare, repaint, write;
     int decodes = 0;
+
+    void add(double actionMs, double bareMs, double oldBareMs, double repaintMs) {
+        action.push_back(actionMs);
+        bare.push_back(bareMs);
+        oldBare.push_back(oldBareMs);
+        repaint.push_back(repaintMs);
+    }
 };
 
 void report(const std::string& measure, const Samples& samples, double targetMs) {
@@ -191,10 +198,7 @@ Samples benchDeal(kov::frmKOV& window, const QString& folder, int repetitions) {
             bare.showDecodingEverything(each);
         const double oldBare = write + msSince(start);
         if (rep >= 0) {
-            samples.action.push_back(action);
-            samples.bare.push_back(bareMs);
-            samples.oldBare.push_back(oldBare);
-            samples.repaint.push_back(paint);
+            samples.add(action, bareMs, oldBare, paint);
             samples.write.push_back(write);
         }
     }
@@ -234,12 +238,8 @@ Samples benchPlay(kov::frmKOV& window, const QString& folder, int repetitions) {
         for (int each = 0; each < 7; ++each)
             bare.showDecodingEverything(kov::cardFromCode("3R"));
         const double oldBare = msSince(start);
-        if (rep >= 0) {
-            samples.action.push_back(action);
-            samples.bare.push_back(bareMs);
-            samples.oldBare.push_back(oldBare);
-            samples.repaint.push_back(paint);
-        }
+        if (rep >= 0)
+            samples.add(action, bareMs, oldBare, paint);
     }
     return samples;
 }
@@ -268,12 +268,8 @@ Samples benchDraw(kov::frmKOV& window, const QString& folder, int repetitions) {
         start = monotonicNs();
         bare.showDecodingEverything(next);
         const double oldBare = msSince(start);
-        if (rep >= 0) {
-            samples.action.push_back(action);
-            samples.bare.push_back(bareMs);
-            samples.oldBare.push_back(oldBare);
-            samples.repaint.push_back(paint);
-        }
+        if (rep >= 0)
+            samples.add(action, bareMs, oldBare, paint);
     }
     return samples;
 }

@@ -4,6 +4,7 @@
 #include "support/card_files.h"
 #include "support/ordinary_user.h"
 #include "support/recording_view.h"
+#include "support/table.h"
 
 #include <QTest>
 
@@ -115,22 +116,17 @@ private slots:
     }
 
     void refusalKeepsTheHandInProgress() {
-        ProgramFolder folder;
-        folder.writeCardFile(numberedCardFile());
-        GameState state;
-        RecordingView view;
-        const CardFile cardFile(folder.cardFilePath());
-        QVERIFY(!ShuffleDeal(state, view, cardFile));
-        const GameState before = state;
-        const auto shownBefore = view.slotCodes(Player::One);
-        const int showingsBefore = view.showings;
+        Table table;
+        const GameState before = table.state();
+        const auto shownBefore = table.view.slotCodes(Player::One);
+        const int showingsBefore = table.view.showings;
 
-        folder.writeCardFile("7R7G");
-        QVERIFY(ShuffleDeal(state, view, cardFile));
-        QCOMPARE(state, before);
-        QCOMPARE(view.slotCodes(Player::One), shownBefore);
-        QCOMPARE(view.showings, showingsBefore);
-        QCOMPARE(folder.cardFileBytes(), std::string("7R7G"));
+        table.folder.writeCardFile("7R7G");
+        QVERIFY(table.game->ShuffleDeal());
+        QCOMPARE(table.state(), before);
+        QCOMPARE(table.view.slotCodes(Player::One), shownBefore);
+        QCOMPARE(table.view.showings, showingsBefore);
+        QCOMPARE(table.folder.cardFileBytes(), std::string("7R7G"));
     }
 
 #ifndef _WIN32 // file size limits, permission bits and links: POSIX only

@@ -4,6 +4,7 @@
 #include "engine/game_state.h"
 #include "support/card_files.h"
 #include "support/recording_view.h"
+#include "support/table.h"
 #include "support/table_rules.h"
 
 #include <QTest>
@@ -163,20 +164,18 @@ private slots:
     }
 
     void newDealReplacesAHandInProgressButNotTheTotals() {
-        ProgramFolder folder;
-        folder.writeCardFile(numberedCardFile());
-        GameState state;
-        RecordingView view;
-        const CardFile cardFile(folder.cardFilePath());
-        QVERIFY(!ShuffleDeal(state, view, cardFile));
-        state.toMove = Player::Two;
-        state.totals = {120, 45};
-        state.PlayerOneHand.remove(0);
-        state.DeckPosition = 77;
+        Table table;
+        table.adjust([](GameState& state) {
+            state.toMove = Player::Two;
+            state.totals = {120, 45};
+            state.PlayerOneHand.remove(0);
+            state.DeckPosition = 77;
+        });
 
-        QVERIFY(!ShuffleDeal(state, view, cardFile));
+        QVERIFY(!table.game->ShuffleDeal());
+        const GameState& state = table.state();
         QCOMPARE(state.toMove, Player::One);
-        QCOMPARE(view.turn, std::optional(Player::One));
+        QCOMPARE(table.view.turn, std::optional(Player::One));
         QCOMPARE(state.totals, (std::array<int, 2>{120, 45}));
         QCOMPARE(state.DeckPosition, 31);
         for (int slot = 0; slot < 7; ++slot) {
