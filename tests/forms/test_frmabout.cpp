@@ -50,7 +50,7 @@ void TestFrmAbout::layout_data() {
     QTest::newRow("lblVersion") << aboutVersionControlName() << QRect(960, 840, 3165, 225);
     QTest::newRow("lblDescription")
         << aboutDescriptionControlName() << QRect(960, 1200, 3195, 1050);
-    QTest::newRow("Label1") << "Label1" << QRect(120, 2520, 2550, 1785);
+    QTest::newRow("Label1") << aboutNoticeControlName() << QRect(120, 2520, 2550, 1785);
     QTest::newRow("cmdOK") << okControlName() << QRect(2880, 3840, 1260, 345);
 }
 
@@ -76,7 +76,8 @@ void TestFrmAbout::textsFitTheirBoxes_data() {
         QTest::addRow("lblVersion %s", language) << aboutVersionControlName() << 9.75 << languages;
         QTest::addRow("lblDescription %s", language)
             << aboutDescriptionControlName() << 9.75 << languages;
-        QTest::addRow("Label1 %s", language) << "Label1" << defaultPoints << languages;
+        QTest::addRow("Label1 %s", language)
+            << aboutNoticeControlName() << defaultPoints << languages;
     }
 }
 

@@ -12,6 +12,9 @@
 #include <QScreen>
 #include <QtTest>
 
+#include <array>
+#include <utility>
+
 using namespace kov;
 
 namespace {
@@ -82,24 +85,20 @@ void TestFrmColour::layout_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QColor>("fill");
 
-    const QColor none;
-    QTest::newRow("lblBlue") << colourSwatchControlName(0) << QRect(120, 120, 855, 255) << "Blue"
-                             << QColor(0, 255, 255);
-    QTest::newRow("lblGreen") << colourSwatchControlName(1) << QRect(120, 600, 855, 255) << "Green"
-                              << QColor(0, 255, 0);
-    QTest::newRow("lblRed") << colourSwatchControlName(2) << QRect(120, 1080, 855, 255) << "Red"
-                            << QColor(255, 0, 0);
-    QTest::newRow("lblYellow") << colourSwatchControlName(3) << QRect(120, 1560, 855, 255)
-                               << "Yellow" << QColor(255, 255, 0);
-    QTest::newRow("OptColour0") << colourOptionControlName(0) << QRect(1080, 120, 855, 375)
-                                << "Blue" << none;
-    QTest::newRow("OptColour1") << colourOptionControlName(1) << QRect(1080, 600, 855, 375)
-                                << "Green" << none;
-    QTest::newRow("OptColour2") << colourOptionControlName(2) << QRect(1080, 1080, 855, 375)
-                                << "Red" << none;
-    QTest::newRow("OptColour3") << colourOptionControlName(3) << QRect(1080, 1560, 855, 375)
-                                << "Yellow" << none;
-    QTest::newRow("cmdOK") << okControlName() << QRect(2040, 120, 1215, 495) << "&OK" << none;
+    // A row a colour, top to bottom: its swatch, then its option.
+    const std::array<std::pair<const char*, QColor>, 4> rows{{{"Blue", QColor(0, 255, 255)},
+                                                              {"Green", QColor(0, 255, 0)},
+                                                              {"Red", QColor(255, 0, 0)},
+                                                              {"Yellow", QColor(255, 255, 0)}}};
+    for (int row = 0; row < 4; ++row) {
+        const auto& [text, fill] = rows[static_cast<std::size_t>(row)];
+        const int top = 120 + 480 * row;
+        QTest::newRow(qPrintable(colourSwatchControlName(row)))
+            << colourSwatchControlName(row) << QRect(120, top, 855, 255) << text << fill;
+        QTest::newRow(qPrintable(colourOptionControlName(row)))
+            << colourOptionControlName(row) << QRect(1080, top, 855, 375) << text << QColor();
+    }
+    QTest::newRow("cmdOK") << okControlName() << QRect(2040, 120, 1215, 495) << "&OK" << QColor();
 }
 
 void TestFrmColour::layout() {
