@@ -96,21 +96,14 @@ eventually 10 all_dealt "$dealt" ||
 
 current_case="play a card"
 xdo mousemove --window "$window" $((88 * slot + 43)) 64 click 1
-after_play() {
-    shoot "$window" "$1" && [ "$(cards_shown one)" -eq 6 ] && [ "$(turn_shown)" = two ]
-}
-eventually 10 after_play "$shots/windows-2-played.png" ||
+eventually 10 one_card_played "$shots/windows-2-played.png" ||
     fail "after playing slot $slot: $(cards_shown one) Player One cards, turn label '$(turn_shown)'"
-moved=$(box_difference "$dealt" "$shots/windows-2-played.png" 86 129 $((88 * slot)) 0 208 130)
-[ "$moved" -le 50 ] || fail "the discard differs from the played card in $moved pixels"
+check_discard_is_played_card "$dealt" "$shots/windows-2-played.png" "$slot"
 
 current_case="draw"
 # Player Two's hand is full: the pile gives nothing and hands the turn back.
 xdo mousemove --window "$window" $((104 + 41)) $((130 + 64)) click 1
-after_draw() {
-    shoot "$window" "$1" && [ "$(turn_shown)" = one ]
-}
-eventually 10 after_draw "$shots/windows-3-pile-clicked.png" ||
+eventually 10 turn_back_to_one "$shots/windows-3-pile-clicked.png" ||
     fail "turn label '$(turn_shown)' after Player Two clicked the pile"
 
 current_case="About"
