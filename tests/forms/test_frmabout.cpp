@@ -2,6 +2,7 @@
 #include "forms/frmabout.h"
 #include "texts/translation.h"
 
+#include "fixed_dialog_frame.h"
 #include "in_twips.h"
 #include "languages.h"
 #include "text_ink.h"
@@ -30,16 +31,7 @@ private slots:
 };
 
 void TestFrmAbout::window() {
-    frmAbout box;
-    QCOMPARE(box.windowTitle(), QStringLiteral("About"));
-    QCOMPARE(inTwips(QRect(QPoint(), box.size())).size(), QSize(4335, 4410));
-    QCOMPARE(box.minimumSize(), box.maximumSize());
-    const Qt::WindowFlags flags = box.windowFlags();
-    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowContextHelpButtonHint));
-    QVERIFY(box.isModal());
+    checkFixedDialogFrame(frmAbout(), QStringLiteral("About"), QSize(4335, 4410));
 }
 
 void TestFrmAbout::layout_data() {

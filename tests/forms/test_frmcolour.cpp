@@ -2,6 +2,7 @@
 #include "forms/frmcolour.h"
 #include "texts/translation.h"
 
+#include "fixed_dialog_frame.h"
 #include "in_twips.h"
 #include "languages.h"
 #include "text_ink.h"
@@ -66,17 +67,7 @@ private slots:
 };
 
 void TestFrmColour::window() {
-    frmColour box;
-    QCOMPARE(box.windowTitle(), QStringLiteral("Select A Colour"));
-    QCOMPARE(inTwips(QRect(QPoint(), box.size())).size(), QSize(3390, 2010));
-    QCOMPARE(box.minimumSize(), box.maximumSize());
-    const Qt::WindowFlags flags = box.windowFlags();
-    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
-    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowContextHelpButtonHint));
-    QVERIFY(box.isModal());
+    checkFixedDialogFrame(frmColour(), QStringLiteral("Select A Colour"), QSize(3390, 2010));
 }
 
 void TestFrmColour::layout_data() {
