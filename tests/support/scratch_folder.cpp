@@ -8,19 +8,12 @@ namespace kov::test {
 ScratchFolder::ScratchFolder(const std::string& prefix) {
     std::error_code error;
     const auto temporary = std::filesystem::temp_directory_path(error);
-    if (error)
-        return;
-    std::random_device seed;
-    std::mt19937_64 random(seed());
-    // A name another folder already has is tried again with the next.
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const auto candidate = temporary / (prefix + "-" + std::to_string(random() % 1000000000));
-        if (std::filesystem::create_directory(candidate, error)) {
-            path_ = candidate;
-            return;
-        }
-        if (error)
-            return;
+    std::mt19937_64 random(std::random_device{}());
+    // A name another folder already has is tried again with the next; any other failure ends it.
+    for (int attempt = 0; attempt < 100 && !error && path_.empty(); ++attempt) {
+        auto candidate = temporary / (prefix + "-" + std::to_string(random()));
+        if (std::filesystem::create_directory(candidate, error))
+            path_ = std::move(candidate);
     }
 }
 
