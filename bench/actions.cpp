@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -25,6 +26,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -103,15 +105,18 @@ void writeDurably(const std::filesystem::path& folder, const std::string& bytes)
     ::close(dir);
 }
 
-Card card(const char (&code)[3]) {
-    return kov::cardFromCode(code);
-}
-
 // Per action: its time, its bare work (and the older bare work), the repaint after it, and for
 // a deal the durable write; the pictures it decoded.
 struct Samples {
     std::vector<double> action, bare, oldBare, repaint, write;
     int decodes = 0;
+
+    void add(double actionMs, double bareMs, double oldBareMs, double repaintMs) {
+        action.push_back(actionMs);
+        bare.push_back(bareMs);
+        oldBare.push_back(oldBareMs);
+        repaint.push_back(repaintMs);
+    }
 };
 
 void report(const std::string& measure, const Samples& samples, double targetMs) {
@@ -123,8 +128,28 @@ void report(const std::string& measure, const Samples& samples, double targetMs)
                          action <= targetMs);
 }
 
-int decodesOf(const kov::frmKOV& window) {
-    return window.cardPictures().decodes();
+// The pictures the program decodes, counted from the line it logs for each (kov.decodes), with
+// the bytes it kept after the last; every other line goes on to Qt's handler.
+struct DecodeLog {
+    int decodes = 0;
+    std::size_t keptBytes = 0;
+    QtMessageHandler otherLines = nullptr;
+};
+DecodeLog& decodeLog() {
+    static DecodeLog log;
+    return log;
+}
+void countDecodes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    DecodeLog& log = decodeLog();
+    if (context.category != nullptr && std::strcmp(context.category, "kov.decodes") == 0) {
+        ++log.decodes;
+        log.keptBytes = message.section(QStringLiteral("; "), 1).section(' ', 0, 0).toULongLong();
+    } else {
+        log.otherLines(type, context, message);
+    }
+}
+int decodes() {
+    return decodeLog().decodes;
 }
 
 void settle() {
@@ -146,7 +171,7 @@ Samples benchDeal(kov::frmKOV& window, const QString& folder, int repetitions) {
     BareWork bare(folder, shownSize(window));
     for (int rep = -10; rep < repetitions; ++rep) {
         if (rep == 0)
-            samples.decodes = -decodesOf(window);
+            samples.decodes = -decodes();
         std::int64_t start = monotonicNs();
         if (window.Form_Load()) {
             std::fprintf(stderr, "deal failed\n");
@@ -173,14 +198,11 @@ Samples benchDeal(kov::frmKOV& window, const QString& folder, int repetitions) {
             bare.showDecodingEverything(each);
         const double oldBare = write + msSince(start);
         if (rep >= 0) {
-            samples.action.push_back(action);
-            samples.bare.push_back(bareMs);
-            samples.oldBare.push_back(oldBare);
-            samples.repaint.push_back(paint);
+            samples.add(action, bareMs, oldBare, paint);
             samples.write.push_back(write);
         }
     }
-    samples.decodes += decodesOf(window);
+    samples.decodes += decodes();
     return samples;
 }
 
@@ -210,18 +232,14 @@ Samples benchPlay(kov::frmKOV& window, const QString& folder, int repetitions) {
         // The discard and the six cards left in the hand.
         start = monotonicNs();
         for (int each = 0; each < 7; ++each)
-            bare.show(card("3R"));
+            bare.show(kov::cardFromCode("3R"));
         const double bareMs = msSince(start);
         start = monotonicNs();
         for (int each = 0; each < 7; ++each)
-            bare.showDecodingEverything(card("3R"));
+            bare.showDecodingEverything(kov::cardFromCode("3R"));
         const double oldBare = msSince(start);
-        if (rep >= 0) {
-            samples.action.push_back(action);
-            samples.bare.push_back(bareMs);
-            samples.oldBare.push_back(oldBare);
-            samples.repaint.push_back(paint);
-        }
+        if (rep >= 0)
+            samples.add(action, bareMs, oldBare, paint);
     }
     return samples;
 }
@@ -250,12 +268,8 @@ Samples benchDraw(kov::frmKOV& window, const QString& folder, int repetitions) {
         start = monotonicNs();
         bare.showDecodingEverything(next);
         const double oldBare = msSince(start);
-        if (rep >= 0) {
-            samples.action.push_back(action);
-            samples.bare.push_back(bareMs);
-            samples.oldBare.push_back(oldBare);
-            samples.repaint.push_back(paint);
-        }
+        if (rep >= 0)
+            samples.add(action, bareMs, oldBare, paint);
     }
     return samples;
 }
@@ -290,7 +304,7 @@ int runMemory(kov::frmKOV& window, int clicks) {
     settle();
     const long startRss = kov::bench::statusKb("VmRSS");
     const long startPeak = kov::bench::statusKb("VmHWM");
-    const int startDecodes = decodesOf(window);
+    const int startDecodes = decodes();
 
     // A dialog here would wait for a person; close any that opens and count it.
     int dialogs = 0;
@@ -352,9 +366,8 @@ int runMemory(kov::frmKOV& window, int clicks) {
     std::printf("\nMemory run: %d clicks (%d New Game, %d pile, %d card slots of which %d played "
                 "a card; %d wild or last cards not clicked), %d dialogs closed; %d pictures "
                 "decoded, %.1f MiB of decoded pictures kept.\n",
-                clicks, deals, pile, slotClicks, plays, skipped, dialogs,
-                decodesOf(window) - startDecodes,
-                static_cast<double>(window.cardPictures().keptBytes()) / 1048576.0);
+                clicks, deals, pile, slotClicks, plays, skipped, dialogs, decodes() - startDecodes,
+                static_cast<double>(decodeLog().keptBytes) / 1048576.0);
     std::printf("  VmRSS in MiB at start %.1f, then every 1,000 clicks:%s\n",
                 static_cast<double>(startRss) / 1024.0, trend.c_str());
     return dialogs == 0 ? 0 : 1;
@@ -363,14 +376,14 @@ int runMemory(kov::frmKOV& window, int clicks) {
 // 10 deals after the start-up deal, then 10 more, each set led by a line on standard output so
 // that what each opens can be told apart under strace.
 int runDeals(kov::frmKOV& window) {
-    std::printf("%d pictures decoded by the start-up deal\n", decodesOf(window));
+    std::printf("%d pictures decoded by the start-up deal\n", decodes());
     for (const char* after : {"the start-up deal", "11 deals"}) {
-        const int before = decodesOf(window);
+        const int before = decodes();
         std::printf("10 deals after %s:\n", after);
         std::fflush(stdout);
         for (int deal = 0; deal < 10; ++deal)
             dealSameCards(window);
-        std::printf("  %d pictures decoded\n", decodesOf(window) - before);
+        std::printf("  %d pictures decoded\n", decodes() - before);
         std::fflush(stdout);
     }
     return 0;
@@ -385,6 +398,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
+    QLoggingCategory::setFilterRules(QStringLiteral("kov.decodes.debug=true"));
+    decodeLog().otherLines = qInstallMessageHandler(countDecodes);
     const std::string mode = argv[1];
     const QString folder = QString::fromLocal8Bit(argv[2]);
     const int repetitions = argc > 3 ? std::atoi(argv[3]) : 0;
@@ -413,6 +428,7 @@ int main(int argc, char* argv[]) {
     if (file == nullptr || std::fwrite(threes.data(), 1, threes.size(), file) != threes.size() ||
         std::fclose(file) != 0)
         return 1;
+    const int decodesBeforeTable = decodes();
     kov::frmKOV table(folderPath, sameCards);
     table.show();
     const Samples play = benchPlay(table, folder, reps * 5);
@@ -430,6 +446,6 @@ int main(int argc, char* argv[]) {
     std::printf("  the deal's bare work: durable write %.3f, 15 pictures read %.3f\n",
                 median(deal.write), median(deal.bare) - median(deal.write));
     std::printf("  pictures decoded: %d in the %zu timed deals; %d on the table of red threes\n",
-                deal.decodes, deal.action.size(), decodesOf(table));
+                deal.decodes, deal.action.size(), decodes() - decodesBeforeTable);
     return 0;
 }

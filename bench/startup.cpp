@@ -4,6 +4,7 @@
 // found by its title when it is mapped, and is taken as shown once the pixels where the first
 // card lies match the finished frame, which a first run of each program records.
 #include "bench_util.h"
+#include "version.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -257,10 +258,10 @@ int main(int argc, char* argv[]) {
         return made;
     };
     std::vector<Target> targets = {
-        makeTarget("KOV (build/program/kov)", "kov", {}, "Vantrel KOV Beta", true, false),
+        makeTarget("KOV (build/program/kov)", "kov", {}, KOV_WINDOW_TITLE, true, false),
         makeTarget("floor: 1 picture", "kov_bench_floor", {"1"}, "KOV floor", false, true),
         makeTarget("floor with text", "kov_bench_floor", {"1", "text"}, "KOV floor", false, true),
-        makeTarget("KOV, stamped copy", "kov_bench_kov_phases", {}, "Vantrel KOV Beta", true, true),
+        makeTarget("KOV, stamped copy", "kov_bench_kov_phases", {}, KOV_WINDOW_TITLE, true, true),
         makeTarget("floor, text, 15 pictures, write", "kov_bench_floor", {"15", "text", "write"},
                    "KOV floor", false, true),
     };

@@ -4,6 +4,9 @@
 # (packaging/windows/kov-setup.nsh.in).
 set(KOV_COMPANY "Vantrel")
 set(KOV_PRODUCT "KOV")
+# The main window's title: the program's header, and the tests that find the window by it
+# (KOV_WINDOW_TITLE in their environment).
+set(KOV_WINDOW_TITLE "${KOV_COMPANY} ${KOV_PRODUCT} Beta")
 set(KOV_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
 # The resource writes the minor number with two digits: 1.0 is "1.00".
 string(LENGTH "${PROJECT_VERSION_MINOR}" minor_digits)

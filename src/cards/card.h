@@ -1,8 +1,15 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace kov {
+
+// A byte that prints as itself on one line: ASCII from the space to the tilde.
+[[nodiscard]] constexpr bool isPrintableAscii(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x20 && byte < 0x7F;
+}
 
 // One character of a card code as the game holds it: either the empty string or exactly one
 // byte. The two must stay apart: an empty character is written to the card file as a space,
@@ -41,8 +48,8 @@ struct Card {
 };
 
 // Shorthand for a card written as its two-character code, for tables and tests.
-[[nodiscard]] constexpr Card cardFromCode(const char (&code)[3]) {
-    return Card{CardCharacter(code[0]), CardCharacter(code[1])};
+[[nodiscard]] constexpr Card cardFromCode(std::string_view code) {
+    return Card{CardCharacter(code.at(0)), CardCharacter(code.at(1))};
 }
 
 } // namespace kov

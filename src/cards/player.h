@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 namespace kov {
 
 enum class Player { One, Two };
@@ -8,7 +10,8 @@ enum class Player { One, Two };
     return player == Player::One ? Player::Two : Player::One;
 }
 
-[[nodiscard]] constexpr int indexOf(Player player) {
+// Where the player's entry stands in the arrays kept a player each, Player One's first.
+[[nodiscard]] constexpr std::size_t indexOf(Player player) {
     return player == Player::One ? 0 : 1;
 }
 

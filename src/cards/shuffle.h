@@ -4,7 +4,8 @@
 
 namespace kov {
 
-// Exchanges Deck(big1) with Deck(small1) and Deck(big2) with Deck(small2).
+// Exchanges the deck's elements at SwapCardBigOneIndex and SwapCardOneSmallIndex, then those at
+// SwapCardBigTwoIndex and SwapCardTwoSmallIndex.
 void CardShuffle(CardElements& deck, int SwapCardBigOneIndex, int SwapCardBigTwoIndex,
                  int SwapCardOneSmallIndex, int SwapCardTwoSmallIndex);
 

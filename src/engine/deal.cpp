@@ -25,7 +25,6 @@ std::optional<CardFileProblem> ShuffleDeal(GameState& state, TableView& view,
     if (auto problem = cardFile.write(deck))
         return problem;
 
-    state.FileCards = *contents.cards;
     state.Deck = deck;
     // Player One gets the deck's first seven cards and Player Two the next seven: no alternating.
     for (int slot = 0; slot < Hand::slotCount; ++slot) {

@@ -20,8 +20,7 @@ using SlotsShown = std::array<bool, Hand::slotCount>;
 
 // Everything the game knows between two clicks, including what the table shows.
 struct GameState {
-    CardElements FileCards; // the card file as the last deal read it
-    CardElements Deck;      // the order the last deal made; hands and draws come from it
+    CardElements Deck; // the order the last deal made; hands and draws come from it
     Hand PlayerOneHand;
     Hand PlayerTwoHand;
     std::array<SlotsShown, 2> slotsShown{}; // Player One's first
@@ -39,13 +38,12 @@ struct GameState {
     [[nodiscard]] const Hand& hand(Player player) const {
         return player == Player::One ? PlayerOneHand : PlayerTwoHand;
     }
-    [[nodiscard]] SlotsShown& shown(Player player) { return slotsShown[at(player)]; }
-    [[nodiscard]] const SlotsShown& shown(Player player) const { return slotsShown[at(player)]; }
-    [[nodiscard]] int& total(Player player) { return totals[at(player)]; }
-    [[nodiscard]] int total(Player player) const { return totals[at(player)]; }
-
-private:
-    static std::size_t at(Player player) { return static_cast<std::size_t>(indexOf(player)); }
+    [[nodiscard]] SlotsShown& shown(Player player) { return slotsShown[indexOf(player)]; }
+    [[nodiscard]] const SlotsShown& shown(Player player) const {
+        return slotsShown[indexOf(player)];
+    }
+    [[nodiscard]] int& total(Player player) { return totals[indexOf(player)]; }
+    [[nodiscard]] int total(Player player) const { return totals[indexOf(player)]; }
 };
 
 } // namespace kov

@@ -5,23 +5,15 @@
 
 namespace kov {
 
-namespace {
-
-std::size_t at(int slot) {
-    return static_cast<std::size_t>(slot);
-}
-
-} // namespace
-
 void showCardInSlot(GameState& state, TableView& view, Player player, int slot, Card card) {
     view.showCardInSlot(player, slot, card);
-    state.shown(player).at(at(slot)) = true;
+    state.shown(player).at(slotIndex(slot)) = true;
 }
 
 void showHand(GameState& state, TableView& view, Player player) {
     for (int slot = 0; slot < Hand::slotCount; ++slot) {
         view.clearSlot(player, slot);
-        state.shown(player).at(at(slot)) = false;
+        state.shown(player).at(slotIndex(slot)) = false;
     }
     const Hand& hand = state.hand(player);
     for (int slot = 0; slot < Hand::slotCount; ++slot) {
@@ -32,7 +24,7 @@ void showHand(GameState& state, TableView& view, Player player) {
 
 std::optional<int> firstFreeSlot(const GameState& state, Player player) {
     for (int slot = 0; slot < Hand::slotCount; ++slot) {
-        if (!state.shown(player).at(at(slot)))
+        if (!state.shown(player).at(slotIndex(slot)))
             return slot;
     }
     return std::nullopt;

@@ -30,6 +30,25 @@ private:
     std::mt19937_64 engine_;
 };
 
+// A temporary file's name, removed again (by each system's remove) when this goes, unless it was
+// released: the file took its final name, or the system removes it by itself.
+template <void (*remove)(const std::filesystem::path&)> class TemporaryName {
+public:
+    TemporaryName() = default;
+    TemporaryName(const TemporaryName&) = delete;
+    TemporaryName& operator=(const TemporaryName&) = delete;
+    ~TemporaryName() {
+        if (!path_.empty())
+            remove(path_);
+    }
+    void made(std::filesystem::path path) { path_ = std::move(path); }
+    void released() { path_.clear(); }
+    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
 // Tries fresh temporary names beside target until make, given one, makes a file under it, and
 // tells name which; or returns the error of the last try. A name already taken (the system's
 // error number taken) is tried again with the next; any other failure ends the tries.

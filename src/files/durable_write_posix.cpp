@@ -1,6 +1,6 @@
-#include "files/durable_write.h"
 #include "durable_write_p.h"
 #include "file_handle_posix_p.h"
+#include "files/durable_write.h"
 
 #include <string>
 
@@ -11,23 +11,11 @@ namespace kov {
 
 namespace {
 
-// A temporary file's name, removed again unless the file was renamed into place.
-class TemporaryName {
-public:
-    TemporaryName() = default;
-    TemporaryName(const TemporaryName&) = delete;
-    TemporaryName& operator=(const TemporaryName&) = delete;
-    ~TemporaryName() {
-        if (!path_.empty())
-            ::unlink(path_.c_str());
-    }
-    void made(std::filesystem::path path) { path_ = std::move(path); }
-    void renamed() { path_.clear(); }
-    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
+void unlinkFile(const std::filesystem::path& path) {
+    ::unlink(path.c_str());
+}
+// A temporary file's name, unlinked again unless the file was renamed into place.
+using TemporaryFile = TemporaryName<unlinkFile>;
 
 // A fresh file with no name in target's folder, where the file system allows.
 std::error_code openUnnamed([[maybe_unused]] const std::filesystem::path& target,
@@ -49,7 +37,7 @@ bool unnamedUnsupported(const std::error_code& error) {
 
 // A new file under a fresh temporary name beside target.
 std::error_code createNamed(const std::filesystem::path& target, FileDescriptor& file,
-                            TemporaryName& name) {
+                            TemporaryFile& name) {
     return makeUnderFreshName(target, temporaryMarker, EEXIST, name, [&](const auto& path) {
         file = FileDescriptor(::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600));
         return file.isOpen() ? std::error_code() : lastError();
@@ -59,7 +47,7 @@ std::error_code createNamed(const std::filesystem::path& target, FileDescriptor&
 // Gives the unnamed file a fresh temporary name beside target, through the link to it that the
 // system keeps under /proc.
 std::error_code linkUnnamed(const std::filesystem::path& target, const FileDescriptor& file,
-                            TemporaryName& name) {
+                            TemporaryFile& name) {
     const std::string link = "/proc/self/fd/" + std::to_string(file.get());
     return makeUnderFreshName(target, linkedMarker, EEXIST, name, [&](const auto& path) {
         const int linked =
@@ -104,7 +92,7 @@ std::error_code writeAndFlush(const FileDescriptor& file, std::string_view bytes
 
 // The bytes in a closed file beside target, on disk, under the name that temporary holds.
 std::error_code writeTemporary(const std::filesystem::path& target, std::string_view bytes,
-                               TemporaryName& temporary) {
+                               TemporaryFile& temporary) {
     const mode_t mode = modeFor(target);
     FileDescriptor unnamed;
     const std::error_code unnamedError = openUnnamed(target, unnamed);
@@ -130,12 +118,12 @@ std::error_code writeTemporary(const std::filesystem::path& target, std::string_
 } // namespace
 
 std::error_code replaceResolvedFile(const std::filesystem::path& target, std::string_view bytes) {
-    TemporaryName temporary;
+    TemporaryFile temporary;
     if (auto problem = writeTemporary(target, bytes, temporary))
         return problem;
     if (::rename(temporary.path().c_str(), target.c_str()) != 0)
         return lastError();
-    temporary.renamed();
+    temporary.released();
 
     // Flush the folder too, so that the new name itself survives a power cut. The new file is
     // already in place here and cannot be taken back, so a folder that refuses the flush (some
@@ -152,7 +140,7 @@ std::error_code tryCreatingBeside(const std::filesystem::path& target) {
     const std::error_code unnamedError = openUnnamed(target, file);
     if (!unnamedError || !unnamedUnsupported(unnamedError))
         return unnamedError;
-    TemporaryName temporary;
+    TemporaryFile temporary;
     return createNamed(target, file, temporary);
 }
 

@@ -1,6 +1,6 @@
-#include "files/durable_write.h"
 #include "durable_write_p.h"
 #include "file_handle_windows_p.h"
+#include "files/durable_write.h"
 
 #include <chrono>
 #include <thread>
@@ -9,25 +9,12 @@ namespace kov {
 
 namespace {
 
+void deleteFile(const std::filesystem::path& path) {
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(path.c_str());
+}
 // A temporary file, deleted again unless it was moved into place.
-class TemporaryFile {
-public:
-    TemporaryFile() = default;
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile() {
-        if (!path_.empty()) {
-            SetFileAttributesW(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileW(path_.c_str());
-        }
-    }
-    void made(std::filesystem::path path) { path_ = std::move(path); }
-    void moved() { path_.clear(); }
-    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
+using TemporaryFile = TemporaryName<deleteFile>;
 
 // A new file under a fresh temporary name beside target.
 std::error_code createTemporary(const std::filesystem::path& target, DWORD flags, FileHandle& file,
@@ -70,7 +57,7 @@ std::error_code replaceResolvedFile(const std::filesystem::path& target, std::st
     for (int attempt = 0; attempt < 4; ++attempt) {
         if (MoveFileExW(temporary.path().c_str(), target.c_str(),
                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-            temporary.moved();
+            temporary.released();
             return {};
         }
         failure = lastError();
@@ -89,7 +76,7 @@ std::error_code tryCreatingBeside(const std::filesystem::path& target) {
     TemporaryFile name;
     const std::error_code error =
         createTemporary(target, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, file, name);
-    name.moved();
+    name.released();
     return error;
 }
 

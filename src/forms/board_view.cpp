@@ -15,10 +15,6 @@ namespace kov {
 
 namespace {
 
-std::size_t at(Player player) {
-    return static_cast<std::size_t>(indexOf(player));
-}
-
 void showMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text) {
     QMessageBox box(icon, title, text, QMessageBox::Ok);
     box.setWindowIcon(programIcon());
@@ -32,7 +28,7 @@ BoardView::BoardView(QWidget& window, const BoardControls& controls,
     : window_(window), controls_(controls), pictures_(pictureFolder) {}
 
 PictureControl* BoardView::slot(Player player, int slot) const {
-    return controls_.cardSlots[at(player)].at(static_cast<std::size_t>(slot));
+    return controls_.cardSlots[indexOf(player)].at(slotIndex(slot));
 }
 
 void BoardView::showCardInSlot(Player player, int index, Card card) {
@@ -62,7 +58,8 @@ void BoardView::showColourInForce(CardCharacter colour) {
     swatch->setPalette(palette);
     // The letter is shown when there is one to show; any other byte is left to the tooltip.
     const char letter = colour.recordByte();
-    swatch->setText(letter > ' ' && letter < 0x7F ? QString(QLatin1Char(letter)) : QString());
+    swatch->setText(letter != ' ' && isPrintableAscii(letter) ? QString(QLatin1Char(letter))
+                                                              : QString());
     swatch->setToolTip(colourInForceName(colour));
     swatch->setAccessibleName(colourInForceName(colour));
     nameDiscard();
@@ -75,20 +72,20 @@ void BoardView::nameDiscard() {
 void BoardView::showTurn(std::optional<Player> toMove) {
     // Show the new marker before hiding the old one, so one name is always on the board.
     if (toMove)
-        controls_.turnLabels[at(*toMove)]->setVisible(true);
+        controls_.turnLabels[indexOf(*toMove)]->setVisible(true);
     for (Player player : {Player::One, Player::Two}) {
         if (player != toMove)
-            controls_.turnLabels[at(player)]->setVisible(false);
+            controls_.turnLabels[indexOf(player)]->setVisible(false);
     }
     // Only the shown marker claims the move, so a screen reader never finds a stale one.
     for (Player player : {Player::One, Player::Two}) {
-        announceName(*controls_.turnLabels[at(player)],
+        announceName(*controls_.turnLabels[indexOf(player)],
                      player == toMove ? turnName(player) : playerName(player));
     }
 }
 
 void BoardView::showTotal(Player player, int total) {
-    QLabel* label = controls_.totalLabels[at(player)];
+    QLabel* label = controls_.totalLabels[indexOf(player)];
     label->setText(QString::number(total));
     label->setAccessibleName(totalName(player, total));
 }

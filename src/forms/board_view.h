@@ -42,8 +42,6 @@ public:
     void showMatchWon(Player winner, int total) override;
     void showProblem(const CardFileProblem& problem) override;
 
-    [[nodiscard]] const CardPictures& pictures() const { return pictures_; }
-
 private:
     [[nodiscard]] PictureControl* slot(Player player, int slot) const;
     void nameDiscard();

@@ -1,5 +1,6 @@
 #include "forms/frmabout.h"
 
+#include "forms/control_names.h"
 #include "forms/fitted_text.h"
 #include "forms/twips.h"
 #include "pictures/program_icon.h"
@@ -17,9 +18,9 @@ namespace kov {
 
 namespace {
 
-QLabel* addText(QWidget* parent, const char* name, const QString& text, const QRect& place) {
+QLabel* addText(QWidget* parent, const QString& name, const QString& text, const QRect& place) {
     auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    label->setObjectName(name);
     label->setGeometry(place);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
@@ -31,22 +32,24 @@ QLabel* addText(QWidget* parent, const char* name, const QString& text, const QR
 frmAbout::frmAbout(QWidget* parent) : FixedDialog(parent, aboutTitle(), 4335, 4410) {
 
     auto* icon = new QLabel(this);
-    icon->setObjectName(QStringLiteral("picIcon"));
+    icon->setObjectName(aboutIconControlName());
     icon->setGeometry(rectFromTwips(240, 120, 540, 540));
     icon->setAlignment(Qt::AlignCenter);
     icon->setPixmap(programIcon().pixmap(32, 32));
 
     const QFont heading = classicSansFont(font(), 9.75);
-    addText(this, "lblTitle", aboutHeading(), rectFromTwips(960, 120, 3165, 600))->setFont(heading);
-    addText(this, "lblVersion", aboutVersion(QStringLiteral(KOV_VERSION)),
+    addText(this, aboutTitleControlName(), aboutHeading(), rectFromTwips(960, 120, 3165, 600))
+        ->setFont(heading);
+    addText(this, aboutVersionControlName(), aboutVersion(QStringLiteral(KOV_VERSION)),
             rectFromTwips(960, 840, 3165, 225))
         ->setFont(heading);
-    addText(this, "lblDescription", aboutDescription(), rectFromTwips(960, 1200, 3195, 1050))
+    addText(this, aboutDescriptionControlName(), aboutDescription(),
+            rectFromTwips(960, 1200, 3195, 1050))
         ->setFont(heading);
-    addText(this, "Label1", aboutNotice(), rectFromTwips(120, 2520, 2550, 1785));
+    addText(this, aboutNoticeControlName(), aboutNotice(), rectFromTwips(120, 2520, 2550, 1785));
 
     auto* ok = new QPushButton(aboutOkCaption(), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setObjectName(okControlName());
     ok->setGeometry(rectFromTwips(2880, 3840, 1260, 345));
     ok->setDefault(true);
     ok->setFocus();

@@ -1,5 +1,6 @@
 #include "forms/frmcolour.h"
 
+#include "forms/control_names.h"
 #include "forms/fitted_text.h"
 #include "forms/twips.h"
 #include "texts/card_colours.h"
@@ -53,7 +54,7 @@ frmColour::frmColour(QWidget* parent) : FixedDialog(parent, colourChooserTitle()
         const int top = firstRowTop + rowStep * index;
 
         auto* swatch = new QLabel(this);
-        swatch->setObjectName(QStringLiteral("lbl") + QLatin1String(colour.name));
+        swatch->setObjectName(colourSwatchControlName(index));
         swatch->setGeometry(rectFromTwips(120, top, 855, 255));
         swatch->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         swatch->setLineWidth(1);
@@ -67,7 +68,7 @@ frmColour::frmColour(QWidget* parent) : FixedDialog(parent, colourChooserTitle()
         swatches_[i] = swatch;
 
         auto* option = new QRadioButton(name, this);
-        option->setObjectName(QStringLiteral("OptColour%1").arg(index));
+        option->setObjectName(colourOptionControlName(index));
         option->setGeometry(rectFromTwips(1080, top, 855, 375));
         // A name too long for the box takes the free room to its right, up to the dialog's
         // margin; in the first row OK stands there.
@@ -82,7 +83,7 @@ frmColour::frmColour(QWidget* parent) : FixedDialog(parent, colourChooserTitle()
     options_->button(0)->setChecked(true);
 
     auto* ok = new QPushButton(colourChooserOkCaption(), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setObjectName(okControlName());
     ok->setGeometry(rectFromTwips(2040, 120, 1215, 495));
     ok->setDefault(true);
     setTabOrder(previous, ok);

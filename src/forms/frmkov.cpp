@@ -12,6 +12,7 @@
 #include "pictures/program_icon.h"
 #include "texts/table_texts.h"
 #include "texts/text_contrast.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -90,7 +91,7 @@ frmKOV::frmKOV(const std::filesystem::path& pictureFolder, const std::filesystem
                QWidget* parent)
     : QWidget(parent), view_(*this, board_, pictureFolder), game_(view_, CardFile(cardFile)) {
     setObjectName(QStringLiteral("frmKOV"));
-    setWindowTitle(QStringLiteral("Vantrel KOV Beta"));
+    setWindowTitle(QStringLiteral(KOV_WINDOW_TITLE));
     setWindowIcon(programIcon());
     resize(fromTwips(9270), fromTwips(6120));
 
@@ -117,13 +118,12 @@ frmKOV::frmKOV(const std::filesystem::path& pictureFolder, const std::filesystem
     PickupCard_->setPicture(cardBackPicture());
     PickupCard_->setAccessibleName(drawPileName());
     connect(PickupCard_, &PictureControl::clicked, this, &frmKOV::PickupCard_Click);
-    board_.discard =
-        picture(this, QStringLiteral("DiscardCard"), rectFromTwips(3120, 1950, 1290, 1935));
+    board_.discard = picture(this, discardCardControlName(), rectFromTwips(3120, 1950, 1290, 1935));
 
     // The colour in force, beside the discard pile: after a wild card the pile still shows the
     // wild card, and this is where the players see the colour that was chosen.
     auto* colourInForce = new QLabel(this);
-    colourInForce->setObjectName(QStringLiteral("colourInForce"));
+    colourInForce->setObjectName(colourInForceControlName());
     colourInForce->setGeometry(rectFromTwips(4500, 2040, 180, 1755));
     colourInForce->setAlignment(Qt::AlignCenter);
     colourInForce->setAutoFillBackground(true);
@@ -133,29 +133,27 @@ frmKOV::frmKOV(const std::filesystem::path& pictureFolder, const std::filesystem
 
     // Each player's name, shown while he is to move, and his running total.
     for (Player player : {Player::One, Player::Two}) {
-        const auto at = static_cast<std::size_t>(indexOf(player));
+        const auto at = indexOf(player);
         const bool one = player == Player::One;
-        const QString name = one ? QStringLiteral("lblPlayerOne") : QStringLiteral("lblPlayerTwo");
         const int totalTop = one ? 3000 : 3360;
-        QLabel* turn = boardLabel(this, name, playerName(player),
+        QLabel* turn = boardLabel(this, turnLabelControlName(player), playerName(player),
                                   rectFromTwips(120, one ? 2040 : 3480, 1095, 255));
         board_.turnLabels[at] = turn;
-        QLabel* caption = boardLabel(this, name + QStringLiteral("Scorelbl"), totalCaption(player),
+        QLabel* caption = boardLabel(this, totalCaptionControlName(player), totalCaption(player),
                                      rectFromTwips(6480, totalTop, 1575, 255));
         board_.totalLabels[at] =
-            boardLabel(this, name + QStringLiteral("Score"), QStringLiteral("0"),
+            boardLabel(this, totalLabelControlName(player), QStringLiteral("0"),
                        rectFromTwips(8160, totalTop, 735, 255));
         boardLabels_.append({turn, caption, board_.totalLabels[at]});
         view_.showTotal(player, 0);
     }
     view_.showTurn(Player::One);
 
-    CmdNewGame_ = button(this, QStringLiteral("CmdNewGame"), newGameCaption(),
-                         rectFromTwips(4800, 2280, 1335, 495));
-    cmdExit_ = button(this, QStringLiteral("cmdExit"), exitCaption(),
-                      rectFromTwips(6480, 2280, 1335, 495));
-    cmdAbout_ = button(this, QStringLiteral("cmdAbout"), aboutCaption(),
-                       rectFromTwips(4800, 3000, 1335, 495));
+    CmdNewGame_ =
+        button(this, newGameControlName(), newGameCaption(), rectFromTwips(4800, 2280, 1335, 495));
+    cmdExit_ = button(this, exitControlName(), exitCaption(), rectFromTwips(6480, 2280, 1335, 495));
+    cmdAbout_ =
+        button(this, aboutControlName(), aboutCaption(), rectFromTwips(4800, 3000, 1335, 495));
     // A screen reader's press on a button is no click Qt keeps from the window while a modal
     // window is open; such a press does nothing, as the mouse would.
     const auto unlessBlocked = [this](void (frmKOV::*handler)()) {
@@ -179,7 +177,7 @@ frmKOV::frmKOV(const std::filesystem::path& pictureFolder, const std::filesystem
             const std::optional<Player> player = playerToMove();
             if (!player)
                 return;
-            const auto& row = board_.cardSlots[static_cast<std::size_t>(indexOf(*player))];
+            const auto& row = board_.cardSlots[indexOf(*player)];
             row[static_cast<std::size_t>(index)]->click();
         });
     }

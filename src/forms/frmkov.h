@@ -32,7 +32,6 @@ public:
     [[nodiscard]] std::optional<CardFileProblem> Form_Load();
 
     [[nodiscard]] const GameState& gameState() const { return game_.state(); }
-    [[nodiscard]] const CardPictures& cardPictures() const { return view_.pictures(); }
 
 protected:
     void changeEvent(QEvent* event) override;

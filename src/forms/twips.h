@@ -16,10 +16,4 @@ constexpr int twipsPerPixel = 15;
     return QRect(fromTwips(left), fromTwips(top), fromTwips(width), fromTwips(height));
 }
 
-// Logical pixels back in twips, to hold a control's place against the layout's figures.
-[[nodiscard]] constexpr QRect inTwips(const QRect& pixels) {
-    return QRect(pixels.x() * twipsPerPixel, pixels.y() * twipsPerPixel,
-                 pixels.width() * twipsPerPixel, pixels.height() * twipsPerPixel);
-}
-
 } // namespace kov

@@ -2,6 +2,7 @@
 
 #include "pictures/drawn_cards.h"
 #include "pictures/jpeg_picture.h"
+#include "system/log.h"
 #include "system/paths.h"
 
 #include <QFile>
@@ -12,11 +13,6 @@
 namespace kov {
 
 namespace {
-
-bool isPrintableAscii(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte >= 0x20 && byte < 0x7F;
-}
 
 // A card code names a file in the program's folder and nothing else: printable ASCII only (a
 // lone byte above 127 is no valid file name character here, and two such codes would map to the
@@ -42,10 +38,10 @@ QString printable(const std::string& code) {
 
 // One line on standard error (through Qt's message handler, which writes it as it is).
 void report(const QString& picture, const QString& problem) {
-    qWarning("%s",
-             qUtf8Printable(QStringLiteral("kov: cannot show the card picture %1 (%2); drawing "
-                                           "the card instead")
-                                .arg(picture, problem)));
+    qCWarning(programLog, "%s",
+              qUtf8Printable(QStringLiteral("cannot show the card picture %1 (%2); drawing the "
+                                            "card instead")
+                                 .arg(picture, problem)));
 }
 
 } // namespace
@@ -74,6 +70,7 @@ JpegPicture CardPictures::readPicture(Card card, QSize size) {
         size);
     if (picture.problem.isEmpty())
         decoded_.keep(std::move(file.bytes), picture.image);
+    qCDebug(decodesLog, "decoded %s; %zu bytes kept", card.code().c_str(), decoded_.heldBytes());
     return picture;
 }
 

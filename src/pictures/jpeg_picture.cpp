@@ -10,6 +10,11 @@ namespace kov {
 
 namespace {
 
+// What a file cut short is told as, however it was found out.
+QString incompletePicture() {
+    return QStringLiteral("not a complete JPEG picture");
+}
+
 QString problemText(const FileBytes& file) {
     switch (*file.refusal) {
     case FileRefusal::Missing:
@@ -77,7 +82,7 @@ QString layoutProblem(const QByteArray& bytes) {
             .arg(layout.scans)
             .arg(mostScans);
     if (layout.cutShort)
-        return QStringLiteral("not a complete JPEG picture");
+        return incompletePicture();
     return {};
 }
 
@@ -87,7 +92,7 @@ JpegPicture decodeJpeg(const QByteArray& bytes, QSize size) {
     if (!bytes.startsWith("\xFF\xD8\xFF"))
         return {{}, QStringLiteral("not a JPEG picture")};
     if (!bytes.contains("\xFF\xD9"))
-        return {{}, QStringLiteral("not a complete JPEG picture")};
+        return {{}, incompletePicture()};
     if (QString problem = layoutProblem(bytes); !problem.isEmpty())
         return {{}, std::move(problem)};
     QBuffer buffer;
@@ -105,7 +110,7 @@ JpegPicture decodeJpeg(const QByteArray& bytes, QSize size) {
     if (image.isNull())
         return {{}, QStringLiteral("the picture cannot be decoded: %1").arg(reader.errorString())};
     if (cutShort)
-        return {{}, QStringLiteral("not a complete JPEG picture")};
+        return {{}, incompletePicture()};
     if (image.size() != size)
         image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return {std::move(image), {}};

@@ -3,9 +3,8 @@
 #include "cards/card_file_location.h"
 #include "files/durable_write.h"
 #include "forms/frmkov.h"
+#include "system/log.h"
 #include "texts/table_texts.h"
-
-#include <QDebug>
 
 #include <cerrno>
 #include <cmath>
@@ -75,6 +74,7 @@ void prepareProcess() {
         if (holdsUnusableScale(qEnvironmentVariable(name)))
             qunsetenv(name);
     }
+    qSetMessagePattern(QString::fromLatin1(logLinePattern));
 #ifndef _WIN32
     qInstallMessageHandler(toStandardError);
     // A write that fails is reported by its call; neither a file-size limit nor a reader of
@@ -89,7 +89,7 @@ openMainWindow(const std::filesystem::path& programFolder, const std::filesystem
                const std::function<void(const QString& problem)>& tellProblem) {
     auto refuse = [&](const CardFileProblem& problem) {
         const QString text = problemText(problem);
-        qWarning().noquote() << QStringLiteral("kov: %1").arg(text);
+        qCWarning(programLog, "%s", qUtf8Printable(text));
         tellProblem(text);
     };
     if (programFolder.empty()) {

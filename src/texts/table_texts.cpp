@@ -76,7 +76,7 @@ QString characterName(CardCharacter character) {
     if (byte == ' ')
         //: a card code's character that is a space
         return Cards::tr("blank");
-    if (byte < 0x20 || byte >= 0x7F)
+    if (!isPrintableAscii(static_cast<char>(byte)))
         return QString::asprintf("0x%02X", static_cast<unsigned>(byte));
     return QString(QLatin1Char(static_cast<char>(byte)));
 }

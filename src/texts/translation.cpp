@@ -37,12 +37,13 @@ QString spokenLanguage(const QStringList& uiLanguages) {
 
 Translation::Translation() : Translation(desktopLanguages()) {}
 
-Translation::Translation(const QStringList& uiLanguages) : language_(spokenLanguage(uiLanguages)) {
-    if (language_.isEmpty() || !texts_.load(textsOf(language_)))
+Translation::Translation(const QStringList& uiLanguages) {
+    const QString language = spokenLanguage(uiLanguages);
+    if (language.isEmpty() || !texts_.load(textsOf(language)))
         return;
     QCoreApplication::installTranslator(&texts_);
     // Qt's own come with Qt on Linux, and in translations/ beside the program on Windows.
-    const QString qtFile = QStringLiteral("qtbase_") + language_;
+    const QString qtFile = QStringLiteral("qtbase_") + language;
     for (const QString& folder :
          {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
           QCoreApplication::applicationDirPath() + QStringLiteral("/translations")}) {

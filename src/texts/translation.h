@@ -18,11 +18,7 @@ public:
     Translation(const Translation&) = delete;
     Translation& operator=(const Translation&) = delete;
 
-    // The language's code ("de", "fr", "es"); empty for English.
-    [[nodiscard]] const QString& language() const { return language_; }
-
 private:
-    QString language_;
     QTranslator texts_;
     QTranslator qtTexts_;
 };

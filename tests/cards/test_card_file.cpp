@@ -1,10 +1,10 @@
 #include "cards/card_file.h"
-#include "files/durable_write.h"
 #include "engine/deal.h"
 #include "engine/game_state.h"
 #include "support/card_files.h"
 #include "support/ordinary_user.h"
 #include "support/recording_view.h"
+#include "support/table.h"
 
 #include <QTest>
 
@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <map>
 #ifndef _WIN32
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #endif
@@ -24,14 +23,6 @@ using Kind = CardFileProblem::Kind;
 Q_DECLARE_METATYPE(Kind)
 
 namespace {
-
-std::vector<std::string> folderEntries(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 #ifndef _WIN32
 // A deal as a player would run it: 0 dealt, 1 refused cleanly, 2 refused with a fault.
@@ -125,22 +116,17 @@ private slots:
     }
 
     void refusalKeepsTheHandInProgress() {
-        ProgramFolder folder;
-        folder.writeCardFile(numberedCardFile());
-        GameState state;
-        RecordingView view;
-        const CardFile cardFile(folder.cardFilePath());
-        QVERIFY(!ShuffleDeal(state, view, cardFile));
-        const GameState before = state;
-        const auto shownBefore = view.slotCodes(Player::One);
-        const int showingsBefore = view.showings;
+        Table table;
+        const GameState before = table.state();
+        const auto shownBefore = table.view.slotCodes(Player::One);
+        const int showingsBefore = table.view.showings;
 
-        folder.writeCardFile("7R7G");
-        QVERIFY(ShuffleDeal(state, view, cardFile));
-        QCOMPARE(state, before);
-        QCOMPARE(view.slotCodes(Player::One), shownBefore);
-        QCOMPARE(view.showings, showingsBefore);
-        QCOMPARE(folder.cardFileBytes(), std::string("7R7G"));
+        table.folder.writeCardFile("7R7G");
+        QVERIFY(table.game->ShuffleDeal());
+        QCOMPARE(table.state(), before);
+        QCOMPARE(table.view.slotCodes(Player::One), shownBefore);
+        QCOMPARE(table.view.showings, showingsBefore);
+        QCOMPARE(table.folder.cardFileBytes(), std::string("7R7G"));
     }
 
 #ifndef _WIN32 // file size limits, permission bits and links: POSIX only
@@ -181,70 +167,7 @@ private slots:
         QCOMPARE(folderEntries(folder.path()), std::vector<std::string>{"card.txt"});
     }
 
-    // A minimal container or chroot has no /proc, through which an unnamed new file gets its name:
-    // the file is written under a temporary name from the start instead.
-    void writesWithoutProc() {
-        ProgramFolder folder;
-        folder.writeCardFile(numberedCardFile());
-        const int status = runWithOwnMounts([&] {
-            if (::mount("kov-no-proc", "/proc", "tmpfs", 0, nullptr) != 0)
-                return 3;
-            const CardFile file(folder.cardFilePath());
-            return file.write(*file.read().cards) ? 1 : 0;
-        });
-        if (status == noOwnMounts)
-            QSKIP("no file system of its own can be mounted here (not root)");
-        QCOMPARE(status, 0);
-        QCOMPARE(folder.cardFileBytes(), numberedCardFile() + "  ");
-        QCOMPARE(folderEntries(folder.path()), std::vector<std::string>{"card.txt"});
-    }
-
-    void keepsTheFilesPermissionsAndFollowsALink() {
-        ProgramFolder folder;
-        const fs::path real = folder.path() / "deck-order";
-        writeBytes(real, numberedCardFile());
-        fs::permissions(real, fs::perms(0640));
-        fs::create_symlink(real, folder.cardFilePath());
-        GameState state;
-        RecordingView view;
-        QVERIFY(!ShuffleDeal(state, view, CardFile(folder.cardFilePath())));
-        QVERIFY(fs::is_symlink(folder.cardFilePath()));
-        QCOMPARE(readBytes(real).size(), std::size_t(218));
-        QCOMPARE(fs::status(real).permissions() & fs::perms::all, fs::perms(0640));
-    }
 #endif
-
-    // A write killed mid-way may leave its temporary file. The start-up sweep clears away old
-    // ones of exactly that form, and nothing else: a young one may be another copy's write.
-    void sweepsOnlyAbandonedTemporaryFiles_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("minutesOld");
-        QTest::addColumn<bool>("kept");
-        QTest::newRow("abandoned") << ".card.txt.kov-tmp-Ab12Cd" << 60 << false;
-        QTest::newRow("young") << ".card.txt.kov-tmp-Ef34Gh" << 0 << true;
-        QTest::newRow("complete, named for its rename") << ".card.txt.kov-new-Ef34Gh" << 0 << false;
-        QTest::newRow("editor's swap file") << ".card.txt.swp" << 60 << true;
-        QTest::newRow("hidden backup") << ".card.txt.Ab12Cd" << 60 << true;
-        QTest::newRow("longer random part") << ".card.txt.kov-tmp-Ab12Cde" << 60 << true;
-        QTest::newRow("another file's") << ".deck.txt.kov-tmp-Ab12Cd" << 60 << true;
-    }
-    void sweepsOnlyAbandonedTemporaryFiles() {
-        QFETCH(QString, name);
-        QFETCH(int, minutesOld);
-        QFETCH(bool, kept);
-        ProgramFolder folder;
-        folder.writeCardFile(numberedCardFile());
-        const fs::path file = folder.path() / name.toStdString();
-        writeBytes(file, "half");
-        fs::last_write_time(file,
-                            fs::file_time_type::clock::now() - std::chrono::minutes(minutesOld));
-        removeAbandonedTemporaryFiles(folder.cardFilePath());
-        GameState state;
-        RecordingView view;
-        QVERIFY(!ShuffleDeal(state, view, CardFile(folder.cardFilePath())));
-        QCOMPARE(fs::exists(file), kept);
-        QCOMPARE(folderEntries(folder.path()).size(), std::size_t(kept ? 2 : 1));
-    }
 
     // The deck shipped with the game: the usual 108 cards, each with its picture.
     void theSuppliedDeckIsComplete() {

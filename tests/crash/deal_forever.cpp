@@ -2,9 +2,9 @@
 // Writes one byte to standard output once it is about to deal, then deals [deals] times, or
 // until killed when no count is given.
 #include "cards/card_file.h"
-#include "files/durable_write.h"
 #include "engine/deal.h"
 #include "engine/game_state.h"
+#include "files/durable_write.h"
 #include "support/recording_view.h"
 
 #include <cstdio>

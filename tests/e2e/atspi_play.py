@@ -8,6 +8,7 @@ nothing happened. Every wait polls, for up to WAIT seconds. Start kov once READY
 screen reader is listening before the program starts, and so is this client.
 Usage: atspi_play.py WAIT READY_FILE [modal]"""
 
+import os
 import re
 import sys
 import time
@@ -74,7 +75,7 @@ def controls_of(caption):
 
 
 def board():
-    return controls_of("Vantrel KOV Beta")
+    return controls_of(os.environ["KOV_WINDOW_TITLE"])
 
 
 def ok_button(caption):

@@ -25,7 +25,6 @@ mkdir -p "$shots"
 umask 022
 e2e_scratch
 
-main_caption="Vantrel KOV Beta"
 nobody=65534
 i_am_root=false
 [ "$(id -u)" -eq 0 ] && i_am_root=true
@@ -82,7 +81,7 @@ expect_refusal() {
     start_kov "$program" "$case_dir/kov"
     local box
     if box=$(find_window KOV 10); then
-        [ -z "$(xdo search --onlyvisible --name "^$main_caption\$")" ] ||
+        [ -z "$(xdo search --onlyvisible --name "^$window_caption\$")" ] ||
             fail "the main window shows along with the message"
         shot "$box" "$shots/bad-$current_case-message.png"
         press "$box" Return
@@ -106,7 +105,7 @@ expect_deal() {
     next_card_file "${2:-$card}" >"$case_dir/expected" || fail "the helper refused the card file"
     window=
     start_kov "$program" "$case_dir/kov"
-    if ! window=$(find_window "$main_caption" 10); then
+    if ! window=$(find_window "$window_caption" 10); then
         fail "no main window within 10 s"
         sed 's/^/    /' "$case_dir/kov.err" >&2
         wait_kov_exit 5

@@ -21,7 +21,7 @@ program="$scratch/program"
 copy_program "$program"
 slot=$(deck_with_plain_play "$program/card.txt") || exit 1
 start_kov "$program" "$scratch/kov"
-if ! window=$(find_window "Vantrel KOV Beta" 30); then
+if ! window=$(find_window "$window_caption" 30); then
     fail "no main window within 30 s"
     cat "$scratch/kov.err" >&2
     exit 1
@@ -32,21 +32,14 @@ eventually 30 all_dealt "$dealt" || fail "after the deal: boxes ${drawn[*]}"
 current_case="key $((slot + 1))"
 press "$window" $((slot + 1))
 played="$shots/keys-2-played.png"
-after_play() {
-    shoot "$window" "$1" && [ "$(cards_shown one)" -eq 6 ] && [ "$(turn_shown)" = two ]
-}
-eventually 30 after_play "$played" ||
+eventually 30 one_card_played "$played" ||
     fail "after the key: $(cards_shown one) Player One cards, turn label '$(turn_shown)'"
-moved=$(box_difference "$dealt" "$played" 86 129 $((88 * slot)) 0 208 130)
-[ "$moved" -le 50 ] || fail "the discard differs from the played card in $moved pixels"
+check_discard_is_played_card "$dealt" "$played" "$slot"
 
 current_case="pile key, Player Two"
 # Player Two's hand is full: the pile gives nothing and the turn comes back.
 press "$window" d
-turn_back() {
-    shoot "$window" "$1" && [ "$(turn_shown)" = one ]
-}
-eventually 30 turn_back "$shots/keys-3-pile.png" || fail "turn label '$(turn_shown)'"
+eventually 30 turn_back_to_one "$shots/keys-3-pile.png" || fail "turn label '$(turn_shown)'"
 [ "$(cards_shown two)" -eq 7 ] || fail "Player Two's full hand changed"
 
 current_case="pile key, Player One"

@@ -30,6 +30,9 @@ next_card_file_tool=${next_card_file_tool:-}
 window=${window:-}
 # The exit status of the last kov that ended, set by wait_kov_exit.
 kov_status=0
+# The main window's title, passed in by the build (KOV_WINDOW_TITLE, cmake/Version.cmake).
+# shellcheck disable=SC2034 # read by the scripts that source this
+window_caption=${KOV_WINDOW_TITLE:?"the build passes KOV_WINDOW_TITLE; run the test through ctest"}
 
 fail() {
     echo "FAIL [$current_case]: $*" >&2
@@ -294,12 +297,25 @@ all_dealt() {
         [ "$(turn_shown)" = one ] && piles_shown
 }
 
-# Differing pixels between the W x H box at X1,Y1 of picture $1 and the one at X2,Y2 of $2.
-box_difference() {
-    local w=$3 h=$4
-    convert "$1" -crop "${w}x${h}+$5+$6" +repage "$scratch/box-a.png"
-    convert "$2" -crop "${w}x${h}+$7+$8" +repage "$scratch/box-b.png"
-    compare -metric AE "$scratch/box-a.png" "$scratch/box-b.png" null: 2>&1 | cut -d' ' -f1
+# A screenshot of the main window $window into $1 shows Player One a card short of a full hand and
+# Player Two to move: Player One has played.
+one_card_played() {
+    shoot "$window" "$1" && [ "$(cards_shown one)" -eq 6 ] && [ "$(turn_shown)" = two ]
+}
+
+# A screenshot of the main window $window into $1 shows Player One to move.
+turn_back_to_one() {
+    shoot "$window" "$1" && [ "$(turn_shown)" = one ]
+}
+
+# The discard pile in screenshot $2 shows the picture that Player One's slot $3 showed in
+# screenshot $1, but for a few pixels.
+check_discard_is_played_card() {
+    local moved
+    convert "$1" -crop "86x129+$((88 * $3))+0" +repage "$scratch/box-a.png"
+    convert "$2" -crop "86x129+208+130" +repage "$scratch/box-b.png"
+    moved=$(compare -metric AE "$scratch/box-a.png" "$scratch/box-b.png" null: 2>&1 | cut -d' ' -f1)
+    [ "$moved" -le 50 ] || fail "the discard differs from the played card in $moved pixels"
 }
 
 # Gives window $1 the keyboard (there is no window manager to do it) and presses key $2 there.

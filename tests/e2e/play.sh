@@ -28,7 +28,6 @@ if [ "$shots_named" = dark-play ] && ! e2e_gtk_dark; then
 fi
 mkdir -p "$scratch/home" "$scratch/data"
 
-window_caption="Vantrel KOV Beta"
 
 deals_to() {
     cmp -s "$program/card.txt" "$1"
@@ -69,24 +68,17 @@ current_case="play a card"
 note "Player One plays slot $slot"
 xdo mousemove --window "$window" $((88 * slot + 43)) 64 click 1
 played="$shots/$shots_named-2-played.png"
-after_play() {
-    shoot "$window" "$1" && [ "$(cards_shown one)" -eq 6 ] && [ "$(turn_shown)" = two ]
-}
-if ! eventually 5 after_play "$played"; then
+if ! eventually 5 one_card_played "$played"; then
     fail "after the play: $(cards_shown one) Player One cards, turn label '$(turn_shown)'"
 fi
 # The discard pile now shows exactly the picture the slot showed.
-moved=$(box_difference "$dealt" "$played" 86 129 $((88 * slot)) 0 208 130)
-[ "$moved" -le 50 ] || fail "the discard differs from the played card in $moved pixels"
+check_discard_is_played_card "$dealt" "$played" "$slot"
 
 current_case="draw"
 # Player Two's hand is full: a click on the pile takes nothing and hands the turn back.
 xdo mousemove --window "$window" $((104 + 41)) $((130 + 64)) click 1
 drew="$shots/$shots_named-3-pile-clicked.png"
-after_draw() {
-    shoot "$window" "$1" && [ "$(turn_shown)" = one ]
-}
-eventually 5 after_draw "$drew" || fail "turn label '$(turn_shown)' after Player Two clicked the pile"
+eventually 5 turn_back_to_one "$drew" || fail "turn label '$(turn_shown)' after Player Two clicked the pile"
 [ "$(cards_shown two)" -eq 7 ] || fail "Player Two's full hand changed on a draw"
 [ "$(cards_shown one)" -eq 6 ] || fail "Player One's hand changed on Player Two's draw"
 

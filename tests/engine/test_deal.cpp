@@ -4,6 +4,8 @@
 #include "engine/game_state.h"
 #include "support/card_files.h"
 #include "support/recording_view.h"
+#include "support/table.h"
+#include "support/table_rules.h"
 
 #include <QTest>
 
@@ -27,11 +29,9 @@ private slots:
     // Pins the deal: if the rearrangement or the swap schedule changes, every player's next
     // deal from his card file changes with it.
     void dealsTheFixedCardsFromTheFile() {
-        ProgramFolder folder;
-        folder.writeCardFile(numberedCardFile());
-        GameState state;
-        RecordingView view;
-        QVERIFY(!ShuffleDeal(state, view, CardFile(folder.cardFilePath())));
+        const Table table;
+        const GameState& state = table.state();
+        const RecordingView& view = table.view;
 
         QCOMPARE(fileNumbersInSlots(view, Player::One),
                  (std::vector<int>{71, 46, 6, 23, 75, 51, 98}));
@@ -50,19 +50,16 @@ private slots:
     }
 
     void writesTheDealtOrderBackByteForByte() {
-        ProgramFolder folder;
-        folder.writeCardFile(numberedCardFile());
-        GameState state;
-        RecordingView view;
-        QVERIFY(!ShuffleDeal(state, view, CardFile(folder.cardFilePath())));
+        const Table table;
+        const GameState& state = table.state();
 
-        const std::string written = folder.cardFileBytes();
+        const std::string written = table.folder.cardFileBytes();
         QCOMPARE(written.size(), std::size_t(218));
         for (int index = 1; index <= 216; ++index)
             QCOMPARE(written[static_cast<std::size_t>(index - 1)], state.Deck(index).recordByte());
         QCOMPARE(written.substr(216), std::string("  "));
-        // The state keeps the order that was read, the file the order that was dealt.
-        QCOMPARE(cardFileBytes(state.FileCards).substr(0, 216), numberedCardFile());
+        // The order dealt is the one the deal makes from the order read.
+        QCOMPARE(written, nextOrder(numberedCardFile()));
     }
 
     void returnsToTheFirstOrderAfterNinetySixDeals() {
@@ -110,17 +107,10 @@ private slots:
     }
     void dealsTheSameFromEveryFileLength() {
         QFETCH(QByteArray, tail);
-        ProgramFolder plain;
-        plain.writeCardFile(numberedCardFile());
-        ProgramFolder longer;
-        longer.writeCardFile(numberedCardFile() + tail.toStdString());
-
-        GameState plainState, longerState;
-        RecordingView plainPlatform, longerPlatform;
-        QVERIFY(!ShuffleDeal(plainState, plainPlatform, CardFile(plain.cardFilePath())));
-        QVERIFY(!ShuffleDeal(longerState, longerPlatform, CardFile(longer.cardFilePath())));
-        QCOMPARE(longerState, plainState);
-        QCOMPARE(longer.cardFileBytes(), plain.cardFileBytes());
+        const Table plain;
+        const Table longer(numberedCardFile() + tail.toStdString());
+        QCOMPARE(longer.state(), plain.state());
+        QCOMPARE(longer.folder.cardFileBytes(), plain.folder.cardFileBytes());
     }
 
     void carriesCharactersOutsideTheCardAlphabetThrough() {
@@ -130,17 +120,15 @@ private slots:
         bytes.replace(70 * 2, 2, odd.substr(0, 2)); // file card 71 goes to Player One's slot 0
         bytes.replace(95 * 2, 2, odd.substr(2, 2)); // file card 96 is turned up
         bytes.replace(96 * 2, 2, odd.substr(4, 2)); // file card 97 is the next draw
-        ProgramFolder folder;
-        folder.writeCardFile(bytes);
-        GameState state;
-        RecordingView view;
-        QVERIFY(!ShuffleDeal(state, view, CardFile(folder.cardFilePath())));
+        const Table table(bytes);
+        const GameState& state = table.state();
+        const RecordingView& view = table.view;
 
         QCOMPARE(view.slot(Player::One, 0)->code(), std::string("r5"));
         QCOMPARE(view.discard->code(), std::string("  "));
         QCOMPARE(state.inForce.CurrentValue, CardCharacter(' '));
         QCOMPARE(state.Deck.cardAt(31).code(), odd.substr(4, 2));
-        std::string written = folder.cardFileBytes();
+        std::string written = table.folder.cardFileBytes();
         std::string sortedIn = bytes, sortedOut = written.substr(0, 216);
         std::sort(sortedIn.begin(), sortedIn.end());
         std::sort(sortedOut.begin(), sortedOut.end());
@@ -162,25 +150,23 @@ private slots:
     }
 
     void newDealReplacesAHandInProgressButNotTheTotals() {
-        ProgramFolder folder;
-        folder.writeCardFile(numberedCardFile());
-        GameState state;
-        RecordingView view;
-        const CardFile cardFile(folder.cardFilePath());
-        QVERIFY(!ShuffleDeal(state, view, cardFile));
-        state.toMove = Player::Two;
-        state.totals = {120, 45};
-        state.PlayerOneHand.remove(0);
-        state.DeckPosition = 77;
+        Table table;
+        table.adjust([](GameState& state) {
+            state.toMove = Player::Two;
+            state.totals = {120, 45};
+            state.PlayerOneHand.remove(0);
+            state.DeckPosition = 77;
+        });
 
-        QVERIFY(!ShuffleDeal(state, view, cardFile));
+        QVERIFY(!table.game->ShuffleDeal());
+        const GameState& state = table.state();
         QCOMPARE(state.toMove, Player::One);
-        QCOMPARE(view.turn, std::optional(Player::One));
+        QCOMPARE(table.view.turn, std::optional(Player::One));
         QCOMPARE(state.totals, (std::array<int, 2>{120, 45}));
         QCOMPARE(state.DeckPosition, 31);
         for (int slot = 0; slot < 7; ++slot) {
             QVERIFY(!state.PlayerOneHand.at(slot).value.isEmpty());
-            QVERIFY(state.shown(Player::Two)[static_cast<std::size_t>(slot)]);
+            QVERIFY(state.shown(Player::Two)[slotIndex(slot)]);
         }
     }
 };

@@ -36,7 +36,7 @@ private slots:
             QVERIFY(table.view.matchesWon.empty());
             QCOMPARE(table.state().total(winner), points);
             QCOMPARE(table.state().total(opponentOf(winner)), 40);
-            QCOMPARE(table.view.totals[static_cast<std::size_t>(indexOf(winner))], points);
+            QCOMPARE(table.view.totals[indexOf(winner)], points);
             // A new hand is dealt, with Player One to move whoever won.
             QVERIFY(table.folder.cardFileBytes() != before);
             QCOMPARE(table.handSize(Player::One), 7);

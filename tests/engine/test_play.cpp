@@ -90,7 +90,7 @@ private slots:
         table.setInForce("5R");
         table.game->play(Player::One, 0);
         QCOMPARE(table.handSize(Player::One), accepted ? 2 : 3);
-        QCOMPARE(table.view.discard == card(code.toStdString()), accepted);
+        QCOMPARE(table.view.discard == cardFromCode(code.toStdString()), accepted);
     }
 
     void playingFromSlotZeroClosesTheGap() {
@@ -100,9 +100,9 @@ private slots:
         table.game->play(Player::One, 0);
         QCOMPARE(table.view.slotCodes(Player::One),
                  (std::vector<std::string>{"2G", "3B", "4Y", "SR", "VG", "DB", ""}));
-        QCOMPARE(table.state().PlayerOneHand.at(5), card("DB"));
+        QCOMPARE(table.state().PlayerOneHand.at(5), cardFromCode("DB"));
         QCOMPARE(table.state().PlayerOneHand.at(6), Card{});
-        QCOMPARE(*table.view.discard, card("1R"));
+        QCOMPARE(*table.view.discard, cardFromCode("1R"));
         QCOMPARE(table.state().inForce, (CardInForce{CardCharacter('1'), CardCharacter('R')}));
     }
 
@@ -154,7 +154,7 @@ private slots:
         QCOMPARE(table.handSize(Player::Two), opponentCards + cardsDrawn);
         QCOMPARE(table.state().DeckPosition, 31 + 2 * cardsDrawn);
         for (int slot = 0; slot < 7; ++slot)
-            QCOMPARE(table.state().shown(Player::Two)[static_cast<std::size_t>(slot)],
+            QCOMPARE(table.state().shown(Player::Two)[slotIndex(slot)],
                      slot < opponentCards + cardsDrawn);
         QCOMPARE(table.handSize(Player::One), 1);
     }
@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(table.view.chooserOpenings, 1);
         QCOMPARE(table.state().inForce, (CardInForce{CardCharacter('W'), CardCharacter('G')}));
         QCOMPARE(table.view.colourInForce, std::optional(CardCharacter('G')));
-        QCOMPARE(*table.view.discard, card("WY")); // the pile keeps the wild card's picture
+        QCOMPARE(*table.view.discard, cardFromCode("WY")); // the pile keeps the wild card's picture
     }
 
     void closingTheChooserKeepsTheWildCardsOwnColour() {

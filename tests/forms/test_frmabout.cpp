@@ -1,7 +1,9 @@
+#include "forms/control_names.h"
 #include "forms/frmabout.h"
-#include "forms/twips.h"
 #include "texts/translation.h"
 
+#include "fixed_dialog_frame.h"
+#include "in_twips.h"
 #include "languages.h"
 #include "text_ink.h"
 
@@ -10,8 +12,7 @@
 #include <QScreen>
 #include <QtTest>
 
-using kov::frmAbout;
-using kov::inTwips;
+using namespace kov;
 
 class TestFrmAbout : public QObject {
     Q_OBJECT
@@ -30,27 +31,19 @@ private slots:
 };
 
 void TestFrmAbout::window() {
-    frmAbout box;
-    QCOMPARE(box.windowTitle(), QStringLiteral("About"));
-    QCOMPARE(inTwips(QRect(QPoint(), box.size())).size(), QSize(4335, 4410));
-    QCOMPARE(box.minimumSize(), box.maximumSize());
-    const Qt::WindowFlags flags = box.windowFlags();
-    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowContextHelpButtonHint));
-    QVERIFY(box.isModal());
+    checkFixedDialogFrame(frmAbout(), QStringLiteral("About"), QSize(4335, 4410));
 }
 
 void TestFrmAbout::layout_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twips");
-    QTest::newRow("picIcon") << "picIcon" << QRect(240, 120, 540, 540);
-    QTest::newRow("lblTitle") << "lblTitle" << QRect(960, 120, 3165, 600);
-    QTest::newRow("lblVersion") << "lblVersion" << QRect(960, 840, 3165, 225);
-    QTest::newRow("lblDescription") << "lblDescription" << QRect(960, 1200, 3195, 1050);
-    QTest::newRow("Label1") << "Label1" << QRect(120, 2520, 2550, 1785);
-    QTest::newRow("cmdOK") << "cmdOK" << QRect(2880, 3840, 1260, 345);
+    QTest::newRow("picIcon") << aboutIconControlName() << QRect(240, 120, 540, 540);
+    QTest::newRow("lblTitle") << aboutTitleControlName() << QRect(960, 120, 3165, 600);
+    QTest::newRow("lblVersion") << aboutVersionControlName() << QRect(960, 840, 3165, 225);
+    QTest::newRow("lblDescription")
+        << aboutDescriptionControlName() << QRect(960, 1200, 3195, 1050);
+    QTest::newRow("Label1") << aboutNoticeControlName() << QRect(120, 2520, 2550, 1785);
+    QTest::newRow("cmdOK") << okControlName() << QRect(2880, 3840, 1260, 345);
 }
 
 void TestFrmAbout::layout() {
@@ -71,10 +64,12 @@ void TestFrmAbout::textsFitTheirBoxes_data() {
     const qreal defaultPoints = QApplication::font().pointSizeF();
     for (const char* language : desktopLanguages) {
         const QStringList languages{QString::fromLatin1(language)};
-        QTest::addRow("lblTitle %s", language) << "lblTitle" << 9.75 << languages;
-        QTest::addRow("lblVersion %s", language) << "lblVersion" << 9.75 << languages;
-        QTest::addRow("lblDescription %s", language) << "lblDescription" << 9.75 << languages;
-        QTest::addRow("Label1 %s", language) << "Label1" << defaultPoints << languages;
+        QTest::addRow("lblTitle %s", language) << aboutTitleControlName() << 9.75 << languages;
+        QTest::addRow("lblVersion %s", language) << aboutVersionControlName() << 9.75 << languages;
+        QTest::addRow("lblDescription %s", language)
+            << aboutDescriptionControlName() << 9.75 << languages;
+        QTest::addRow("Label1 %s", language)
+            << aboutNoticeControlName() << defaultPoints << languages;
     }
 }
 
@@ -85,7 +80,7 @@ void TestFrmAbout::textsFitTheirBoxes() {
 
     const kov::Translation translation(uiLanguages);
     frmAbout box;
-    QVERIFY(textOverflow(*box.findChild<QPushButton*>("cmdOK")) <= 0);
+    QVERIFY(textOverflow(*box.findChild<QPushButton*>(okControlName())) <= 0);
     auto* label = box.findChild<QLabel*>(name);
     QVERIFY(label);
     QVERIFY(!label->text().isEmpty());
@@ -116,7 +111,7 @@ void TestFrmAbout::textsFitTheirBoxes() {
 
 void TestFrmAbout::iconIsTheProgramIcon() {
     frmAbout box;
-    const QPixmap picture = box.findChild<QLabel*>("picIcon")->pixmap();
+    const QPixmap picture = box.findChild<QLabel*>(aboutIconControlName())->pixmap();
     QVERIFY(!picture.isNull());
     QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(32, 32));
     QVERIFY(!box.windowIcon().isNull());
@@ -156,7 +151,7 @@ void TestFrmAbout::everyWayOutIsOk() {
     box.show();
     box.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&box));
-    auto* ok = box.findChild<QPushButton*>("cmdOK");
+    auto* ok = box.findChild<QPushButton*>(okControlName());
     if (how == "OK") {
         QTest::mouseClick(ok, Qt::LeftButton);
     } else if (how == "Enter") {
@@ -176,7 +171,7 @@ void TestFrmAbout::okHasFocusAndBoxIsCentred() {
     box.show();
     box.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&box));
-    QCOMPARE(QApplication::focusWidget(), box.findChild<QPushButton*>("cmdOK"));
+    QCOMPARE(QApplication::focusWidget(), box.findChild<QPushButton*>(okControlName()));
 
     const QPoint middle = box.screen()->availableGeometry().center();
     const QPoint offset = box.frameGeometry().center() - middle;

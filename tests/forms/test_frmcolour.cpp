@@ -1,7 +1,9 @@
+#include "forms/control_names.h"
 #include "forms/frmcolour.h"
-#include "forms/twips.h"
 #include "texts/translation.h"
 
+#include "fixed_dialog_frame.h"
+#include "in_twips.h"
 #include "languages.h"
 #include "text_ink.h"
 
@@ -11,13 +13,15 @@
 #include <QScreen>
 #include <QtTest>
 
-using kov::frmColour;
-using kov::inTwips;
+#include <array>
+#include <utility>
+
+using namespace kov;
 
 namespace {
 
 QRadioButton* option(const frmColour& box, int index) {
-    return box.findChild<QRadioButton*>(QStringLiteral("OptColour%1").arg(index));
+    return box.findChild<QRadioButton*>(colourOptionControlName(index));
 }
 
 // The one selected row; -1 for none, -2 when more than one is selected.
@@ -63,17 +67,7 @@ private slots:
 };
 
 void TestFrmColour::window() {
-    frmColour box;
-    QCOMPARE(box.windowTitle(), QStringLiteral("Select A Colour"));
-    QCOMPARE(inTwips(QRect(QPoint(), box.size())).size(), QSize(3390, 2010));
-    QCOMPARE(box.minimumSize(), box.maximumSize());
-    const Qt::WindowFlags flags = box.windowFlags();
-    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
-    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowContextHelpButtonHint));
-    QVERIFY(box.isModal());
+    checkFixedDialogFrame(frmColour(), QStringLiteral("Select A Colour"), QSize(3390, 2010));
 }
 
 void TestFrmColour::layout_data() {
@@ -82,19 +76,20 @@ void TestFrmColour::layout_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QColor>("fill");
 
-    const QColor none;
-    QTest::newRow("lblBlue") << "lblBlue" << QRect(120, 120, 855, 255) << "Blue"
-                             << QColor(0, 255, 255);
-    QTest::newRow("lblGreen") << "lblGreen" << QRect(120, 600, 855, 255) << "Green"
-                              << QColor(0, 255, 0);
-    QTest::newRow("lblRed") << "lblRed" << QRect(120, 1080, 855, 255) << "Red" << QColor(255, 0, 0);
-    QTest::newRow("lblYellow") << "lblYellow" << QRect(120, 1560, 855, 255) << "Yellow"
-                               << QColor(255, 255, 0);
-    QTest::newRow("OptColour0") << "OptColour0" << QRect(1080, 120, 855, 375) << "Blue" << none;
-    QTest::newRow("OptColour1") << "OptColour1" << QRect(1080, 600, 855, 375) << "Green" << none;
-    QTest::newRow("OptColour2") << "OptColour2" << QRect(1080, 1080, 855, 375) << "Red" << none;
-    QTest::newRow("OptColour3") << "OptColour3" << QRect(1080, 1560, 855, 375) << "Yellow" << none;
-    QTest::newRow("cmdOK") << "cmdOK" << QRect(2040, 120, 1215, 495) << "&OK" << none;
+    // A row a colour, top to bottom: its swatch, then its option.
+    const std::array<std::pair<const char*, QColor>, 4> rows{{{"Blue", QColor(0, 255, 255)},
+                                                              {"Green", QColor(0, 255, 0)},
+                                                              {"Red", QColor(255, 0, 0)},
+                                                              {"Yellow", QColor(255, 255, 0)}}};
+    for (int row = 0; row < 4; ++row) {
+        const auto& [text, fill] = rows[static_cast<std::size_t>(row)];
+        const int top = 120 + 480 * row;
+        QTest::newRow(qPrintable(colourSwatchControlName(row)))
+            << colourSwatchControlName(row) << QRect(120, top, 855, 255) << text << fill;
+        QTest::newRow(qPrintable(colourOptionControlName(row)))
+            << colourOptionControlName(row) << QRect(1080, top, 855, 375) << text << QColor();
+    }
+    QTest::newRow("cmdOK") << okControlName() << QRect(2040, 120, 1215, 495) << "&OK" << QColor();
 }
 
 void TestFrmColour::layout() {
@@ -165,10 +160,10 @@ void TestFrmColour::swatchClickSelectsItsRowAndKeepsTheBoxOpen_data() {
     QTest::addColumn<QString>("swatch");
     QTest::addColumn<int>("row");
     // Green first, so Blue is a change back rather than the starting state.
-    QTest::newRow("green") << "lblGreen" << 1;
-    QTest::newRow("red") << "lblRed" << 2;
-    QTest::newRow("yellow") << "lblYellow" << 3;
-    QTest::newRow("blue after green") << "lblBlue" << 0;
+    QTest::newRow("green") << colourSwatchControlName(1) << 1;
+    QTest::newRow("red") << colourSwatchControlName(2) << 2;
+    QTest::newRow("yellow") << colourSwatchControlName(3) << 3;
+    QTest::newRow("blue after green") << colourSwatchControlName(0) << 0;
 }
 
 void TestFrmColour::swatchClickSelectsItsRowAndKeepsTheBoxOpen() {
@@ -178,14 +173,15 @@ void TestFrmColour::swatchClickSelectsItsRowAndKeepsTheBoxOpen() {
     frmColour box;
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    QTest::mouseClick(box.findChild<QLabel*>("lblGreen"), Qt::LeftButton);
+    QTest::mouseClick(box.findChild<QLabel*>(colourSwatchControlName(1)), Qt::LeftButton);
     QTest::mouseClick(box.findChild<QLabel*>(swatch), Qt::LeftButton);
     QCOMPARE(checkedOption(box), row);
     QVERIFY(box.isVisible());
     QCOMPARE(box.chosenColour(), std::nullopt);
 
     // Only the left button chooses.
-    QTest::mouseClick(box.findChild<QLabel*>(row == 3 ? "lblRed" : "lblYellow"), Qt::RightButton);
+    QTest::mouseClick(box.findChild<QLabel*>(colourSwatchControlName(row == 3 ? 2 : 3)),
+                      Qt::RightButton);
     QCOMPARE(checkedOption(box), row);
 }
 
@@ -193,14 +189,14 @@ void TestFrmColour::aSwatchSelectsOnAWholeClickOnly() {
     frmColour box;
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    auto* red = box.findChild<QLabel*>("lblRed");
+    auto* red = box.findChild<QLabel*>(colourSwatchControlName(2));
     // The press alone selects nothing, and neither does a press dragged off the swatch.
     QTest::mousePress(red, Qt::LeftButton);
     QCOMPARE(checkedOption(box), 0);
     QTest::mouseRelease(red, Qt::LeftButton, {}, QPoint(red->width() + 4, red->height() / 2));
     QCOMPARE(checkedOption(box), 0);
     // Nor does a release whose press was on another swatch.
-    QTest::mousePress(box.findChild<QLabel*>("lblYellow"), Qt::LeftButton);
+    QTest::mousePress(box.findChild<QLabel*>(colourSwatchControlName(3)), Qt::LeftButton);
     QTest::mouseRelease(red, Qt::LeftButton);
     QCOMPARE(checkedOption(box), 0);
     // A double-click is one click.
@@ -227,7 +223,7 @@ void TestFrmColour::okStoresTheSelectedLetter() {
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     QTest::mouseClick(option(box, row), Qt::LeftButton);
     QCOMPARE(box.chosenColour(), std::nullopt);
-    QTest::mouseClick(box.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    QTest::mouseClick(box.findChild<QPushButton*>(okControlName()), Qt::LeftButton);
     QCOMPARE(box.chosenColour(), std::optional<char>(letter));
     QCOMPARE(box.result(), int(QDialog::Accepted));
     QVERIFY(!box.isVisible());
@@ -267,7 +263,9 @@ void TestFrmColour::keyboardRunsDownTheOptionsThenToOk() {
         }
         widget = widget->nextInFocusChain();
     } while (widget != option(box, 0));
-    QCOMPARE(chain, QStringList({"OptColour0", "OptColour1", "OptColour2", "OptColour3", "cmdOK"}));
+    QCOMPARE(chain, QStringList({colourOptionControlName(0), colourOptionControlName(1),
+                                 colourOptionControlName(2), colourOptionControlName(3),
+                                 okControlName()}));
 
     // The options are one tab stop, walked with the arrow keys; Tab goes on to OK and back to
     // the row last chosen.
@@ -277,15 +275,15 @@ void TestFrmColour::keyboardRunsDownTheOptionsThenToOk() {
         QCOMPARE(checkedOption(box), row);
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), box.findChild<QPushButton*>("cmdOK"));
+    QCOMPARE(QApplication::focusWidget(), box.findChild<QPushButton*>(okControlName()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), option(box, 3));
 
     // A swatch click selects without moving the focus.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTest::mouseClick(box.findChild<QLabel*>("lblGreen"), Qt::LeftButton);
+    QTest::mouseClick(box.findChild<QLabel*>(colourSwatchControlName(1)), Qt::LeftButton);
     QCOMPARE(checkedOption(box), 1);
-    QCOMPARE(QApplication::focusWidget(), box.findChild<QPushButton*>("cmdOK"));
+    QCOMPARE(QApplication::focusWidget(), box.findChild<QPushButton*>(okControlName()));
 }
 
 void TestFrmColour::keyboardPressesOk_data() {

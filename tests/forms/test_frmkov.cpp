@@ -3,16 +3,16 @@
 #include "forms/frmcolour.h"
 #include "forms/frmkov.h"
 #include "forms/picture_control.h"
-#include "forms/twips.h"
 #include "pictures/card_pictures.h"
 #include "pictures/drawn_cards.h"
-#include "program/startup.h"
 #include "support/card_files.h"
 #include "support/table.h"
 #include "texts/card_colours.h"
 #include "texts/table_texts.h"
 #include "texts/translation.h"
+#include "version.h"
 
+#include "in_twips.h"
 #include "languages.h"
 #include "text_ink.h"
 
@@ -78,46 +78,16 @@ PictureControl* pickupCard(const frmKOV& window) {
     return child<PictureControl>(window, pickupCardControlName());
 }
 PictureControl* discardCard(const frmKOV& window) {
-    return child<PictureControl>(window, QStringLiteral("DiscardCard"));
+    return child<PictureControl>(window, discardCardControlName());
 }
 QLabel* turnLabel(const frmKOV& window, Player player) {
-    return child<QLabel>(window, player == Player::One ? QStringLiteral("lblPlayerOne")
-                                                       : QStringLiteral("lblPlayerTwo"));
+    return child<QLabel>(window, turnLabelControlName(player));
 }
 QLabel* totalLabel(const frmKOV& window, Player player) {
-    return child<QLabel>(window, player == Player::One ? QStringLiteral("lblPlayerOneScore")
-                                                       : QStringLiteral("lblPlayerTwoScore"));
+    return child<QLabel>(window, totalLabelControlName(player));
 }
 QLabel* colourInForce(const frmKOV& window) {
-    return child<QLabel>(window, QStringLiteral("colourInForce"));
-}
-
-// A card file whose first deal gives Player One the codes one from slot 0 and Player Two the codes
-// two, turns up discard and leaves nextDraw on top of the pile; every other card is a red 9.
-std::string cardFileDealing(const std::vector<std::string>& one,
-                            const std::vector<std::string>& two, const std::string& discard,
-                            const std::string& nextDraw) {
-    // Where the numbered file's cards land is where any file's cards land.
-    const Table numbered;
-    const GameState& dealt = numbered.state();
-    std::string file = uniformCardFile("9R");
-    auto put = [&](Card landed, const std::string& code) {
-        file.replace(static_cast<std::size_t>(fileNumberOf(landed) - 1) * 2, 2, code);
-    };
-    for (std::size_t slot = 0; slot < one.size(); ++slot)
-        put(dealt.PlayerOneHand.at(static_cast<int>(slot)), one[slot]);
-    for (std::size_t slot = 0; slot < two.size(); ++slot)
-        put(dealt.PlayerTwoHand.at(static_cast<int>(slot)), two[slot]);
-    put(Card{dealt.inForce.CurrentValue, dealt.inForce.CurrentColour}, discard);
-    put(dealt.Deck.cardAt(dealt.DeckPosition), nextDraw);
-    return file;
-}
-
-int cardsHeld(const frmKOV& window, Player player) {
-    int held = 0;
-    for (int slot = 0; slot < 7; ++slot)
-        held += window.gameState().hand(player).at(slot).value.isEmpty() ? 0 : 1;
-    return held;
+    return child<QLabel>(window, colourInForceControlName());
 }
 
 // A left click at the middle of the control, or a double-click, as the desktop delivers them to
@@ -238,7 +208,7 @@ std::string progressiveJpeg(QSize size) {
 }
 
 QString reportLine(const QString& picture, const QString& reason) {
-    return QStringLiteral("kov: cannot show the card picture %1 (%2); drawing the card instead")
+    return QStringLiteral("cannot show the card picture %1 (%2); drawing the card instead")
         .arg(picture, reason);
 }
 
@@ -252,7 +222,7 @@ private slots:
         Installed installed;
         auto window = installed.window();
         QVERIFY(window);
-        QCOMPARE(window->windowTitle(), QStringLiteral("Vantrel KOV Beta"));
+        QCOMPARE(window->windowTitle(), QStringLiteral(KOV_WINDOW_TITLE));
         QCOMPARE(inTwips(QRect(QPoint(), window->size())), QRect(0, 0, 9270, 6120));
         QVERIFY(!window->windowIcon().isNull());
         QVERIFY(window->maximumSize().width() > 618); // the frame stays resizable
@@ -270,24 +240,20 @@ private slots:
                 << cardSlotControlName(Player::Two, index) << QRect(1320 * index, 3900, 1290, 1935)
                 << QString();
         }
-        QTest::newRow("PickupCard")
-            << pickupCardControlName() << QRect(1560, 1950, 1245, 1935) << QString();
-        QTest::newRow("DiscardCard") << "DiscardCard" << QRect(3120, 1950, 1290, 1935) << QString();
-        QTest::newRow("lblPlayerOne")
-            << "lblPlayerOne" << QRect(120, 2040, 1095, 255) << "Player One";
-        QTest::newRow("lblPlayerTwo")
-            << "lblPlayerTwo" << QRect(120, 3480, 1095, 255) << "Player Two";
-        QTest::newRow("lblPlayerOneScorelbl")
-            << "lblPlayerOneScorelbl" << QRect(6480, 3000, 1575, 255) << "Player One Total";
-        QTest::newRow("lblPlayerOneScore")
-            << "lblPlayerOneScore" << QRect(8160, 3000, 735, 255) << "0";
-        QTest::newRow("lblPlayerTwoScorelbl")
-            << "lblPlayerTwoScorelbl" << QRect(6480, 3360, 1575, 255) << "Player Two Total";
-        QTest::newRow("lblPlayerTwoScore")
-            << "lblPlayerTwoScore" << QRect(8160, 3360, 735, 255) << "0";
-        QTest::newRow("CmdNewGame") << "CmdNewGame" << QRect(4800, 2280, 1335, 495) << "&New Game";
-        QTest::newRow("cmdExit") << "cmdExit" << QRect(6480, 2280, 1335, 495) << "E&xit";
-        QTest::newRow("cmdAbout") << "cmdAbout" << QRect(4800, 3000, 1335, 495) << "&About";
+        const auto row = [](const QString& name, QRect twips, const QString& text) {
+            QTest::newRow(qPrintable(name)) << name << twips << text;
+        };
+        row(pickupCardControlName(), QRect(1560, 1950, 1245, 1935), {});
+        row(discardCardControlName(), QRect(3120, 1950, 1290, 1935), {});
+        row(turnLabelControlName(Player::One), QRect(120, 2040, 1095, 255), "Player One");
+        row(turnLabelControlName(Player::Two), QRect(120, 3480, 1095, 255), "Player Two");
+        row(totalCaptionControlName(Player::One), QRect(6480, 3000, 1575, 255), "Player One Total");
+        row(totalLabelControlName(Player::One), QRect(8160, 3000, 735, 255), "0");
+        row(totalCaptionControlName(Player::Two), QRect(6480, 3360, 1575, 255), "Player Two Total");
+        row(totalLabelControlName(Player::Two), QRect(8160, 3360, 735, 255), "0");
+        row(newGameControlName(), QRect(4800, 2280, 1335, 495), "&New Game");
+        row(exitControlName(), QRect(6480, 2280, 1335, 495), "E&xit");
+        row(aboutControlName(), QRect(4800, 3000, 1335, 495), "&About");
     }
     void layout() {
         QFETCH(QString, name);
@@ -351,9 +317,9 @@ private slots:
         auto window = installed.window();
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        auto* newGame = window->findChild<QPushButton*>("CmdNewGame");
-        auto* exitButton = window->findChild<QPushButton*>("cmdExit");
-        auto* about = window->findChild<QPushButton*>("cmdAbout");
+        auto* newGame = window->findChild<QPushButton*>(newGameControlName());
+        auto* exitButton = window->findChild<QPushButton*>(exitControlName());
+        auto* about = window->findChild<QPushButton*>(aboutControlName());
         QCOMPARE(QApplication::focusWidget(), newGame);
         QCOMPARE(newGame->nextInFocusChain(), exitButton);
         QCOMPARE(exitButton->nextInFocusChain(), about);
@@ -439,7 +405,7 @@ private slots:
             clickOn(onThePile ? pickupCard(*window) : slotOf(*window, Player::One, 0));
         QCOMPARE(state.toMove, playerTwoToMove ? Player::Two : Player::One);
         QCOMPARE(state.DeckPosition, deckPosition + 2 * cardsDrawn);
-        QCOMPARE(cardsHeld(*window, Player::One), playerOneCards);
+        QCOMPARE(cardsHeld(window->gameState().hand(Player::One)), playerOneCards);
     }
 
     // With the window active, 1 to 7 click that slot of the player to move and D the pile, under
@@ -463,9 +429,10 @@ private slots:
         QCOMPARE(state, before);
         // He draws an unplayable card into his free slot, and the turn passes.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_D);
-        QCOMPARE(cardsHeld(*window, Player::One), 7);
+        QCOMPARE(cardsHeld(window->gameState().hand(Player::One)), 7);
         QCOMPARE(state.toMove, Player::Two);
-        QCOMPARE(QApplication::focusWidget(), window->findChild<QPushButton*>("CmdNewGame"));
+        QCOMPARE(QApplication::focusWidget(),
+                 window->findChild<QPushButton*>(newGameControlName()));
         // While a box of the window's own is open, the keys are the box's.
         const GameState beforeBox = state;
         QTimer::singleShot(0, [] {
@@ -475,7 +442,7 @@ private slots:
             QTest::keyClick(box, Qt::Key_1);
             QTest::keyClick(box, Qt::Key_Escape);
         });
-        window->findChild<QPushButton*>("cmdAbout")->click();
+        window->findChild<QPushButton*>(aboutControlName())->click();
         QCOMPARE(state, beforeBox);
     }
 
@@ -498,7 +465,7 @@ private slots:
             chooser->reject(); // no test waits on a box left open
         });
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
-        QCOMPARE(focused, QStringLiteral("OptColour0"));
+        QCOMPARE(focused, colourOptionControlName(0));
         QCOMPARE(window->gameState().inForce.CurrentColour, CardCharacter('G'));
         QCOMPARE(window->gameState().toMove, Player::Two);
     }
@@ -552,7 +519,7 @@ private slots:
             writeBytes(file, other + std::string(size - other.size(), 'x'));
             fs::last_write_time(file, time);
         }
-        QTest::mouseClick(window->findChild<QPushButton*>("CmdNewGame"), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QPushButton*>(newGameControlName()), Qt::LeftButton);
         const QSize device = slotPixels * ratio;
         QCOMPARE(slotOf(*window, Player::One, 0)->picture(), decodedAt(file, device, ratio));
         QVERIFY(slotOf(*window, Player::One, 0)->picture() !=
@@ -740,18 +707,6 @@ private slots:
             QVERIFY2(enlarged > 4 * sharp + 2, qPrintable(QString::number(enlarged)));
     }
 
-    void aCardFileThatCannotBeUsedStopsTheStart() {
-        Installed installed("7R7G");
-        QString told;
-        auto window = openMainWindow(installed.folder.path(), fs::path(),
-                                     [&](const QString& problem) { told = problem; });
-        QVERIFY(!window);
-        QVERIFY(told.contains(QDir::toNativeSeparators(
-            QString::fromStdString(installed.folder.cardFilePath().string()))));
-        QVERIFY(told.contains("holds 2 whole cards, and a deck needs 108"));
-        QCOMPARE(installed.folder.cardFileBytes(), std::string("7R7G"));
-    }
-
     // Every text of every window reads, measured on the screen, under each desktop's colours
     // as the window is made, and after the player has switched to the next theme.
     void everyTextReads_data() {
@@ -799,7 +754,7 @@ private slots:
                 ++texts;
             }
             QVERIFY(texts >= 5);
-            if (auto* label = shown->findChild<QLabel*>("lblPlayerOne"))
+            if (auto* label = shown->findChild<QLabel*>(turnLabelControlName(Player::One)))
                 QCOMPARE(label->palette().color(QPalette::Window),
                          QApplication::palette().color(QPalette::ToolTipBase));
         }
@@ -908,12 +863,12 @@ private slots:
         }
         const frmKOV window{fs::path(), fs::path()};
         QStringList shown;
-        for (const char* name : {"CmdNewGame", "cmdExit", "cmdAbout"})
+        for (const QString& name : {newGameControlName(), exitControlName(), aboutControlName()})
             shown << child<QPushButton>(window, name)->text();
         const QMessageBox box(QMessageBox::Information, handWonTitle(), handWonText(Player::One),
                               QMessageBox::Ok);
-        shown << frmColour().findChild<QPushButton*>("cmdOK")->text()
-              << frmAbout().findChild<QPushButton*>("cmdOK")->text()
+        shown << frmColour().findChild<QPushButton*>(okControlName())->text()
+              << frmAbout().findChild<QPushButton*>(okControlName())->text()
               << box.button(QMessageBox::Ok)->text();
         QCOMPARE(shown, captions);
     }
@@ -929,7 +884,7 @@ private slots:
         frmColour chooser;
         frmAbout about;
         QStringList texts = spokenTexts(*window) + spokenTexts(chooser) + spokenTexts(about);
-        texts.removeOne(QStringLiteral("Vantrel KOV Beta")); // the one text that is a name
+        texts.removeOne(QStringLiteral(KOV_WINDOW_TITLE)); // the one text that is a name
         for (Player player : {Player::One, Player::Two})
             texts << handWonText(player) << matchWonText(player, 512);
         texts << handWonTitle() << matchWonTitle() << missingPictureNote();
@@ -942,15 +897,6 @@ private slots:
         for (const QString& text : texts)
             QVERIFY2(text.startsWith(QStringLiteral("[T]")), qPrintable(text));
         QVERIFY(texts.size() > 60);
-    }
-
-    void cardNamesReadAloud() {
-        QCOMPARE(cardName(cardFromCode("7R")), QStringLiteral("Red 7"));
-        QCOMPARE(cardName(cardFromCode("SB")), QStringLiteral("Blue Skip"));
-        QCOMPARE(cardName(cardFromCode("DY")), QStringLiteral("Yellow Draw Two"));
-        QCOMPARE(cardName(cardFromCode("FG")), QStringLiteral("Wild Draw Four"));
-        QCOMPARE(cardName(Card{CardCharacter('\0'), CardCharacter(' ')}),
-                 QStringLiteral("blank 0x00"));
     }
 
     void theBoardIsReadByName() {

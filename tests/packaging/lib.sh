@@ -1,5 +1,6 @@
 # Shared by the packaging tests: a scratch folder removed on exit, failure reports, and the
 # installed game started offscreen until it has dealt.
+# shellcheck shell=bash
 
 set -euo pipefail
 

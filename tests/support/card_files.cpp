@@ -1,5 +1,8 @@
 #include "support/card_files.h"
 
+#include "cards/card_file.h"
+#include "cards/shuffle.h"
+
 #include <stdexcept>
 
 namespace kov::test {
@@ -27,13 +30,28 @@ std::string uniformCardFile(const char (&code)[3]) {
     return bytes;
 }
 
-ProgramFolder::ProgramFolder() {
+std::string cardFileDealing(const CardElements& deck) {
+    CardElements numbered;
+    const std::string numberedFile = numberedCardFile();
+    for (int index = 1; index <= CardFile::bytesRead; ++index)
+        numbered(index) = CardCharacter(numberedFile[static_cast<std::size_t>(index - 1)]);
+    const CardElements landed = shuffledDeck(numbered);
+    std::string file(CardFile::bytesRead, ' ');
+    for (int element = 1; element < CardFile::bytesRead; element += 2) {
+        const auto from = static_cast<std::size_t>(fileNumberOf(landed.cardAt(element)) - 1) * 2;
+        file[from] = deck(element).recordByte();
+        file[from + 1] = deck(element + 1).recordByte();
+    }
+    return file;
+}
+
+ProgramFolder::ProgramFolder() : dir_("kov-test") {
     if (!dir_.isValid())
         throw std::runtime_error("cannot make a temporary folder");
 }
 
 std::filesystem::path ProgramFolder::path() const {
-    return dir_.path().toStdString();
+    return dir_.path();
 }
 
 std::filesystem::path ProgramFolder::cardFilePath() const {

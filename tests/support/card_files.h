@@ -1,9 +1,9 @@
 #pragma once
 
 #include "cards/card.h"
+#include "cards/card_elements.h"
 #include "support/file_bytes.h"
-
-#include <QTemporaryDir>
+#include "support/scratch_folder.h"
 
 #include <filesystem>
 #include <string>
@@ -18,7 +18,11 @@ namespace kov::test {
 // 108 cards of one code, 216 bytes.
 [[nodiscard]] std::string uniformCardFile(const char (&code)[3]);
 
-// A program folder of its own for one test, removed afterwards.
+// The card file (216 bytes) whose deal makes this deck: where each card of numberedCardFile()
+// lands is where any file's card lands.
+[[nodiscard]] std::string cardFileDealing(const CardElements& deck);
+
+// A program folder of its own for one test, removed afterwards; plain C++.
 class ProgramFolder {
 public:
     ProgramFolder();
@@ -28,7 +32,7 @@ public:
     [[nodiscard]] std::string cardFileBytes() const;
 
 private:
-    QTemporaryDir dir_;
+    ScratchFolder dir_;
 };
 
 } // namespace kov::test

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace kov::test {
 
@@ -19,6 +21,15 @@ inline void writeBytes(const std::filesystem::path& path, const std::string& byt
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!file)
         throw std::runtime_error("cannot write " + path.string());
+}
+
+// The names in a folder, sorted.
+[[nodiscard]] inline std::vector<std::string> folderEntries(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 } // namespace kov::test

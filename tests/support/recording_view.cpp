@@ -1,25 +1,19 @@
 #include "support/recording_view.h"
 
+#include "cards/hand.h"
+
 #include <cstddef>
 #include <string>
 
 namespace kov::test {
 
-namespace {
-
-std::size_t at(int index) {
-    return static_cast<std::size_t>(index);
-}
-
-} // namespace
-
 void RecordingView::showCardInSlot(Player player, int slot, Card card) {
-    slots_[at(indexOf(player))].at(at(slot)) = card;
+    slots_[indexOf(player)].at(slotIndex(slot)) = card;
     ++showings;
 }
 
 void RecordingView::clearSlot(Player player, int slot) {
-    slots_[at(indexOf(player))].at(at(slot)).reset();
+    slots_[indexOf(player)].at(slotIndex(slot)).reset();
 }
 
 void RecordingView::showDiscard(Card card) {
@@ -36,7 +30,7 @@ void RecordingView::showTurn(std::optional<Player> toMove) {
 }
 
 void RecordingView::showTotal(Player player, int total) {
-    totals[at(indexOf(player))] = total;
+    totals[indexOf(player)] = total;
 }
 
 std::optional<char> RecordingView::chooseColour() {
@@ -65,12 +59,12 @@ void RecordingView::showProblem(const CardFileProblem& problem) {
 }
 
 std::optional<Card> RecordingView::slot(Player player, int slot) const {
-    return slots_[at(indexOf(player))].at(at(slot));
+    return slots_[indexOf(player)].at(slotIndex(slot));
 }
 
 std::vector<std::string> RecordingView::slotCodes(Player player) const {
     std::vector<std::string> codes;
-    for (const auto& card : slots_[at(indexOf(player))])
+    for (const auto& card : slots_[indexOf(player)])
         codes.push_back(card ? card->code() : std::string());
     return codes;
 }

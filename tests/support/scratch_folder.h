@@ -1,30 +1,18 @@
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
-#include <unistd.h>
-
 namespace kov::test {
 
-// A temporary folder, removed with everything in it when it goes; plain C++, for the programs
-// that run without Qt. An invalid one (empty path) means the folder could not be made.
+// A temporary folder of its own, removed with everything in it when it goes; plain C++, for the
+// programs that run without Qt too. An invalid one (empty path) means it could not be made.
 class ScratchFolder {
 public:
-    explicit ScratchFolder(const std::string& prefix) {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
-        if (::mkdtemp(pattern.data()) != nullptr)
-            path_ = pattern;
-    }
+    explicit ScratchFolder(const std::string& prefix = "kov-test");
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
-    ~ScratchFolder() {
-        std::error_code ignored;
-        if (!path_.empty())
-            std::filesystem::remove_all(path_, ignored);
-    }
+    ~ScratchFolder();
     [[nodiscard]] bool isValid() const { return !path_.empty(); }
     [[nodiscard]] const std::filesystem::path& path() const { return path_; }
 

@@ -4,10 +4,30 @@
 
 namespace kov::test {
 
-Card card(const std::string& code) {
-    if (code.size() != 2)
-        throw std::invalid_argument("a card code has two characters");
-    return Card{CardCharacter(code[0]), CardCharacter(code[1])};
+int cardsHeld(const Hand& hand) {
+    int held = 0;
+    for (int slot = 0; slot < Hand::slotCount; ++slot)
+        held += hand.at(slot).value.isEmpty() ? 0 : 1;
+    return held;
+}
+
+std::string cardFileDealing(const std::vector<std::string>& one,
+                            const std::vector<std::string>& two, const std::string& discard,
+                            const std::string& nextDraw) {
+    // Where the numbered file's cards land is where any file's cards land.
+    const Table numbered;
+    const GameState& dealt = numbered.state();
+    std::string file = uniformCardFile("9R");
+    auto put = [&](Card landed, const std::string& code) {
+        file.replace(static_cast<std::size_t>(fileNumberOf(landed) - 1) * 2, 2, code);
+    };
+    for (std::size_t slot = 0; slot < one.size(); ++slot)
+        put(dealt.PlayerOneHand.at(static_cast<int>(slot)), one[slot]);
+    for (std::size_t slot = 0; slot < two.size(); ++slot)
+        put(dealt.PlayerTwoHand.at(static_cast<int>(slot)), two[slot]);
+    put(Card{dealt.inForce.CurrentValue, dealt.inForce.CurrentColour}, discard);
+    put(dealt.Deck.cardAt(dealt.DeckPosition), nextDraw);
+    return file;
 }
 
 Table::Table(const std::string& cardFileBytes) {
@@ -28,7 +48,7 @@ void Table::setHand(Player player, const std::vector<std::string>& codes) {
         for (int slot = 0; slot < Hand::slotCount; ++slot) {
             const auto index = static_cast<std::size_t>(slot);
             const bool shown = index < codes.size() && !codes[index].empty();
-            state.hand(player).put(slot, shown ? card(codes[index]) : Card{});
+            state.hand(player).put(slot, shown ? cardFromCode(codes[index]) : Card{});
             state.shown(player)[index] = shown;
             if (shown)
                 view.showCardInSlot(player, slot, state.hand(player).at(slot));
@@ -39,7 +59,7 @@ void Table::setHand(Player player, const std::vector<std::string>& codes) {
 }
 
 void Table::setInForce(const std::string& code) {
-    const Card top = card(code);
+    const Card top = cardFromCode(code);
     adjust([&](GameState& state) { state.inForce = CardInForce{top.value, top.colour}; });
 }
 
@@ -49,10 +69,7 @@ void Table::setToMove(Player player) {
 }
 
 int Table::handSize(Player player) const {
-    int size = 0;
-    for (int slot = 0; slot < Hand::slotCount; ++slot)
-        size += state().hand(player).at(slot).value.isEmpty() ? 0 : 1;
-    return size;
+    return cardsHeld(state().hand(player));
 }
 
 } // namespace kov::test

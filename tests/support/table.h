@@ -29,6 +29,13 @@ struct Table {
     std::optional<Game> game;
 };
 
-[[nodiscard]] Card card(const std::string& code);
+// The cards a hand holds, counted from slot 0 to the first empty one or beyond.
+[[nodiscard]] int cardsHeld(const Hand& hand);
+
+// A card file whose first deal gives Player One the codes one from slot 0 and Player Two the codes
+// two, turns up discard and leaves nextDraw on top of the pile; every other card is a red 9.
+[[nodiscard]] std::string cardFileDealing(const std::vector<std::string>& one,
+                                          const std::vector<std::string>& two,
+                                          const std::string& discard, const std::string& nextDraw);
 
 } // namespace kov::test

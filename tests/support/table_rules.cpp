@@ -27,7 +27,7 @@ std::optional<std::string> brokenHandRule(const GameState& state, const Recordin
         if (!card.value.isEmpty() && held++ != slot)
             return where + " holds a card after an empty slot";
         const auto picture = view.slot(player, slot);
-        const bool shown = state.shown(player)[static_cast<std::size_t>(slot)];
+        const bool shown = state.shown(player)[slotIndex(slot)];
         if (picture.has_value() != shown)
             return where + (shown ? " counts as shown but shows nothing"
                                   : " shows a card but counts as free");
@@ -56,7 +56,7 @@ std::optional<std::string> brokenTableRule(const GameState& state, const Recordi
         const int total = state.total(player);
         if (total < 0 || total > matchTarget)
             return "total " + std::to_string(total);
-        if (view.totals[static_cast<std::size_t>(indexOf(player))] != total)
+        if (view.totals[indexOf(player)] != total)
             return "a total shown is not the total held";
     }
     if (view.turn != state.toMove)

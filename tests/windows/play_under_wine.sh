@@ -44,7 +44,6 @@ bash "$here/wine_prefix.sh" "$WINEPREFIX"
 appdata_kov="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Vantrel/KOV"
 rm -rf "$appdata_kov"
 
-window_caption="Vantrel KOV Beta"
 read_only_mount=
 
 start_kov() { # start_kov <folder> <log>
@@ -58,28 +57,6 @@ cleanup_wine() {
     e2e_cleanup
 }
 trap cleanup_wine EXIT
-
-# The first Player One slot holding a number card that matches the discard of the deal from
-# card file $1: played, it passes the turn whatever the rest of the hand is.
-playable_slot() {
-    local dealt="$scratch/probe-dealt" slot value colour
-    next_card_file "$1" >"$dealt" || return 1
-    for slot in 0 1 2 3 4 5 6; do
-        value=$(byte_at "$dealt" $((2 * slot)))
-        colour=$(byte_at "$dealt" $((2 * slot + 1)))
-        case $value in [0-9]) ;; *) continue ;; esac
-        if [ "$value" = "$(byte_at "$dealt" 28)" ] || [ "$colour" = "$(byte_at "$dealt" 29)" ]; then
-            echo "$slot"
-            return 0
-        fi
-    done
-    return 1
-}
-
-all_dealt() {
-    shoot "$window" "$1" && [ "$(cards_shown one)" -eq 7 ] && [ "$(cards_shown two)" -eq 7 ] &&
-        [ "$(turn_shown)" = one ] && piles_shown
-}
 
 # Ends the game with its Exit button and expects status 0.
 exit_game() {
@@ -119,21 +96,14 @@ eventually 10 all_dealt "$dealt" ||
 
 current_case="play a card"
 xdo mousemove --window "$window" $((88 * slot + 43)) 64 click 1
-after_play() {
-    shoot "$window" "$1" && [ "$(cards_shown one)" -eq 6 ] && [ "$(turn_shown)" = two ]
-}
-eventually 10 after_play "$shots/windows-2-played.png" ||
+eventually 10 one_card_played "$shots/windows-2-played.png" ||
     fail "after playing slot $slot: $(cards_shown one) Player One cards, turn label '$(turn_shown)'"
-moved=$(box_difference "$dealt" "$shots/windows-2-played.png" 86 129 $((88 * slot)) 0 208 130)
-[ "$moved" -le 50 ] || fail "the discard differs from the played card in $moved pixels"
+check_discard_is_played_card "$dealt" "$shots/windows-2-played.png" "$slot"
 
 current_case="draw"
 # Player Two's hand is full: the pile gives nothing and hands the turn back.
 xdo mousemove --window "$window" $((104 + 41)) $((130 + 64)) click 1
-after_draw() {
-    shoot "$window" "$1" && [ "$(turn_shown)" = one ]
-}
-eventually 10 after_draw "$shots/windows-3-pile-clicked.png" ||
+eventually 10 turn_back_to_one "$shots/windows-3-pile-clicked.png" ||
     fail "turn label '$(turn_shown)' after Player Two clicked the pile"
 
 current_case="About"
@@ -157,13 +127,18 @@ cmp -s "$program/card.txt" "$scratch/before-exit" || fail "leaving changed card.
 
 # refuse <case> <function that spoils $program>: kov shows the message box captioned KOV, exits 1
 # once it is answered, and leaves the folder as it was.
+# The names in a folder, one a line, in order.
+names_in() {
+    find "$1" -mindepth 1 -maxdepth 1 -printf '%f\n' | sort
+}
+
 refuse() {
     current_case=$1
     program="$scratch/$current_case"
     copy_program "$program"
     "$2"
     local listing before
-    listing=$(ls -A "$program")
+    listing=$(names_in "$program")
     before=$({ cksum <"$program/card.txt"; } 2>/dev/null || echo missing)
     start_kov "$program" "$scratch/$current_case"
     if message=$(find_window KOV 60); then
@@ -176,7 +151,7 @@ refuse() {
         fail "no message box captioned KOV within 60 s"
         wait_kov_exit 1
     fi
-    [ "$(ls -A "$program")" = "$listing" ] || fail "the folder changed: $(ls -A "$program" | tr '\n' ' ')"
+    [ "$(names_in "$program")" = "$listing" ] || fail "the folder changed: $(names_in "$program" | tr '\n' ' ')"
     [ "$({ cksum <"$program/card.txt"; } 2>/dev/null || echo missing)" = "$before" ] ||
         fail "card.txt changed"
 }

@@ -120,7 +120,7 @@ upgrade)
     "$wine" old.exe /S /CurrentUser || fail "the older setup ended with status $?"
     "$wine" "$folder_win\\KOV.exe" >/dev/null 2>&1 &
     kov_pid=$!
-    find_window "Vantrel KOV Beta" 60 >/dev/null || fail "the older KOV did not start"
+    find_window "$window_caption" 60 >/dev/null || fail "the older KOV did not start"
     cp -r "$folder" running
     "$wine" new.exe /S /CurrentUser
     status=$?
