@@ -243,7 +243,8 @@ private slots:
             QCOMPARE(readBytes(own), ownBefore);
         } else {
             QCOMPARE(refused, kind);
-            QCOMPARE(withReason, kind == Kind::FolderNotWritable || kind == Kind::UserFolderNotMade);
+            QCOMPARE(withReason,
+                     kind == Kind::FolderNotWritable || kind == Kind::UserFolderNotMade);
             QVERIFY(!fs::is_directory(install.userFolder));
         }
     }
