@@ -85,8 +85,7 @@ sed 's/^/    lintian: /' "$scratch/lintian.log"
 
 # Installed by dpkg into a root of its own, over the older package that put the game in /opt.
 # Its player's deck order, in their own folder, is what the new package must go on from.
-# dpkg's database there knows nothing of the Qt libraries, so their dependencies are waived here
-# and checked against this machine's packages by apt instead.
+# dpkg's database there knows nothing of the Qt libraries, so their dependencies are waived.
 root=$scratch/root
 mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
 touch "$root/var/lib/dpkg/status"
@@ -111,13 +110,6 @@ head -c 216 "$assets/card.txt" | fold -w 2 | tac | tr -d '\n' >"$own" # the ship
 cp "$own" "$scratch/own-before"
 check "dpkg installs the .deb over it" in_root -i "$deb"
 check "the upgrade leaves nothing in /opt" test ! -e "$root/opt/kov"
-apt_would_install() {
-    apt-get -s -q install "$deb" >"$scratch/apt.log" 2>&1 || {
-        cat "$scratch/apt.log" >&2
-        return 1
-    }
-}
-check "apt could install the .deb here" apt_would_install
 kov=$root/usr/games/kov
 player=()
 if [ "$(id -u)" -eq 0 ]; then
@@ -128,7 +120,6 @@ if [ "$(id -u)" -eq 0 ]; then
 fi
 check "the installed game goes on from the player's deck order" \
     play "$own" "$scratch/own-before" "$kov" "${player[@]}"
-check "the installed card.txt is the shipped one" cmp -s "$root$data/card.txt" "$assets/card.txt"
 MANPATH=$root/usr/share/man man -w 6 kov >"$scratch/man.path" 2>&1
 check "man 6 kov finds the manual page" \
     test "$(cat "$scratch/man.path")" = "$root/usr/share/man/man6/kov.6.gz"

@@ -59,11 +59,6 @@ fi
 manual=$prefix/share/man/man6/kov.6.gz
 check "the manual page names the installed data folder" \
     grep -qF "$data/card.txt" <(gzip -dc "$manual")
-if ! MANWIDTH=80 man --warnings -l "$manual" >"$scratch/manual.txt" 2>"$scratch/manual.log" ||
-    [ -s "$scratch/manual.log" ]; then
-    cat "$scratch/manual.log" >&2
-    fail "man formats the manual page without a warning"
-fi
 check "copyright in Debian's format" grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
     "$prefix/share/doc/kov/copyright"
 check "changelog" gzip -t "$prefix/share/doc/kov/changelog.gz"

@@ -26,9 +26,8 @@ namespace {
 
 using Kind = CardFileProblem::Kind;
 
-// Where a deal as a player would run it went: the user's own copy, the program folder's own
-// file, or nowhere, the card file refused.
-enum class DealtFrom { UsersCopy, ProgramFolder, Refused };
+// What a deal as a player would run it came to.
+constexpr int usersCopy = 0, programsOwn = 1, refused = 2;
 
 // The card file search and one deal as a player would run them, cut off after 5 s and within
 // 512 MB; for a refusal, *problem is why and *withReason whether the system's reason came with
@@ -38,7 +37,7 @@ enum class DealtFrom { UsersCopy, ProgramFolder, Refused };
 int dealAsOrdinaryUser(const fs::path& programFolder, const fs::path& userFolder,
                        Kind* problem = nullptr, bool* withReason = nullptr,
                        bool onAFullFileSystem = false) {
-    constexpr int refused = 16; // then plus twice the kind, plus one with a reason
+    constexpr int refusal = 16; // then plus twice the kind, plus one with a reason
     auto deal = [&] {
         return runAsOrdinaryUser([&] {
             ::alarm(5);
@@ -53,7 +52,7 @@ int dealAsOrdinaryUser(const fs::path& programFolder, const fs::path& userFolder
                 const auto& named = location.problem->path;
                 if (named != programFolder / "card.txt" && named != userFolder)
                     return 4;
-                return refused + 2 * static_cast<int>(location.problem->kind) +
+                return refusal + 2 * static_cast<int>(location.problem->kind) +
                        (location.problem->error ? 1 : 0);
             }
             const bool own = location.path == userFolder / "card.txt";
@@ -63,7 +62,7 @@ int dealAsOrdinaryUser(const fs::path& programFolder, const fs::path& userFolder
             RecordingView view;
             if (ShuffleDeal(state, view, CardFile(location.path)))
                 return 6;
-            return static_cast<int>(own ? DealtFrom::UsersCopy : DealtFrom::ProgramFolder);
+            return own ? usersCopy : programsOwn;
         });
     };
     const int outcome = !onAFullFileSystem ? deal() : runWithOwnMounts([&] {
@@ -72,17 +71,14 @@ int dealAsOrdinaryUser(const fs::path& programFolder, const fs::path& userFolder
         writeBytes(programFolder / "card.txt", numberedCardFile());
         return deal();
     });
-    if (outcome < refused)
+    if (outcome < refusal)
         return outcome >= 3 ? -outcome : outcome;
     if (problem)
-        *problem = static_cast<Kind>((outcome - refused) / 2);
+        *problem = static_cast<Kind>((outcome - refusal) / 2);
     if (withReason)
-        *withReason = (outcome - refused) % 2 == 1;
-    return static_cast<int>(DealtFrom::Refused);
+        *withReason = (outcome - refusal) % 2 == 1;
+    return refused;
 }
-
-constexpr int usersCopy = static_cast<int>(DealtFrom::UsersCopy);
-constexpr int programsOwn = static_cast<int>(DealtFrom::ProgramFolder);
 
 // A program folder that an ordinary user cannot write to, and a home for that user whose name is
 // not valid UTF-8.
@@ -180,7 +176,6 @@ private slots:
         QTest::addColumn<QString>("shipped");
         QTest::addColumn<int>("dealtFrom");
         QTest::addColumn<Kind>("kind");
-        const int refused = static_cast<int>(DealtFrom::Refused);
         QTest::newRow("100 bytes") << "100" << refused << Kind::TooShort;
         QTest::newRow("0 bytes") << "0" << refused << Kind::Empty;
         QTest::newRow("folder") << "folder" << refused << Kind::Folder;
@@ -228,9 +223,9 @@ private slots:
             install.lock();
         const std::string ownBefore = fs::exists(own) ? readBytes(own) : std::string();
 
-        Kind refused = Kind::Missing;
+        Kind why = Kind::Missing;
         bool withReason = false;
-        const int status = dealAsOrdinaryUser(install.program.path(), install.userFolder, &refused,
+        const int status = dealAsOrdinaryUser(install.program.path(), install.userFolder, &why,
                                               &withReason, shipped == "full");
         if (status == noOwnMounts)
             QSKIP("no file system of its own can be mounted here (not root)");
@@ -242,7 +237,7 @@ private slots:
             QVERIFY(install.program.cardFileBytes() != numberedCardFile());
             QCOMPARE(readBytes(own), ownBefore);
         } else {
-            QCOMPARE(refused, kind);
+            QCOMPARE(why, kind);
             QCOMPARE(withReason,
                      kind == Kind::FolderNotWritable || kind == Kind::UserFolderNotMade);
             QVERIFY(!fs::is_directory(install.userFolder));
