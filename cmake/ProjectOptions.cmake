@@ -53,4 +53,11 @@ function(kov_export_headers target)
         endif()
     endforeach()
     target_include_directories(${target} PUBLIC "${root}")
+    # The room's own folder, for itself alone: moc then names a header by its bare name instead of
+    # by a path from the build folder back to the sources, which would differ between builds.
+    # The generated files get a folder of their own, since a build made before keeps them written
+    # the old way otherwise.
+    target_include_directories(${target} PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
+    set_target_properties(${target} PROPERTIES AUTOMOC_PATH_PREFIX ON
+                          AUTOGEN_BUILD_DIR "${CMAKE_CURRENT_BINARY_DIR}/${target}_moc")
 endfunction()
