@@ -85,12 +85,13 @@ sed 's/^/    lintian: /' "$scratch/lintian.log"
 
 # Installed by dpkg into a root of its own, over the older package that put the game in /opt.
 # Its player's deck order, in their own folder, is what the new package must go on from.
-# dpkg's database there knows nothing of the Qt libraries, so their dependencies are waived.
+# dpkg's database there knows nothing of the Qt libraries, so their dependencies are waived; and
+# every file is unpacked, even where this machine's dpkg leaves out manual pages.
 root=$scratch/root
 mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
 touch "$root/var/lib/dpkg/status"
 in_root() {
-    dpkg --root="$root" --force-depends --force-not-root --log=/dev/null "$@" \
+    dpkg --root="$root" --force-depends --force-not-root --log=/dev/null --path-include='*' "$@" \
         >>"$scratch/dpkg.log" 2>&1 || {
         sed 's/^/    dpkg: /' "$scratch/dpkg.log" >&2
         return 1
@@ -106,7 +107,8 @@ dpkg-deb --root-owner-group -b "$old" "$scratch/old.deb" >/dev/null
 check "older /opt package installs" in_root -i "$scratch/old.deb"
 own=$home/.local/share/Vantrel/KOV/card.txt
 mkdir -p "$(dirname "$own")"
-head -c 216 "$assets/card.txt" | fold -w 2 | tac | tr -d '\n' >"$own" # the shipped cards, last first
+# The shipped cards, last first.
+head -c 216 "$assets/card.txt" | fold -w 2 | tac | tr -d '\n' >"$own"
 cp "$own" "$scratch/own-before"
 check "dpkg installs the .deb over it" in_root -i "$deb"
 check "the upgrade leaves nothing in /opt" test ! -e "$root/opt/kov"
