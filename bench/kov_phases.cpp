@@ -22,14 +22,13 @@ int main(int argc, char* argv[]) {
 
     // kov::openMainWindow, step by step, without its messages for a card file that cannot be
     // used: the benchmark's card file always can.
-    const std::filesystem::path programFolder = kov::programFolder();
-    const kov::CardFileLocation cardFile =
-        kov::locateCardFile(programFolder, kov::userDataFolder());
+    const std::filesystem::path dataFolder = kov::gameDataFolder(kov::programFolder());
+    const kov::CardFileLocation cardFile = kov::locateCardFile(dataFolder, kov::userDataFolder());
     if (cardFile.problem)
         return 1;
     kov::removeAbandonedTemporaryFiles(cardFile.path);
     kov::bench::stamp("located");
-    auto window = std::make_unique<kov::frmKOV>(programFolder, cardFile.path);
+    auto window = std::make_unique<kov::frmKOV>(dataFolder, cardFile.path);
     kov::bench::stamp("built");
     if (window->Form_Load())
         return 1;

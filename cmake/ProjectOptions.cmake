@@ -8,10 +8,23 @@ function(kov_strict target)
     endif()
 endfunction()
 
+# The same program from any source and build folder: their names stay out of the debug information
+# and so out of the build ID computed over it, which the stripped program keeps. The build folder
+# is named last, so that it wins where it lies inside the source folder.
+if(NOT MSVC)
+    add_compile_options("-ffile-prefix-map=${PROJECT_SOURCE_DIR}=."
+                        "-ffile-prefix-map=${PROJECT_BINARY_DIR}=build")
+endif()
+
 option(KOV_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 if(KOV_SANITIZE AND NOT MSVC)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
     add_link_options(-fsanitize=address,undefined)
+elseif(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+    # Debian's hardening: checked buffer functions where the optimiser knows the sizes, and
+    # every symbol bound at start so that the relocations can be made read-only.
+    add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+    add_link_options(LINKER:-z,relro LINKER:-z,now)
 endif()
 
 # A room's headers are included as "<folder>/name.h". Each room exports an include root that
@@ -40,4 +53,11 @@ function(kov_export_headers target)
         endif()
     endforeach()
     target_include_directories(${target} PUBLIC "${root}")
+    # The room's own folder, for itself alone: moc then names a header by its bare name instead of
+    # by a path from the build folder back to the sources, which would differ between builds.
+    # The generated files get a folder of their own, since a build made before keeps them written
+    # the old way otherwise.
+    target_include_directories(${target} PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
+    set_target_properties(${target} PROPERTIES AUTOMOC_PATH_PREFIX ON
+                          AUTOGEN_BUILD_DIR "${CMAKE_CURRENT_BINARY_DIR}/${target}_moc")
 endfunction()

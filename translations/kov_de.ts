@@ -306,8 +306,14 @@ The cards have not been dealt, and the file has not been changed.</source>
 Die Karten wurden nicht gegeben, und die Datei wurde nicht verändert.</translation>
     </message>
     <message>
-        <source>The folder %1 for your own copy of the card file could not be made.</source>
-        <translation>Der Ordner %1 für deine eigene Kopie der Kartendatei konnte nicht angelegt werden.</translation>
+        <source>The folder %1 for your own copy of the card file could not be made: %2.</source>
+        <extracomment>%1 is the folder, %2 the system&apos;s reason</extracomment>
+        <translation>Der Ordner %1 für deine eigene Kopie der Kartendatei konnte nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for your own copy of the card file is not a full path, so it would be another folder for each folder that %2 is started from. Set HOME to the full path of your home folder.</source>
+        <extracomment>%1 is the folder, %2 the program&apos;s name</extracomment>
+        <translation>Der Ordner %1 für deine eigene Kopie der Kartendatei ist kein vollständiger Pfad und wäre damit für jeden Ordner, aus dem %2 gestartet wird, ein anderer. Setze HOME auf den vollständigen Pfad deines Home-Ordners.</translation>
     </message>
     <message>
         <source>Your own copy of the card file could not be made at %1: %2.</source>

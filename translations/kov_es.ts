@@ -306,8 +306,14 @@ The cards have not been dealt, and the file has not been changed.</source>
 No se han repartido las cartas y el archivo no se ha modificado.</translation>
     </message>
     <message>
-        <source>The folder %1 for your own copy of the card file could not be made.</source>
-        <translation>No se ha podido crear la carpeta %1 para tu propia copia del archivo de cartas.</translation>
+        <source>The folder %1 for your own copy of the card file could not be made: %2.</source>
+        <extracomment>%1 is the folder, %2 the system&apos;s reason</extracomment>
+        <translation>No se ha podido crear la carpeta %1 para tu propia copia del archivo de cartas: %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for your own copy of the card file is not a full path, so it would be another folder for each folder that %2 is started from. Set HOME to the full path of your home folder.</source>
+        <extracomment>%1 is the folder, %2 the program&apos;s name</extracomment>
+        <translation>La carpeta %1 para tu propia copia del archivo de cartas no es una ruta completa, así que sería otra carpeta para cada carpeta desde la que se inicie %2. Da a HOME la ruta completa de tu carpeta personal.</translation>
     </message>
     <message>
         <source>Your own copy of the card file could not be made at %1: %2.</source>

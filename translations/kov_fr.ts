@@ -306,8 +306,14 @@ The cards have not been dealt, and the file has not been changed.</source>
 Les cartes n’ont pas été distribuées et le fichier n’a pas été modifié.</translation>
     </message>
     <message>
-        <source>The folder %1 for your own copy of the card file could not be made.</source>
-        <translation>Le dossier %1 destiné à votre propre copie du fichier de cartes n’a pas pu être créé.</translation>
+        <source>The folder %1 for your own copy of the card file could not be made: %2.</source>
+        <extracomment>%1 is the folder, %2 the system&apos;s reason</extracomment>
+        <translation>Le dossier %1 destiné à votre propre copie du fichier de cartes n’a pas pu être créé&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for your own copy of the card file is not a full path, so it would be another folder for each folder that %2 is started from. Set HOME to the full path of your home folder.</source>
+        <extracomment>%1 is the folder, %2 the program&apos;s name</extracomment>
+        <translation>Le dossier %1 destiné à votre propre copie du fichier de cartes n’est pas un chemin complet&#xa0;: il serait différent pour chaque dossier depuis lequel %2 est lancé. Donnez à HOME le chemin complet de votre dossier personnel.</translation>
     </message>
     <message>
         <source>Your own copy of the card file could not be made at %1: %2.</source>

@@ -18,13 +18,14 @@ struct CardFileProblem {
         TooShort,              // fewer than 108 whole cards (wholeCards)
         NotSaved,              // the new order could not be written (error)
         FolderNotWritable,     // no file can be made beside it, though it is ours to (error)
-        UserFolderNotMade,     // an installed copy's per-user folder could not be made
+        UserFolderNotMade,     // an installed copy's per-user folder could not be made (error)
+        UserFolderNotFullPath, // the per-user folder is named by a relative path (no error)
         UserCopyNotMade,       // an installed copy's per-user card file could not be made (error)
         ProgramFolderNotFound, // the folder holding the program itself is unknown (no path)
     };
 
     Kind kind;
-    std::filesystem::path path; // the file refused, or for UserFolderNotMade the folder
+    std::filesystem::path path; // the file refused, or for the per-user folder's kinds the folder
     int wholeCards = 0;         // for TooShort
     std::error_code error;      // the system's reason, where there is one
 

@@ -3,6 +3,7 @@
 #include "cards/card_file_location.h"
 #include "files/durable_write.h"
 #include "forms/frmkov.h"
+#include "system/folders.h"
 #include "system/log.h"
 #include "texts/table_texts.h"
 
@@ -96,14 +97,15 @@ openMainWindow(const std::filesystem::path& programFolder, const std::filesystem
         refuse(CardFileProblem{CardFileProblem::Kind::ProgramFolderNotFound, {}, 0, {}});
         return nullptr;
     }
-    const CardFileLocation cardFile = locateCardFile(programFolder, userFolder);
+    const auto dataFolder = gameDataFolder(programFolder);
+    const CardFileLocation cardFile = locateCardFile(dataFolder, userFolder);
     if (cardFile.problem) {
         refuse(*cardFile.problem);
         return nullptr;
     }
     // Once per start rather than at every deal: what killed writes left behind.
     removeAbandonedTemporaryFiles(cardFile.path);
-    auto window = std::make_unique<frmKOV>(programFolder, cardFile.path);
+    auto window = std::make_unique<frmKOV>(dataFolder, cardFile.path);
     if (auto problem = window->Form_Load()) {
         refuse(*problem);
         return nullptr;

@@ -11,11 +11,11 @@ namespace kov {
 class frmKOV;
 
 // What the program does when it starts: the main window is made and the first hand dealt
-// before it is shown, from the card file in the program's folder, or in userFolder when the
-// player has no right to write the program's folder (see locateCardFile). When the card file cannot
-// be used, the reason goes to the log (standard error on Linux) and to tellProblem (a message box
-// in the real program), and nothing is returned. An empty programFolder means it could not be
-// found, and is refused.
+// before it is shown, from the card file in the game's data folder (gameDataFolder), or in
+// userFolder when the player has no right to write that folder (see locateCardFile). When the card
+// file cannot be used, the reason goes to the log (standard error on Linux) and to tellProblem (a
+// message box in the real program), and nothing is returned. An empty programFolder means it could
+// not be found, and is refused.
 [[nodiscard]] std::unique_ptr<frmKOV>
 openMainWindow(const std::filesystem::path& programFolder, const std::filesystem::path& userFolder,
                const std::function<void(const QString& problem)>& tellProblem);

@@ -309,8 +309,16 @@ QString problemText(const CardFileProblem& problem) {
                             "been changed.")
             .arg(quoted(path), reason(problem.error));
     case Kind::UserFolderNotMade:
-        return Problems::tr("The folder %1 for your own copy of the card file could not be made.")
-            .arg(displayPath(path));
+        //: %1 is the folder, %2 the system's reason
+        return Problems::tr("The folder %1 for your own copy of the card file could not be made: "
+                            "%2.")
+            .arg(displayPath(path), reason(problem.error));
+    case Kind::UserFolderNotFullPath:
+        //: %1 is the folder, %2 the program's name
+        return Problems::tr("The folder %1 for your own copy of the card file is not a full path, "
+                            "so it would be another folder for each folder that %2 is started "
+                            "from. Set HOME to the full path of your home folder.")
+            .arg(displayPath(path), program);
     case Kind::UserCopyNotMade:
         //: %1 is the file, %2 the system's reason
         return Problems::tr("Your own copy of the card file could not be made at %1: %2.")

@@ -178,6 +178,22 @@ refused_card_files() {
     expect_refusal "$kov_data_home/Vantrel/KOV"
     [ ! -e "$kov_data_home" ] || fail "something was made under the unwritable data folder"
 
+    # A relative HOME (and a relative XDG_DATA_HOME, which is ignored): the per-user folder would
+    # be another one for each working folder, and so another deck. Refused, naming it, and
+    # nothing made where the game was started.
+    new_case read-only-relative-home
+    as_nobody
+    chmod 555 "$program"
+    kov_home=relhome
+    kov_data_home=relative-data
+    mkdir "$case_dir/elsewhere"
+    $i_am_root && chown "$nobody:$nobody" "$case_dir/elsewhere"
+    cd "$case_dir/elsewhere" || fail "cannot enter the starting folder"
+    expect_refusal "relhome/.local/share/Vantrel/KOV"
+    cd "$scratch" || fail "cannot leave the starting folder"
+    grep -q 'is not a full path' "$case_dir/kov.err" || fail "the refusal does not say why"
+    [ -z "$(ls -A "$case_dir/elsewhere")" ] || fail "something was made in the starting folder"
+
     # A read-only install whose per-user copy has been emptied: that copy is the one named.
     new_case read-only-empty-user-copy
     as_nobody

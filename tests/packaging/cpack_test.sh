@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds the .tar.gz and the .deb with cpack and checks what each would put on a machine.
-# usage: cpack_test.sh <cpack> <build dir> <assets dir> <version>
+# Builds the .tar.gz and the .deb with cpack and checks what each would put on a machine: the
+# .deb as Debian's lintian judges it, and installed, played, upgraded over the older /opt
+# package and removed by dpkg, in a root of its own.
+# usage: cpack_test.sh <cpack> <build dir> <assets dir> <version> <lintian>
 . "$(dirname "$0")/lib.sh"
-cpack=$1 build=$2 assets=$3 version=$4
+cpack=$1 build=$2 assets=$3 version=$4 lintian=$5
 
 if ! "$cpack" --config "$build/CPackConfig.cmake" -G "TGZ;DEB" -B "$scratch" \
     >"$scratch/cpack.log" 2>&1; then
@@ -24,35 +26,44 @@ check "executable in the .tar.gz" test -f "$unpacked/kov" -a -x "$unpacked/kov"
 check "card.txt in the .tar.gz is the shipped deck" cmp -s "$unpacked/card.txt" "$assets/card.txt"
 check "60 pictures in the .tar.gz" test "$(find "$unpacked" -name '*.jpg' | wc -l)" -eq 60
 check "nothing else in the .tar.gz" test "$(find "$unpacked" -mindepth 1 | wc -l)" -eq 62
-mkdir "$scratch/home"
+home=$scratch/home
+mkdir "$home"
 mkdir -m 700 "$scratch/runtime"
-check "game from the .tar.gz deals" run_until_dealt "$unpacked/card.txt" "$assets/card.txt" \
-    env -u XDG_DATA_HOME HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" \
-    QT_QPA_PLATFORM=offscreen "$unpacked/kov"
+play() { # play <card file that must be dealt> <card file it started as> <kov> [player...]
+    local card=$1 shipped=$2 kov=$3
+    shift 3
+    run_until_dealt "$card" "$shipped" "$@" env -u XDG_DATA_HOME HOME="$home" \
+        XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=offscreen "$kov"
+}
+check "game from the .tar.gz deals" play "$unpacked/card.txt" "$assets/card.txt" "$unpacked/kov"
 
-# The .deb: the program folder under /opt/kov, the desktop files under /usr.
+# The .deb: the standard layout under /usr, with Debian's places for games.
 dpkg-deb -c "$deb" >"$scratch/deb.raw"
 awk '{ print $6 ($7 == "->" ? " -> " $8 : "") }' "$scratch/deb.raw" | sed 's|^\./|/|' \
     >"$scratch/deb.list"
 has() { grep -qx -- "$1" "$scratch/deb.list"; }
-check ".deb holds /opt/kov/kov" has /opt/kov/kov
-check ".deb holds /opt/kov/card.txt" has /opt/kov/card.txt
-check ".deb holds 60 pictures in /opt/kov" \
-    test "$(grep -c '^/opt/kov/[0-9A-Z][A-Z]\.jpg$' "$scratch/deb.list")" -eq 60
-check ".deb launcher /usr/bin/kov" has "/usr/bin/kov -> ../../opt/kov/kov"
+data=/usr/share/games/kov
+check ".deb holds /usr/games/kov" has /usr/games/kov
+check ".deb holds $data/card.txt" has $data/card.txt
+check ".deb holds 60 pictures in $data" \
+    test "$(grep -c "^$data/[0-9A-Z][A-Z]\.jpg$" "$scratch/deb.list")" -eq 60
 check ".deb desktop entry" has /usr/share/applications/com.vantrel.KOV.desktop
 check ".deb metainfo" has /usr/share/metainfo/com.vantrel.KOV.metainfo.xml
 for size in 16 32 48 64 128 256; do
     check ".deb icon $size" has "/usr/share/icons/hicolor/${size}x${size}/apps/com.vantrel.KOV.png"
 done
-outside=$(grep -v -e '^/opt/' -e '^/usr/bin/' -e '^/usr/share/applications/' \
-    -e '^/usr/share/metainfo/' -e '^/usr/share/icons/hicolor/' -e '^/$' -e '^/usr/$' \
-    -e '^/usr/share/$' -e '^/usr/share/icons/$' "$scratch/deb.list" || true)
+for document in man/man6/kov.6.gz doc/kov/copyright doc/kov/changelog.gz; do
+    check ".deb holds /usr/share/$document" has "/usr/share/$document"
+done
+outside=$(grep -v -e '^/usr/games/' -e "^$data/" -e '^/usr/share/applications/' \
+    -e '^/usr/share/metainfo/' -e '^/usr/share/icons/hicolor/' -e '^/usr/share/man/man6/' \
+    -e '^/usr/share/doc/kov/' -e '^/$' -e '^/usr/$' -e '^/usr/share/$' -e '^/usr/share/games/$' \
+    -e '^/usr/share/icons/$' -e '^/usr/share/man/$' -e '^/usr/share/doc/$' "$scratch/deb.list" ||
+    true)
 check ".deb installs nowhere else: $outside" test -z "$outside"
-# Unpacked as dpkg would: the shipped deck is root's, read-only for players.
 check ".deb files belong to root" test -z "$(awk '$2 != "root/root"' "$scratch/deb.raw")"
 check ".deb card.txt not writable by players" \
-    grep -q '^-rw-r--r-- .* \./opt/kov/card.txt$' "$scratch/deb.raw"
+    grep -q "^-rw-r--r-- .* \.$data/card.txt$" "$scratch/deb.raw"
 
 field() { dpkg-deb -f "$deb" "$1"; }
 check ".deb named kov" test "$(field Package)" = kov
@@ -65,5 +76,58 @@ for package in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libc6 libst
 done
 check ".deb recommends qt6-wayland and Qt's translations" \
     test "$(field Recommends)" = "qt6-wayland, qt6-translations-l10n"
+
+# Debian's own judge: no error and no warning. The informational tags it still gives are shown.
+if ! "$lintian" --fail-on error,warning --display-info "$deb" >"$scratch/lintian.log" 2>&1; then
+    fail "lintian finds errors or warnings"
+fi
+sed 's/^/    lintian: /' "$scratch/lintian.log"
+
+# Installed by dpkg into a root of its own, over the older package that put the game in /opt.
+# Its player's deck order, in their own folder, is what the new package must go on from.
+# dpkg's database there knows nothing of the Qt libraries, so their dependencies are waived; and
+# every file is unpacked, even where this machine's dpkg leaves out manual pages.
+root=$scratch/root
+mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
+touch "$root/var/lib/dpkg/status"
+in_root() {
+    dpkg --root="$root" --force-depends --force-not-root --log=/dev/null --path-include='*' "$@" \
+        >>"$scratch/dpkg.log" 2>&1 || {
+        sed 's/^/    dpkg: /' "$scratch/dpkg.log" >&2
+        return 1
+    }
+}
+old=$scratch/old
+mkdir -p "$old/DEBIAN" "$old/opt/kov" "$old/usr/bin"
+cp "$assets/card.txt" "$old/opt/kov/"
+ln -s ../../opt/kov/kov "$old/usr/bin/kov"
+printf '%s\n' "Package: kov" "Version: 0.9" "Architecture: $(dpkg --print-architecture)" \
+    "Maintainer: Vantrel <kov@vantrel.com>" "Description: the older package" >"$old/DEBIAN/control"
+dpkg-deb --root-owner-group -b "$old" "$scratch/old.deb" >/dev/null
+check "older /opt package installs" in_root -i "$scratch/old.deb"
+own=$home/.local/share/Vantrel/KOV/card.txt
+mkdir -p "$(dirname "$own")"
+# The shipped cards, last first.
+head -c 216 "$assets/card.txt" | fold -w 2 | tac | tr -d '\n' >"$own"
+cp "$own" "$scratch/own-before"
+check "dpkg installs the .deb over it" in_root -i "$deb"
+check "the upgrade leaves nothing in /opt" test ! -e "$root/opt/kov"
+kov=$root/usr/games/kov
+player=()
+if [ "$(id -u)" -eq 0 ]; then
+    # root may write anywhere, so the player is an ordinary account.
+    chmod 755 "$scratch"
+    chown -R 65534:65534 "$home" "$scratch/runtime"
+    player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+fi
+check "the installed game goes on from the player's deck order" \
+    play "$own" "$scratch/own-before" "$kov" "${player[@]}"
+MANPATH=$root/usr/share/man man -w 6 kov >"$scratch/man.path" 2>&1
+check "man 6 kov finds the manual page" \
+    test "$(cat "$scratch/man.path")" = "$root/usr/share/man/man6/kov.6.gz"
+cp "$own" "$scratch/own-played"
+check "dpkg removes the package" in_root --purge kov
+check "removal leaves nothing of the game" test ! -e "$kov" -a ! -e "$root$data"
+check "removal leaves the player's deck order" cmp -s "$own" "$scratch/own-played"
 
 finish

@@ -26,12 +26,18 @@ namespace {
 
 using Kind = CardFileProblem::Kind;
 
+// What a deal as a player would run it came to.
+constexpr int usersCopy = 0, programsOwn = 1, refused = 2;
+
 // The card file search and one deal as a player would run them, cut off after 5 s and within
-// 512 MB. 0: dealt from the user's copy; 1: the program folder's file refused by name, and
-// problem set to why. On a full file system, the program folder is first made a file system of
-// its own that has no room for another file (no inode left), and that anyone may write to.
+// 512 MB; for a refusal, *problem is why and *withReason whether the system's reason came with
+// it. A negative number when the run went wrong. On a full file system, the program folder is
+// first made a file system of its own that has no room for another file (no inode left), and
+// that anyone may write to.
 int dealAsOrdinaryUser(const fs::path& programFolder, const fs::path& userFolder,
-                       Kind* problem = nullptr, bool onAFullFileSystem = false) {
+                       Kind* problem = nullptr, bool* withReason = nullptr,
+                       bool onAFullFileSystem = false) {
+    constexpr int refusal = 16; // then plus twice the kind, plus one with a reason
     auto deal = [&] {
         return runAsOrdinaryUser([&] {
             ::alarm(5);
@@ -42,28 +48,36 @@ int dealAsOrdinaryUser(const fs::path& programFolder, const fs::path& userFolder
             ::setrlimit(RLIMIT_AS, &memory);
 #endif
             const CardFileLocation location = locateCardFile(programFolder, userFolder);
-            if (location.problem)
-                return location.problem->path == programFolder / "card.txt"
-                           ? 10 + static_cast<int>(location.problem->kind)
-                           : 4;
-            if (location.path != userFolder / "card.txt")
+            if (location.problem) {
+                const auto& named = location.problem->path;
+                if (named != programFolder / "card.txt" && named != userFolder)
+                    return 4;
+                return refusal + 2 * static_cast<int>(location.problem->kind) +
+                       (location.problem->error ? 1 : 0);
+            }
+            const bool own = location.path == userFolder / "card.txt";
+            if (!own && location.path != programFolder / "card.txt")
                 return 5;
             GameState state;
             RecordingView view;
-            return ShuffleDeal(state, view, CardFile(location.path)) ? 6 : 0;
+            if (ShuffleDeal(state, view, CardFile(location.path)))
+                return 6;
+            return own ? usersCopy : programsOwn;
         });
     };
-    const int kind = !onAFullFileSystem ? deal() : runWithOwnMounts([&] {
+    const int outcome = !onAFullFileSystem ? deal() : runWithOwnMounts([&] {
         if (::mount("kov-full", programFolder.c_str(), "tmpfs", 0, "nr_inodes=2,mode=0777") != 0)
             return 3;
         writeBytes(programFolder / "card.txt", numberedCardFile());
         return deal();
     });
-    if (kind < 10)
-        return kind;
+    if (outcome < refusal)
+        return outcome >= 3 ? -outcome : outcome;
     if (problem)
-        *problem = static_cast<Kind>(kind - 10);
-    return 1;
+        *problem = static_cast<Kind>((outcome - refusal) / 2);
+    if (withReason)
+        *withReason = (outcome - refusal) % 2 == 1;
+    return refused;
 }
 
 // A program folder that an ordinary user cannot write to, and a home for that user whose name is
@@ -136,13 +150,13 @@ private slots:
         install.lock();
         const fs::path own = install.userFolder / "card.txt";
 
-        QCOMPARE(dealAsOrdinaryUser(install.program.path(), install.userFolder), 0);
+        QCOMPARE(dealAsOrdinaryUser(install.program.path(), install.userFolder), usersCopy);
         const std::string afterFirst = readBytes(own);
         QCOMPARE(afterFirst.size(), std::size_t(218));
         QCOMPARE(install.program.cardFileBytes(), numberedCardFile());
 
         // The next run goes on from the user's copy, not from the shipped order.
-        QCOMPARE(dealAsOrdinaryUser(install.program.path(), install.userFolder), 0);
+        QCOMPARE(dealAsOrdinaryUser(install.program.path(), install.userFolder), usersCopy);
         const std::string afterSecond = readBytes(own);
         QVERIFY(afterSecond != afterFirst);
         GameState state;
@@ -156,27 +170,34 @@ private slots:
 
     // The shipped file is checked as a deal checks it before any copy is made: a bad one is
     // refused by name and leaves nothing in the user's folder, so mending it is enough. Nothing
-    // hangs, and nothing is read past what a deck needs.
+    // hangs, and nothing is read past what a deck needs. A folder the player may write deals from
+    // its own file whatever the player's folder holds; every refusal of a folder says why.
     void aReadOnlyInstallCopiesOnlyAUsableFile_data() {
         QTest::addColumn<QString>("shipped");
-        QTest::addColumn<bool>("dealt");
+        QTest::addColumn<int>("dealtFrom");
         QTest::addColumn<Kind>("kind");
-        QTest::newRow("100 bytes") << "100" << false << Kind::TooShort;
-        QTest::newRow("0 bytes") << "0" << false << Kind::Empty;
-        QTest::newRow("folder") << "folder" << false << Kind::Folder;
-        QTest::newRow("FIFO") << "fifo" << false << Kind::NotAFile;
-        QTest::newRow("link to /dev/zero") << "/dev/zero" << false << Kind::NotAFile;
-        QTest::newRow("link loop") << "loop" << false << Kind::LinkLoop;
-        QTest::newRow("10 MB, a deck first") << "10M" << true << Kind::Missing;
-        QTest::newRow("own copy, folder writable again") << "own copy" << true << Kind::Missing;
-        QTest::newRow("full file system") << "full" << false << Kind::FolderNotWritable;
+        QTest::newRow("100 bytes") << "100" << refused << Kind::TooShort;
+        QTest::newRow("0 bytes") << "0" << refused << Kind::Empty;
+        QTest::newRow("folder") << "folder" << refused << Kind::Folder;
+        QTest::newRow("FIFO") << "fifo" << refused << Kind::NotAFile;
+        QTest::newRow("link to /dev/zero") << "/dev/zero" << refused << Kind::NotAFile;
+        QTest::newRow("link loop") << "loop" << refused << Kind::LinkLoop;
+        QTest::newRow("10 MB, a deck first") << "10M" << usersCopy << Kind::Missing;
+        QTest::newRow("writable, beside the user's copy")
+            << "own copy" << programsOwn << Kind::Missing;
+        QTest::newRow("writable, beside a damaged user's copy")
+            << "own copy 0" << programsOwn << Kind::Missing;
+        QTest::newRow("full file system") << "full" << refused << Kind::FolderNotWritable;
+        QTest::newRow("user's folder cannot be made")
+            << "home a file" << refused << Kind::UserFolderNotMade;
     }
     void aReadOnlyInstallCopiesOnlyAUsableFile() {
         QFETCH(QString, shipped);
-        QFETCH(bool, dealt);
+        QFETCH(int, dealtFrom);
         QFETCH(Kind, kind);
         ReadOnlyInstall install;
         const fs::path card = install.program.cardFilePath();
+        const fs::path own = install.userFolder / "card.txt";
         if (shipped == "folder")
             fs::create_directory(card);
         else if (shipped == "fifo")
@@ -185,29 +206,41 @@ private slots:
             fs::create_symlink(card, card);
         else if (shipped.startsWith('/'))
             fs::create_symlink(shipped.toStdString(), card);
-        else if (shipped == "own copy") {
+        else if (shipped.startsWith("own copy")) {
+            install.program.writeCardFile(numberedCardFile());
             fs::create_directories(install.userFolder);
-            writeBytes(install.userFolder / "card.txt", numberedCardFile());
+            writeBytes(own, shipped == "own copy" ? uniformCardFile("7R") : std::string());
             fs::permissions(install.userFolder, fs::perms(0777));
             fs::permissions(install.program.path(), fs::perms(0777));
         } else if (shipped == "10M")
             install.program.writeCardFile(numberedCardFile() + std::string(10 << 20, 'x'));
-        else if (shipped != "full")
+        else if (shipped == "home a file") {
+            install.program.writeCardFile(numberedCardFile());
+            writeBytes(install.userFolder.parent_path(), "not a folder");
+        } else if (shipped != "full")
             install.program.writeCardFile(numberedCardFile().substr(0, shipped.toUInt()));
         if (!shipped.startsWith("own") && shipped != "full")
             install.lock();
+        const std::string ownBefore = fs::exists(own) ? readBytes(own) : std::string();
 
-        Kind refused = Kind::Missing;
-        const int status = dealAsOrdinaryUser(install.program.path(), install.userFolder, &refused,
-                                              shipped == "full");
+        Kind why = Kind::Missing;
+        bool withReason = false;
+        const int status = dealAsOrdinaryUser(install.program.path(), install.userFolder, &why,
+                                              &withReason, shipped == "full");
         if (status == noOwnMounts)
             QSKIP("no file system of its own can be mounted here (not root)");
-        QCOMPARE(status, dealt ? 0 : 1);
-        if (dealt) {
-            QCOMPARE(readBytes(install.userFolder / "card.txt").size(), std::size_t(218));
+        QCOMPARE(status, dealtFrom);
+        if (dealtFrom == usersCopy) {
+            QCOMPARE(readBytes(own).size(), std::size_t(218));
+        } else if (dealtFrom == programsOwn) {
+            QCOMPARE(install.program.cardFileBytes().size(), std::size_t(218));
+            QVERIFY(install.program.cardFileBytes() != numberedCardFile());
+            QCOMPARE(readBytes(own), ownBefore);
         } else {
-            QCOMPARE(refused, kind);
-            QVERIFY(!fs::exists(install.userFolder));
+            QCOMPARE(why, kind);
+            QCOMPARE(withReason,
+                     kind == Kind::FolderNotWritable || kind == Kind::UserFolderNotMade);
+            QVERIFY(!fs::is_directory(install.userFolder));
         }
     }
 };
