@@ -1,6 +1,7 @@
 #include "forms/board_view.h"
 
 #include "forms/accessibility.h"
+#include "forms/fitted_text.h"
 #include "forms/frmcolour.h"
 #include "forms/picture_control.h"
 #include "pictures/program_icon.h"
@@ -63,6 +64,7 @@ void BoardView::showColourInForce(CardCharacter colour) {
     // The letter is shown when there is one to show; any other byte is left to the tooltip.
     const char letter = colour.recordByte();
     swatch->setText(letter > ' ' && letter < 0x7F ? QString(QLatin1Char(letter)) : QString());
+    fitText(*swatch);
     swatch->setToolTip(colourInForceName(colour));
     swatch->setAccessibleName(colourInForceName(colour));
     nameDiscard();
@@ -90,6 +92,7 @@ void BoardView::showTurn(std::optional<Player> toMove) {
 void BoardView::showTotal(Player player, int total) {
     QLabel* label = controls_.totalLabels[at(player)];
     label->setText(QString::number(total));
+    fitText(*label);
     label->setAccessibleName(totalName(player, total));
 }
 

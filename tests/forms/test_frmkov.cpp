@@ -825,34 +825,82 @@ private slots:
         QCOMPARE(qRound(contrastRatio(QColor(0xf0f0f0), QColor(0xffffdc)) * 10), 11);
     }
 
-    // Every text fits in every language at the desktop's usual font; a desktop font switched to
-    // a larger one while the game is open shrinks what no longer fits instead of cutting it.
+    // Every text fits in every language at the desktop's usual font, and at the faces of common
+    // desktops; a text is drawn smaller only where its control would cut it, and then at the
+    // largest size that fits. A font switched while the game is open fits again; an enormous one
+    // costs a few measures a text, and the colour in force still shows.
     void textsFitTheirControls_data() {
         QTest::addColumn<QStringList>("uiLanguages");
-        QTest::addColumn<qreal>("points"); // the larger desktop font; 0 for none
+        QTest::addColumn<QString>("family");      // the desktop's face; empty for the usual one
+        QTest::addColumn<qreal>("points");        // its size; 0 for the usual one
+        QTest::addColumn<bool>("whenOpen");       // the font changes while the windows are open
+        QTest::addColumn<QStringList>("shrinks"); // the texts drawn smaller; "*" for any
         for (const char* language : desktopLanguages)
-            QTest::newRow(language) << QStringList{QString::fromLatin1(language)} << 0.0;
-        QTest::newRow("de-DE, then 12 pt") << QStringList{"de-DE"} << 12.0;
+            QTest::newRow(language) << QStringList{QString::fromLatin1(language)} << QString()
+                                    << 0.0 << false << QStringList();
+        QTest::newRow("de-DE, then 12 pt")
+            << QStringList{"de-DE"} << "" << 12.0 << true << QStringList{"*"};
+        const QStringList english{"en-US"};
+        for (const auto& [family, points] :
+             {std::pair{"Noto Sans", 9.0}, std::pair{"Noto Sans", 10.0},
+              std::pair{"DejaVu Sans", 9.0}})
+            QTest::addRow("%s %g pt", family, points)
+                << english << family << points << false << QStringList();
+        QTest::newRow("Cantarell 11 pt") << english << "Cantarell" << 11.0 << false
+                                         << QStringList{"lblPlayerOne", "lblPlayerOneScorelbl",
+                                                        "lblPlayerTwo", "lblPlayerTwoScorelbl"};
+        QTest::newRow("4000 pt") << english << "" << 4000.0 << false << QStringList{"*"};
     }
     void textsFitTheirControls() {
         QFETCH(QStringList, uiLanguages);
+        QFETCH(QString, family);
         QFETCH(qreal, points);
+        QFETCH(bool, whenOpen);
+        QFETCH(QStringList, shrinks);
         const Translation translation(uiLanguages);
         const QFont usual = QApplication::font();
         const auto restore = qScopeGuard([&] { QApplication::setFont(usual); });
-        const frmKOV window{fs::path(), fs::path()};
-        if (points > 0) {
-            QFont larger = usual;
-            larger.setPointSizeF(points);
-            QApplication::setFont(larger);
-            QCoreApplication::processEvents();
-        }
-        for (auto* control : window.findChildren<QWidget*>()) {
-            if (qobject_cast<QLabel*>(control) || qobject_cast<QPushButton*>(control)) {
-                QVERIFY2(textOverflow(*control) <= 0, qPrintable(control->objectName()));
-                QVERIFY2(points > 0 || control->font() == window.font(),
-                         qPrintable(control->objectName()));
+        QFont desktop = usual;
+        desktop.setFamily(family.isEmpty() ? usual.family() : family);
+        desktop.setPointSizeF(points > 0 ? points : usual.pointSizeF());
+        if (!family.isEmpty() && QFontInfo(desktop).family() != family)
+            QSKIP("the face is not among this run's fonts (frmKOV_desktop_fonts has it)");
+        if (!whenOpen)
+            QApplication::setFont(desktop);
+        Installed installed;
+        const auto board = installed.window();
+        frmColour chooser;
+        frmAbout about;
+        QApplication::setFont(desktop);
+        QCoreApplication::processEvents();
+        QLabel* strip = colourInForce(*board);
+        const QColor fill = strip->palette().color(QPalette::Window);
+        QVERIFY(share(strip->grab(strip->contentsRect()).toImage(), fill) > 0.6);
+        for (QWidget* window : std::initializer_list<QWidget*>{board.get(), &chooser, &about}) {
+            const int measured = fitTexts(*window);
+            int texts = 0;
+            for (auto* control : window->findChildren<QWidget*>()) {
+                const QString name = control->objectName();
+                if (control->property("text").toString().isEmpty())
+                    continue;
+                ++texts;
+                QVERIFY2(textOverflow(*control) <= 0, qPrintable(name));
+                auto* label = qobject_cast<QLabel*>(control);
+                if (label && !label->wordWrap() && name != "colourInForce")
+                    QVERIFY2(!cutsItsInk(*label), qPrintable(name));
+                QFont font = control->font();
+                QFont unfitted = font;
+                unfitted.setPointSizeF(window->font().pointSizeF());
+                const bool smaller = unfitted == window->font() && font != unfitted;
+                QVERIFY2(smaller == shrinks.contains(name) || shrinks == QStringList{"*"},
+                         qPrintable(name));
+                if (smaller) { // and no larger than it must
+                    font.setPointSizeF(font.pointSizeF() + 0.5);
+                    control->setFont(font);
+                    QVERIFY2(textOverflow(*control) > 0, qPrintable(name));
+                }
             }
+            QVERIFY2(measured <= 5 * texts, qPrintable(QString::number(measured)));
         }
     }
 
