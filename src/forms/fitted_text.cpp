@@ -33,7 +33,7 @@ QRect buttonRoom(const QAbstractButton& button) {
 struct Measure {
     int overflow = 0;     // pixels cut off; 0 or less when none
     double scale = 1;     // room / need, below 1 when too large
-    Qt::Alignment moveTo; // the edge a centred line goes to, so as not to cut; none to stay
+    Qt::Alignment moveTo; // the edge a centred line goes to, to cut less or nothing; none to stay
 };
 
 // Pixels of a line's ink outside the room's height when the line is placed as Qt places it:
@@ -192,6 +192,8 @@ int fitText(QWidget& control) {
                 found = measure;
             } else {
                 cuts = probe;
+                if (probe == sizes.last) // the smallest size, where a cut text stays
+                    found = measure;
             }
             probe = guesses < 4 ? probe + sizes.stepsFor(probe, measure.scale)
                                 : cuts + (fits - cuts) / 2;
@@ -199,7 +201,7 @@ int fitText(QWidget& control) {
         control.setFont(sizes.at(std::min(fits, sizes.last)));
         control.setProperty(fittedProperty, true);
     }
-    if (found.overflow <= 0 && found.moveTo != Qt::Alignment())
+    if (found.moveTo != Qt::Alignment())
         moveLine(control, found.moveTo);
     return measured;
 }
