@@ -10,9 +10,12 @@
 
 #include <algorithm>
 
-// The bounding box of a picture's dark pixels: the texts are black on a light face, so "dark" is
-// enough to tell text from background.
-inline QRect darkPixels(const QImage& picture) {
+// Where a widget's text lands when it is drawn with room to spare: the bounding box of its dark
+// pixels. Giving the probe more room than the real widget has shows what the real one would cut
+// off. The texts are black on a light face, so "dark" is enough to tell text from background.
+inline QRect inkWhenGiven(QWidget& probe, QSize room) {
+    probe.resize(room);
+    const QImage picture = probe.grab().toImage();
     QRect ink;
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
@@ -22,34 +25,6 @@ inline QRect darkPixels(const QImage& picture) {
         }
     }
     return ink;
-}
-
-// Where a widget's text lands when it is drawn with room to spare. Giving the probe more room
-// than the real widget has shows what the real one would cut off.
-inline QRect inkWhenGiven(QWidget& probe, QSize room) {
-    probe.resize(room);
-    return darkPixels(probe.grab().toImage());
-}
-
-// Whether a one-line label cuts off part of its text's ink: what it draws inside its frame
-// against what the same text draws with room to spare.
-inline bool cutsItsInk(QLabel& label) {
-    QLabel probe(label.text());
-    probe.setFont(label.font());
-    probe.setAlignment(Qt::AlignCenter);
-    const QRect whole = inkWhenGiven(probe, label.size() * 3);
-    const QRect drawn = darkPixels(label.grab(label.contentsRect()).toImage());
-    return drawn.height() < whole.height() || drawn.width() < whole.width() - 1;
-}
-
-// The share of a picture's pixels that are of one colour.
-inline double share(const QImage& picture, const QColor& colour) {
-    int same = 0;
-    for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x)
-            same += picture.pixelColor(x, y) == colour ? 1 : 0;
-    }
-    return same / std::max(1.0, double(picture.width()) * picture.height());
 }
 
 // The strongest contrast between a picture's pixels in region and the colour under them.
@@ -77,6 +52,30 @@ inline double textContrast(QWidget& control) {
                 std::max(strongest, strongestInk(with, {x, y, 1, 1}, without.pixelColor(x, y)));
     }
     return strongest;
+}
+
+// Whether a one-line label cuts off part of its text: the ink it draws inside its frame against
+// the ink of the same text given room to spare, both told from the label's own background.
+inline bool cutsItsInk(QLabel& label) {
+    const QColor under = label.palette().color(QPalette::Window);
+    const auto ink = [&under](const QImage& picture) {
+        QRect found;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                if (kov::contrastRatio(picture.pixelColor(x, y), under) > 3)
+                    found |= QRect(x, y, 1, 1);
+            }
+        }
+        return found;
+    };
+    QLabel probe(label.text());
+    probe.setFont(label.font());
+    probe.setPalette(label.palette());
+    probe.setAutoFillBackground(true);
+    probe.resize(label.size() * 3);
+    const QRect whole = ink(probe.grab().toImage());
+    const QRect drawn = ink(label.grab(label.contentsRect()).toImage());
+    return drawn.height() < whole.height() || drawn.width() < whole.width() - 1;
 }
 
 using kov::fitTexts;
