@@ -15,6 +15,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -306,12 +307,24 @@ int main(int argc, char* argv[]) {
     };
     compare("Start-up to window mapped" + medians, median(kov.mappedMs),
             median(floorWithText.mappedMs), " ms", "(floor with text)", 0);
-    compare("Start-up to first frame" + medians, median(kov.shownMs), median(floorWithText.shownMs),
-            " ms", "<= 1.10 x floor+text", 1.10);
+    compare("Start-up to first frame" + medians, median(kov.shownMs), median(floorWithWork.shownMs),
+            " ms", "<= 1.05 x floor+work", 1.05);
+    // From QApplication's start to the first frame, in each program's own stamps, run by run:
+    // the same work without the start of the process and of Qt, which both pay alike.
+    const auto sinceApp = [](const Target& target) {
+        const std::vector<double>& painted = target.stampMs.at("painted");
+        const std::vector<double>& app = target.stampMs.at("app");
+        std::vector<double> spans;
+        for (std::size_t i = 0; i < std::min(painted.size(), app.size()); ++i)
+            spans.push_back(painted[i] - app[i]);
+        return median(spans);
+    };
+    compare("  the same from the application's start", sinceApp(targets[3]),
+            sinceApp(floorWithWork), " ms", "(stamped copies)", 0);
+    compare("  against the floor with text", median(kov.shownMs), median(floorWithText.shownMs),
+            " ms", "(for comparison)", 0);
     compare("  against the floor without text", median(kov.shownMs), median(floor.shownMs), " ms",
             "(for comparison)", 0);
-    compare("  against floor, text + the deal's bare work", median(kov.shownMs),
-            median(floorWithWork.shownMs), " ms", "(for comparison)", 0);
     compare("Peak memory (VmHWM) after start-up", median(kov.peakMiB),
             median(floorWithText.peakMiB), " MiB", "<= 1.10 x floor+text", 1.10);
     compare("  against the floor without text", median(kov.peakMiB), median(floor.peakMiB), " MiB",

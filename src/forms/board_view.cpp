@@ -1,6 +1,7 @@
 #include "forms/board_view.h"
 
 #include "forms/accessibility.h"
+#include "forms/fitted_text.h"
 #include "forms/frmcolour.h"
 #include "forms/picture_control.h"
 #include "pictures/program_icon.h"
@@ -60,6 +61,7 @@ void BoardView::showColourInForce(CardCharacter colour) {
     const char letter = colour.recordByte();
     swatch->setText(letter != ' ' && isPrintableAscii(letter) ? QString(QLatin1Char(letter))
                                                               : QString());
+    fitText(*swatch);
     swatch->setToolTip(colourInForceName(colour));
     swatch->setAccessibleName(colourInForceName(colour));
     nameDiscard();
@@ -87,6 +89,7 @@ void BoardView::showTurn(std::optional<Player> toMove) {
 void BoardView::showTotal(Player player, int total) {
     QLabel* label = controls_.totalLabels[indexOf(player)];
     label->setText(QString::number(total));
+    fitText(*label);
     label->setAccessibleName(totalName(player, total));
 }
 

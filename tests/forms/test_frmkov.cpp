@@ -781,34 +781,75 @@ private slots:
         QCOMPARE(qRound(contrastRatio(QColor(0xf0f0f0), QColor(0xffffdc)) * 10), 11);
     }
 
-    // Every text fits in every language at the desktop's usual font; a desktop font switched to
-    // a larger one while the game is open shrinks what no longer fits instead of cutting it.
+    // Every text fits in every language at the desktop's usual font, and at the faces of common
+    // desktops; a text is drawn smaller only where its control would cut it, and then at the
+    // largest size that fits, when the windows open, after a font change and after a deal. An
+    // enormous font costs a few measures a text, and leaves the colour in force its colour.
     void textsFitTheirControls_data() {
         QTest::addColumn<QStringList>("uiLanguages");
-        QTest::addColumn<qreal>("points"); // the larger desktop font; 0 for none
+        QTest::addColumn<QString>("family");      // the desktop's face; empty for the usual one
+        QTest::addColumn<qreal>("points");        // its size; 0 for the usual one
+        QTest::addColumn<QStringList>("shrinks"); // the texts drawn smaller; "*" for any
         for (const char* language : desktopLanguages)
-            QTest::newRow(language) << QStringList{QString::fromLatin1(language)} << 0.0;
-        QTest::newRow("de-DE, then 12 pt") << QStringList{"de-DE"} << 12.0;
+            QTest::newRow(language)
+                << QStringList{QString::fromLatin1(language)} << QString() << 0.0 << QStringList();
+        QTest::newRow("de-DE, 12 pt") << QStringList{"de-DE"} << "" << 12.0 << QStringList{"*"};
+        const QStringList english{"en-US"};
+        for (const auto& [family, points] :
+             {std::pair{"Noto Sans", 9.0}, std::pair{"Noto Sans", 10.0},
+              std::pair{"DejaVu Sans", 9.0}})
+            QTest::addRow("%s %g pt", family, points)
+                << english << family << points << QStringList();
+        QTest::newRow("Cantarell 11 pt") << english << "Cantarell" << 11.0
+                                         << QStringList{"lblPlayerOne", "lblPlayerOneScorelbl",
+                                                        "lblPlayerTwo", "lblPlayerTwoScorelbl"};
+        QTest::newRow("4000 pt") << english << "" << 4000.0 << QStringList{"*"};
     }
     void textsFitTheirControls() {
         QFETCH(QStringList, uiLanguages);
+        QFETCH(QString, family);
         QFETCH(qreal, points);
+        QFETCH(QStringList, shrinks);
         const Translation translation(uiLanguages);
         const QFont usual = QApplication::font();
         const auto restore = qScopeGuard([&] { QApplication::setFont(usual); });
-        const frmKOV window{fs::path(), fs::path()};
-        if (points > 0) {
-            QFont larger = usual;
-            larger.setPointSizeF(points);
-            QApplication::setFont(larger);
-            QCoreApplication::processEvents();
-        }
-        for (auto* control : window.findChildren<QWidget*>()) {
-            if (qobject_cast<QLabel*>(control) || qobject_cast<QPushButton*>(control)) {
-                QVERIFY2(textOverflow(*control) <= 0, qPrintable(control->objectName()));
-                QVERIFY2(points > 0 || control->font() == window.font(),
-                         qPrintable(control->objectName()));
+        QFont desktop = usual;
+        desktop.setFamily(family.isEmpty() ? usual.family() : family);
+        desktop.setPointSizeF(points > 0 ? points : usual.pointSizeF());
+        if (!family.isEmpty() && QFontInfo(desktop).family() != family)
+            QSKIP("the face is not among this run's fonts (frmKOV_desktop_fonts has it)");
+        QApplication::setFont(desktop);
+        Installed installed;
+        const auto board = installed.window();
+        frmColour chooser;
+        frmAbout about;
+        for (const QFont& font : {usual, desktop})
+            QApplication::setFont(font);
+        child<QPushButton>(*board, "CmdNewGame")->click(); // a new colour in force
+        for (QWidget* window : std::initializer_list<QWidget*>{board.get(), &chooser, &about}) {
+            int texts = 0;
+            for (auto* control : window->findChildren<QWidget*>()) {
+                const QString name = control->objectName();
+                if (control->property("text").toString().isEmpty())
+                    continue;
+                ++texts;
+                QVERIFY2(textOverflow(*control) <= 0, qPrintable(name));
+                auto* label = qobject_cast<QLabel*>(control);
+                QVERIFY2(!label || label->wordWrap() || !cutsItsInk(*label), qPrintable(name));
+                QFont font = control->font();
+                QFont unfitted = font;
+                unfitted.setPointSizeF(window->font().pointSizeF());
+                const bool smaller = unfitted == window->font() && font != unfitted;
+                QVERIFY2(smaller == shrinks.contains(name) || shrinks == QStringList{"*"},
+                         qPrintable(name));
+                if (smaller) { // and no larger than it must
+                    font.setPointSizeF(font.pointSizeF() + 0.5);
+                    control->setFont(font);
+                    QVERIFY2(textOverflow(*control) > 0, qPrintable(name));
+                }
             }
+            const int measured = fitTexts(*window);
+            QVERIFY2(measured <= 5 * texts, qPrintable(QString::number(measured)));
         }
     }
 

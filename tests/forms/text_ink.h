@@ -54,4 +54,29 @@ inline double textContrast(QWidget& control) {
     return strongest;
 }
 
+// Whether a one-line label cuts off part of its text: the ink it draws inside its frame against
+// the ink of the same text given room to spare, both told from the label's own background.
+inline bool cutsItsInk(QLabel& label) {
+    const QColor under = label.palette().color(QPalette::Window);
+    const auto ink = [&under](const QImage& picture) {
+        QRect found;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                if (kov::contrastRatio(picture.pixelColor(x, y), under) > 3)
+                    found |= QRect(x, y, 1, 1);
+            }
+        }
+        return found;
+    };
+    QLabel probe(label.text());
+    probe.setFont(label.font());
+    probe.setPalette(label.palette());
+    probe.setAutoFillBackground(true);
+    probe.resize(label.size() * 3);
+    const QRect whole = ink(probe.grab().toImage());
+    const QRect drawn = ink(label.grab(label.contentsRect()).toImage());
+    return drawn.height() < whole.height() || drawn.width() < whole.width() - 1;
+}
+
+using kov::fitTexts;
 using kov::textOverflow;
