@@ -27,7 +27,7 @@ public:
     // The control must not ask after this object has gone.
     [[nodiscard]] PictureSource load(Card card);
     // The card's picture read now, for a slot of size (device pixels): at that size, or at the
-    // picture's own where it is smaller; a drawn face is drawn at size.
+    // picture's own where it is smaller; a drawn face at size, up to largestDrawnCard.
     [[nodiscard]] QImage read(Card card, QSize size);
     [[nodiscard]] std::filesystem::path pathOf(Card card) const;
 

@@ -89,6 +89,8 @@ private slots:
         QTest::addColumn<int>("scale");
         QTest::newRow("missing") << "missing"
                                  << "no such file" << 1;
+        QTest::newRow("missing, at 30 times a card's size") << "missing"
+                                                            << "no such file" << 30;
         QTest::newRow("truncated") << "truncated"
                                    << "not a complete JPEG picture" << 1;
         QTest::newRow("truncated, shown whole before") << "truncated after a showing"
@@ -201,6 +203,7 @@ private slots:
                     QDir::toNativeSeparators(QString::fromStdString(path.string())), reason)));
         const QImage shown = pictures.read(card, slot);
         if (!reason.isEmpty()) {
+            QCOMPARE(shown.size(), slot.boundedTo(largestDrawnCard));
             QCOMPARE(shown, drawnCardFace(card, slot));
             QVERIFY(shown != drawnCardFace(cardFromCode("7G"), slot));
         } else {
