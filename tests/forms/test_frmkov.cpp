@@ -4,13 +4,10 @@
 #include "forms/frmkov.h"
 #include "forms/picture_control.h"
 #include "forms/twips.h"
-#include "pictures/card_pictures.h"
-#include "pictures/drawn_cards.h"
 #include "program/startup.h"
 #include "support/card_files.h"
 #include "support/decoded_picture.h"
 #include "support/table.h"
-#include "texts/card_colours.h"
 #include "texts/table_texts.h"
 #include "texts/translation.h"
 
@@ -18,12 +15,9 @@
 #include "text_ink.h"
 
 #include <QAccessible>
-#include <QBuffer>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QImageReader>
-#include <QImageWriter>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -31,10 +25,6 @@
 #include <QStyle>
 #include <QWindow>
 #include <QtTest>
-
-#ifndef _WIN32
-#include <sys/stat.h>
-#endif
 
 #include <filesystem>
 

@@ -8,6 +8,7 @@
 
 #include "support/picture_bombs.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QImageReader>
 #include <QtTest>
