@@ -19,6 +19,7 @@ void PictureControl::setPicture(PictureSource source) {
 void PictureControl::clearPicture() {
     source_ = nullptr;
     picture_ = QImage();
+    askedFor_ = QSize();
     update();
 }
 
@@ -34,22 +35,27 @@ QImage PictureControl::picture() const {
 
 void PictureControl::askForPicture() {
     // At a scale of zero there is nothing to show, and nothing to read or report.
-    const QSize size = deviceSize();
-    picture_ = size.isEmpty() ? QImage() : source_(size);
+    askedFor_ = deviceSize();
+    picture_ = askedFor_.isEmpty() ? QImage() : source_(askedFor_);
 }
 
 void PictureControl::paintEvent(QPaintEvent*) {
     if (!source_)
         return;
     // Every change of pixel density repaints the window, and is seen here.
-    if (picture_.size() != deviceSize())
+    if (askedFor_ != deviceSize())
         askForPicture();
     if (picture_.isNull())
         return;
-    // The picture is in device pixels: copied one to one, whatever the ratio.
+    // The picture is in device pixels: copied one to one, whatever the ratio, or scaled up.
     QPainter painter(this);
     painter.scale(1 / devicePixelRatioF(), 1 / devicePixelRatioF());
-    painter.drawImage(QPointF(0, 0), picture_);
+    if (picture_.size() == askedFor_) {
+        painter.drawImage(QPointF(0, 0), picture_);
+        return;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(QPointF(0, 0), askedFor_), picture_);
 }
 
 void PictureControl::mousePressEvent(QMouseEvent* event) {

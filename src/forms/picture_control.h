@@ -11,8 +11,10 @@ namespace kov {
 // A picture that fills its fixed rectangle and reports a click. The picture is asked for at the
 // control's size in device pixels, so that painting is a plain copy and stays sharp on
 // high-density screens; it is asked for again when that size changes (the window moved to a
-// screen of another pixel density, or the scale changed). The control never changes the image
-// it is given, so one image can be shown by many controls and kept by its source without a copy.
+// screen of another pixel density, or the scale changed). A picture smaller than that, as a
+// small picture file gives at a large scale, is scaled up as it is painted, so that it costs no
+// more memory than the picture itself. The control never changes the image it is given, so one
+// image can be shown by many controls and kept by its source without a copy.
 class PictureControl : public QWidget {
     Q_OBJECT
 
@@ -24,7 +26,8 @@ public:
     // Back to the empty picture: the control shows nothing.
     void clearPicture();
     [[nodiscard]] bool showsPicture() const { return !picture_.isNull(); }
-    // The picture shown, marked with the control's device pixel ratio.
+    // The picture shown, marked with the control's device pixel ratio: at the control's size in
+    // device pixels, or smaller when the source gave a smaller one.
     [[nodiscard]] QImage picture() const;
     // The same as a click with the mouse, for the keyboard and screen readers.
     void click() { emit clicked(); }
@@ -44,6 +47,7 @@ private:
 
     PictureSource source_;
     QImage picture_;
+    QSize askedFor_; // the device size picture_ was asked for
     bool pressed_ = false;
 };
 

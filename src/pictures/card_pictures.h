@@ -16,7 +16,8 @@ namespace kov {
 
 // Card pictures from the program's folder: the file named after the card's code, read anew at
 // every showing so that a picture changed on disk shows at once, and decoded at the size it is
-// shown, unless the same bytes were decoded at that size before. A picture that cannot be shown
+// shown (or at its own size, if smaller), unless the same bytes were decoded for that size
+// before. A picture that cannot be shown
 // is replaced by a face drawn from the card's code, and reported once, so that play goes on.
 class CardPictures {
 public:
@@ -25,7 +26,8 @@ public:
     // The card's picture for a control to show: read whenever the control asks, at its size.
     // The control must not ask after this object has gone.
     [[nodiscard]] PictureSource load(Card card);
-    // The card's picture read now, at size (device pixels).
+    // The card's picture read now, for a slot of size (device pixels): at that size, or at the
+    // picture's own where it is smaller; a drawn face at size, up to largestDrawnCard.
     [[nodiscard]] QImage read(Card card, QSize size);
     [[nodiscard]] std::filesystem::path pathOf(Card card) const;
 

@@ -27,7 +27,8 @@ QImage DecodedPictures::find(std::string_view bytes, QSize size) {
 
 void DecodedPictures::keep(std::string bytes, const QImage& picture) {
     const std::size_t cost = costOf(bytes, picture);
-    if (picture.size() != size_ || cost > mostKeptBytes || byBytes_.contains(bytes))
+    if (picture.size().boundedTo(size_) != picture.size() || cost > mostKeptBytes ||
+        byBytes_.contains(bytes))
         return;
     kept_.push_front({std::move(bytes), picture});
     byBytes_.emplace(kept_.front().bytes, kept_.begin());

@@ -18,13 +18,13 @@ inline constexpr std::size_t mostKeptBytes = 12 * 1024 * 1024;
 
 // Pictures decoded before, found again by the very bytes they were decoded from, so that a file
 // read again with the same bytes is not decoded again while one with any other bytes is. Only
-// complete pictures are kept, all of one size: asked for another size (the window went to a
-// screen of another pixel density), it lets the others go. The least recently shown go first.
+// complete pictures are kept, all for one slot size: asked for another size (the window went to
+// a screen of another pixel density), it lets the others go. The least recently shown go first.
 class DecodedPictures {
 public:
-    // The picture decoded before from exactly these bytes at size, or a null image.
+    // The picture decoded before from exactly these bytes for a slot of size, or a null image.
     [[nodiscard]] QImage find(std::string_view bytes, QSize size);
-    // Keeps picture, decoded from bytes at the size last asked for.
+    // Keeps picture, decoded from bytes for the slot size last asked for (no larger than it).
     void keep(std::string bytes, const QImage& picture);
     // The pixels and file bytes kept now.
     [[nodiscard]] std::size_t heldBytes() const { return held_; }

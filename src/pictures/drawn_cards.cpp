@@ -30,7 +30,7 @@ void beginCard(QPainter& painter, QImage& card) {
 QImage drawnCardFace(Card card, QSize size) {
     if (size.isEmpty())
         return {};
-    QImage face(size, QImage::Format_RGB32);
+    QImage face(size.boundedTo(largestDrawnCard), QImage::Format_RGB32);
     face.fill(Qt::white);
     QPainter painter;
     beginCard(painter, face);
@@ -76,7 +76,7 @@ QImage drawnCardFace(Card card, QSize size) {
 QImage drawnCardBack(QSize size) {
     if (size.isEmpty())
         return {};
-    QImage back(size, QImage::Format_RGB32);
+    QImage back(size.boundedTo(largestDrawnCard), QImage::Format_RGB32);
     back.fill(QColor(40, 60, 120));
     QPainter painter;
     beginCard(painter, back);

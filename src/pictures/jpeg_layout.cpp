@@ -33,8 +33,9 @@ std::uint64_t roundUpDivide(std::uint64_t value, std::uint64_t by) {
     return (value + by - 1) / by;
 }
 
-// The 8 x 8 blocks of one component over the whole frame, at its own sampling.
-std::uint64_t blocksOf(const JpegLayout& layout, const JpegLayout::Component& component) {
+// The 8 x 8 blocks of each component over the whole frame, at its own sampling: counted once
+// per frame, however many scans name the component.
+void countBlocks(JpegLayout& layout) {
     int widest = 1;
     int tallest = 1;
     for (const JpegLayout::Component& each : layout.components) {
@@ -44,20 +45,25 @@ std::uint64_t blocksOf(const JpegLayout& layout, const JpegLayout::Component& co
     auto wide = [](int value) {
         return static_cast<std::uint64_t>(std::max(value, 0));
     };
-    return roundUpDivide(wide(layout.width) * wide(component.horizontal), wide(widest) * 8) *
-           roundUpDivide(wide(layout.height) * wide(component.vertical), wide(tallest) * 8);
+    for (JpegLayout::Component& component : layout.components)
+        component.blocks =
+            roundUpDivide(wide(layout.width) * wide(component.horizontal), wide(widest) * 8) *
+            roundUpDivide(wide(layout.height) * wide(component.vertical), wide(tallest) * 8);
 }
 
-void readFrame(std::string_view segment, unsigned char marker, JpegLayout& layout) {
+JpegRefusal readFrame(std::string_view segment, unsigned char marker, JpegLayout& layout) {
     // Precision, height, width, component count, then three bytes a component.
     if (segment.size() < 6)
-        return;
+        return JpegRefusal::None;
     layout.framed = true;
     layout.progressive = marker == 0xC2 || marker == 0xC6 || marker == 0xCA || marker == 0xCE;
     layout.arithmetic = marker >= 0xC9;
     layout.height = static_cast<int>(twoBytesAt(segment, 1));
     layout.width = static_cast<int>(twoBytesAt(segment, 3));
-    const std::size_t count = std::min<std::size_t>(byteAt(segment, 5), (segment.size() - 6) / 3);
+    const std::size_t declared = byteAt(segment, 5);
+    if (declared > static_cast<std::size_t>(mostFrameComponents))
+        return JpegRefusal::TooManyComponents;
+    const std::size_t count = std::min(declared, (segment.size() - 6) / 3);
     for (std::size_t index = 0; index < count; ++index) {
         const std::size_t at = 6 + 3 * index;
         const unsigned sampling = byteAt(segment, at + 1);
@@ -65,29 +71,44 @@ void readFrame(std::string_view segment, unsigned char marker, JpegLayout& layou
                                      static_cast<int>(std::max(1U, sampling >> 4)),
                                      static_cast<int>(std::max(1U, sampling & 0x0F))});
     }
+    countBlocks(layout);
+    const auto pixels =
+        static_cast<std::uint64_t>(layout.width) * static_cast<std::uint64_t>(layout.height);
+    return pixels > mostDeclaredPixels ? JpegRefusal::TooManyPixels : JpegRefusal::None;
 }
 
-// The bits a scan's data must at least hold: a bit for each block whose DC value it starts.
-std::uint64_t leastBitsOf(std::string_view segment, const JpegLayout& layout) {
-    if (!layout.framed || layout.arithmetic || segment.empty())
-        return 0;
+// A scan's header: the blocks its components cover, counted into the layout, and the bits its
+// data must at least hold, a bit for each block whose DC value it starts (Huffman coding). A
+// scan component is the first frame component of its id, as the decoder takes it.
+struct Scan {
+    JpegRefusal refusal = JpegRefusal::None;
+    std::uint64_t leastBits = 0;
+};
+Scan readScan(std::string_view segment, JpegLayout& layout) {
     // Component count, two bytes a component, then spectral start and end and approximation.
     const std::size_t count = byteAt(segment, 0);
+    if (++layout.scans > mostScans)
+        return {JpegRefusal::TooManyScans};
+    if (count > static_cast<std::size_t>(mostScanComponents))
+        return {JpegRefusal::TooManyScanComponents};
     if (segment.size() < 1 + 2 * count + 3)
-        return 0;
-    const unsigned spectralStart = byteAt(segment, 1 + 2 * count);
-    const unsigned approximationHigh = byteAt(segment, 3 + 2 * count) >> 4;
-    if (spectralStart != 0 || approximationHigh != 0)
-        return 0;
-    std::uint64_t bits = 0;
+        return {};
+    std::uint64_t blocks = 0;
     for (std::size_t index = 0; index < count; ++index) {
         const auto id = static_cast<int>(byteAt(segment, 1 + 2 * index));
-        for (const JpegLayout::Component& component : layout.components) {
-            if (component.id == id)
-                bits += blocksOf(layout, component);
-        }
+        const auto found = std::find_if(
+            layout.components.begin(), layout.components.end(),
+            [id](const JpegLayout::Component& component) { return component.id == id; });
+        if (found != layout.components.end())
+            blocks += found->blocks;
     }
-    return bits;
+    layout.blocksDecoded += blocks;
+    if (layout.blocksDecoded > mostBlocksDecoded)
+        return {JpegRefusal::TooMuchWork};
+    const unsigned spectralStart = byteAt(segment, 1 + 2 * count);
+    const unsigned approximationHigh = byteAt(segment, 3 + 2 * count) >> 4;
+    const bool startsDC = spectralStart == 0 && approximationHigh == 0;
+    return {JpegRefusal::None, startsDC && !layout.arithmetic ? blocks : 0};
 }
 
 } // namespace
@@ -98,7 +119,7 @@ JpegLayout readJpegLayout(std::string_view bytes) {
     std::uint64_t scanBits = 0;
     auto endScan = [&](std::size_t at) {
         if (scanBits > 0 && (at - scanData) * 8 < scanBits)
-            layout.cutShort = true;
+            layout.refusal = JpegRefusal::CutShort;
         scanBits = 0;
     };
     std::size_t at = 2; // past the start-of-image marker
@@ -112,8 +133,12 @@ JpegLayout readJpegLayout(std::string_view bytes) {
             continue;
         }
         const auto marker = static_cast<unsigned char>(byteAt(bytes, at + 1));
-        if (marker == 0xFF) { // fill byte
+        if (marker == 0xFF) { // fill bytes: on to the last of the run
+            const auto* run = reinterpret_cast<const unsigned char*>(bytes.data());
+            const std::size_t end = bytes.size() - 1;
             ++at;
+            while (at < end && run[at + 1] == 0xFF)
+                ++at;
             continue;
         }
         if (marker == 0x00 || standsAlone(marker)) { // a stuffed 0xFF in the data, a restart
@@ -121,20 +146,31 @@ JpegLayout readJpegLayout(std::string_view bytes) {
             continue;
         }
         endScan(at);
-        if (marker == endOfImage || at + 4 > bytes.size())
-            break;
+        if (layout.refusal != JpegRefusal::None || marker == endOfImage || at + 4 > bytes.size())
+            return layout;
         const std::size_t length = twoBytesAt(bytes, at + 2);
         if (length < 2 || at + 2 + length > bytes.size())
-            break;
+            return layout;
         const std::string_view segment = bytes.substr(at + 4, length - 2);
-        if (startsFrame(marker) && !layout.framed) {
-            readFrame(segment, marker, layout);
-        } else if (marker == startOfScan) {
-            ++layout.scans;
-            scanData = at + 2 + length;
-            scanBits = leastBitsOf(segment, layout);
-        }
         at += 2 + length;
+        if (++layout.segments > mostSegments) {
+            layout.refusal = JpegRefusal::TooManySegments;
+            return layout;
+        }
+        if (startsFrame(marker) && !layout.framed) {
+            layout.refusal = readFrame(segment, marker, layout);
+        } else if (marker == startOfScan && !segment.empty()) {
+            const Scan scan = readScan(segment, layout);
+            layout.refusal = scan.refusal;
+            scanData = at;
+            scanBits = scan.leastBits;
+        } else {
+            continue;
+        }
+        if (layout.refusal == JpegRefusal::None && decoderMemory(layout) > largestDecoderMemory)
+            layout.refusal = JpegRefusal::TooMuchMemory;
+        if (layout.refusal != JpegRefusal::None)
+            return layout;
     }
     endScan(bytes.size());
     return layout;
@@ -148,7 +184,7 @@ std::uint64_t decoderMemory(const JpegLayout& layout) {
         return memory;
     // 64 coefficients of 2 bytes a block.
     for (const JpegLayout::Component& component : layout.components)
-        memory += blocksOf(layout, component) * 128;
+        memory += component.blocks * 128;
     return memory;
 }
 

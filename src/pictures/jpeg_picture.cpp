@@ -68,21 +68,38 @@ private:
 };
 
 // Why the decoder is not given a picture whose markers ask more of it than any card needs.
-QString layoutProblem(const QByteArray& bytes) {
-    const JpegLayout layout =
-        readJpegLayout(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (decoderMemory(layout) > largestDecoderMemory)
+QString layoutProblem(const JpegLayout& layout) {
+    switch (layout.refusal) {
+    case JpegRefusal::None:
+        break;
+    case JpegRefusal::TooManyPixels:
+        return QStringLiteral("the picture declares %1 x %2 pixels, more than %3 million")
+            .arg(layout.width)
+            .arg(layout.height)
+            .arg(mostDeclaredPixels / 1'000'000);
+    case JpegRefusal::TooMuchMemory:
         return QStringLiteral(
                    "the picture declares %1 x %2 pixels, more than can be decoded in %3 MB")
             .arg(layout.width)
             .arg(layout.height)
             .arg(largestDecoderMemory / (1024 * 1024));
-    if (layout.scans > mostScans)
-        return QStringLiteral("the picture is made of %1 scans, more than %2")
-            .arg(layout.scans)
-            .arg(mostScans);
-    if (layout.cutShort)
+    case JpegRefusal::TooMuchWork:
+        return QStringLiteral("the picture's scans decode more than %1 million blocks")
+            .arg(mostBlocksDecoded / 1'000'000);
+    case JpegRefusal::TooManySegments:
+        return QStringLiteral("the picture is made of more than %1 marker segments")
+            .arg(mostSegments);
+    case JpegRefusal::TooManyScans:
+        return QStringLiteral("the picture is made of more than %1 scans").arg(mostScans);
+    case JpegRefusal::TooManyComponents:
+        return QStringLiteral("the picture declares more than %1 components")
+            .arg(mostFrameComponents);
+    case JpegRefusal::TooManyScanComponents:
+        return QStringLiteral("a scan of the picture names more than %1 components")
+            .arg(mostScanComponents);
+    case JpegRefusal::CutShort:
         return incompletePicture();
+    }
     return {};
 }
 
@@ -91,15 +108,22 @@ QString layoutProblem(const QByteArray& bytes) {
 JpegPicture decodeJpeg(const QByteArray& bytes, QSize size) {
     if (!bytes.startsWith("\xFF\xD8\xFF"))
         return {{}, QStringLiteral("not a JPEG picture")};
+    // The walk first: it stops at the first bound passed, where a search for the end marker
+    // would read every byte.
+    const JpegLayout layout =
+        readJpegLayout(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (QString problem = layoutProblem(layout); !problem.isEmpty())
+        return {{}, std::move(problem)};
     if (!bytes.contains("\xFF\xD9"))
         return {{}, incompletePicture()};
-    if (QString problem = layoutProblem(bytes); !problem.isEmpty())
-        return {{}, std::move(problem)};
+    const QSize decoded = decodedSize(layout, size);
+    if (decoded.isEmpty())
+        return {{}, QStringLiteral("the picture declares no pixels")};
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "jpg");
-    reader.setScaledSize(size);
+    reader.setScaledSize(decoded);
     QImage image;
     bool cutShort = false;
     {
@@ -111,9 +135,13 @@ JpegPicture decodeJpeg(const QByteArray& bytes, QSize size) {
         return {{}, QStringLiteral("the picture cannot be decoded: %1").arg(reader.errorString())};
     if (cutShort)
         return {{}, incompletePicture()};
-    if (image.size() != size)
-        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (image.size() != decoded)
+        image = image.scaled(decoded, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return {std::move(image), {}};
+}
+
+QSize decodedSize(const JpegLayout& layout, QSize size) {
+    return size.boundedTo(QSize(layout.width, layout.height));
 }
 
 PictureFile readPictureFile(const std::filesystem::path& path) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pictures/jpeg_layout.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
@@ -14,16 +16,7 @@ namespace kov {
 // A picture file larger than this is refused unread: no card picture comes near it.
 inline constexpr qint64 largestPictureFile = 8 * 1024 * 1024;
 
-// A picture whose declared size needs more than this to decode is refused undecoded. A
-// progressive picture of 4000 x 6000 needs 70 MB at 4:2:0 and 139 MB at 4:4:4, held only while
-// it decodes; a card is shown at no more than a few hundred pixels.
-inline constexpr std::uint64_t largestDecoderMemory = 144 * 1024 * 1024;
-
-// A picture of more scans than this is refused undecoded: each scan is a pass over the whole
-// picture, and a progressive picture has about ten.
-inline constexpr int mostScans = 64;
-
-// A JPEG picture decoded at the size it is shown, or why it cannot be.
+// A JPEG picture decoded for the size it is shown at, or why it cannot be.
 struct JpegPicture {
     QImage image;
     QString problem; // empty when image holds the picture
@@ -39,9 +32,15 @@ struct PictureFile {
 // largestPictureFile bytes is read, and opening it never waits, whatever the path names.
 [[nodiscard]] PictureFile readPictureFile(const std::filesystem::path& path);
 
-// Decodes a whole JPEG file's bytes to exactly size, with the decoder's own scaling. Data after
-// the end-of-image marker is allowed; a picture the decoder found cut short is not, nor one
-// whose markers declare more than largestDecoderMemory or mostScans allow.
+// Decodes a whole JPEG file's bytes for a slot of size, with the decoder's own scaling, to
+// exactly decodedSize(): never larger than the picture itself, so that a small picture on a
+// large slot costs no more than the picture, and painting scales it up. Data after the
+// end-of-image marker is allowed; a picture the decoder found cut short is not, nor one whose
+// markers pass a bound of readJpegLayout().
 [[nodiscard]] JpegPicture decodeJpeg(const QByteArray& bytes, QSize size);
+
+// The size a picture whose frame declares layout is decoded at for a slot of size: the slot's
+// size, but no wider and no taller than the picture.
+[[nodiscard]] QSize decodedSize(const JpegLayout& layout, QSize size);
 
 } // namespace kov

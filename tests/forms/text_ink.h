@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/fitted_text.h"
+#include "support/strongest_ink.h"
 #include "texts/text_contrast.h"
 
 #include <QImage>
@@ -27,16 +28,6 @@ inline QRect inkWhenGiven(QWidget& probe, QSize room) {
     return ink;
 }
 
-// The strongest contrast between a picture's pixels in region and the colour under them.
-inline double strongestInk(const QImage& picture, QRect region, const QColor& under) {
-    double strongest = 1;
-    for (int y = region.top(); y <= region.bottom(); ++y) {
-        for (int x = region.left(); x <= region.right(); ++x)
-            strongest = std::max(strongest, kov::contrastRatio(picture.pixelColor(x, y), under));
-    }
-    return strongest;
-}
-
 // The strongest contrast between a control's text and what lies under it: the control drawn with
 // its text, and again without.
 inline double textContrast(QWidget& control) {
@@ -48,8 +39,8 @@ inline double textContrast(QWidget& control) {
     double strongest = 1;
     for (int y = 0; y < with.height(); ++y) {
         for (int x = 0; x < with.width(); ++x)
-            strongest =
-                std::max(strongest, strongestInk(with, {x, y, 1, 1}, without.pixelColor(x, y)));
+            strongest = std::max(
+                strongest, kov::test::strongestInk(with, {x, y, 1, 1}, without.pixelColor(x, y)));
     }
     return strongest;
 }

@@ -1,0 +1,64 @@
+// Arbitrary bytes as a card picture: the marker walk and the decode at a card's size either
+// refuse them with a reason or give a picture of exactly the size decodedSize() promises, whose
+// frame is the one the walk held to its bounds.
+#include "pictures/jpeg_layout.h"
+#include "pictures/jpeg_picture.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImageReader>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+using namespace kov;
+
+namespace {
+
+// Stops at once, naming the rule, so that the fuzzer records the input as a crash.
+#define KOV_FUZZ_CHECK(condition)                                                                  \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "fuzz check failed at line %d: %s\n", __LINE__, #condition);      \
+            std::abort();                                                                          \
+        }                                                                                          \
+    } while (false)
+
+// A card's slot at device pixel ratio 1.
+constexpr QSize cardSize(86, 129);
+
+// The frame the decoder itself reads from the bytes.
+QSize decodersOwnSize(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return QImageReader(&buffer, "jpg").size();
+}
+
+// Qt's warnings about damaged data would flood the fuzzer's output.
+void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // A larger file is refused unread.
+    if (size > static_cast<std::size_t>(largestPictureFile))
+        return 0;
+    static const QtMessageHandler previous = qInstallMessageHandler(&quiet);
+    (void)previous;
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const JpegLayout layout = readJpegLayout({bytes.constData(), size});
+    const JpegPicture picture = decodeJpeg(bytes, cardSize);
+    if (!picture.problem.isEmpty()) {
+        KOV_FUZZ_CHECK(picture.image.isNull());
+        return 0;
+    }
+    // Shown: within every bound, at exactly the size promised, decoded from the frame walked.
+    KOV_FUZZ_CHECK(layout.refusal == JpegRefusal::None);
+    KOV_FUZZ_CHECK(!picture.image.isNull());
+    KOV_FUZZ_CHECK(picture.image.size() == decodedSize(layout, cardSize));
+    KOV_FUZZ_CHECK(decodersOwnSize(bytes) == QSize(layout.width, layout.height));
+    return 0;
+}
