@@ -39,10 +39,7 @@ namespace {
 struct Installed {
     explicit Installed(const std::string& cardFile = readBytes(fs::path(KOV_ASSETS_DIR) /
                                                                "card.txt")) {
-        for (const auto& entry : fs::directory_iterator(KOV_ASSETS_DIR)) {
-            if (entry.path().extension() == ".jpg")
-                fs::copy_file(entry.path(), folder.path() / entry.path().filename());
-        }
+        folder.copyPicturesFrom(KOV_ASSETS_DIR);
         folder.writeCardFile(cardFile);
     }
     [[nodiscard]] fs::path pictures() const { return folder.path(); }

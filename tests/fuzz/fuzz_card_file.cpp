@@ -7,6 +7,7 @@
 #include "engine/hand_display.h"
 #include "engine/hand_end.h"
 #include "engine/play.h"
+#include "fuzz_check.h"
 #include "support/file_bytes.h"
 #include "support/recording_view.h"
 #include "support/scratch_folder.h"
@@ -26,18 +27,9 @@ using namespace kov;
 
 namespace {
 
-// Stops at once, naming the rule, so that the fuzzer records the input as a crash.
-#define KOV_FUZZ_CHECK(condition)                                                                  \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "fuzz check failed at line %d: %s\n", __LINE__, #condition);      \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (false)
-
 constexpr std::size_t clicksAtMost = 64;
 
-// The same for a rule the shared table checks find broken.
+// Stops as KOV_FUZZ_CHECK does, for a rule the shared table checks find broken.
 void stopIfBroken(const std::optional<std::string>& broken) {
     if (broken) {
         std::fprintf(stderr, "fuzz check failed: %s\n", broken->c_str());

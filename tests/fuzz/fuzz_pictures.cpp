@@ -1,6 +1,7 @@
 // Arbitrary bytes as a card picture: the marker walk and the decode at a card's size either
 // refuse them with a reason or give a picture of exactly the size decodedSize() promises, whose
 // frame is the one the walk held to its bounds.
+#include "fuzz_check.h"
 #include "pictures/jpeg_layout.h"
 #include "pictures/jpeg_picture.h"
 
@@ -10,21 +11,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 using namespace kov;
 
 namespace {
-
-// Stops at once, naming the rule, so that the fuzzer records the input as a crash.
-#define KOV_FUZZ_CHECK(condition)                                                                  \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "fuzz check failed at line %d: %s\n", __LINE__, #condition);      \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (false)
 
 // A card's slot at device pixel ratio 1.
 constexpr QSize cardSize(86, 129);

@@ -26,15 +26,8 @@ namespace fs = std::filesystem;
 namespace {
 
 // A program folder holding the supplied pictures.
-struct SuppliedPictures {
-    SuppliedPictures() {
-        for (const auto& entry : fs::directory_iterator(KOV_ASSETS_DIR)) {
-            if (entry.path().extension() == ".jpg")
-                fs::copy_file(entry.path(), folder.path() / entry.path().filename());
-        }
-    }
-    [[nodiscard]] fs::path path() const { return folder.path(); }
-    ProgramFolder folder;
+struct SuppliedPictures : ProgramFolder {
+    SuppliedPictures() { copyPicturesFrom(KOV_ASSETS_DIR); }
 };
 
 // A card's size on the screen in pixels, at a device pixel ratio of 1.
@@ -45,14 +38,12 @@ QString reportLine(const QString& picture, const QString& reason) {
         .arg(picture, reason);
 }
 
-// A plain picture of size, as the camera or editor that wrote it would.
-std::string plainJpeg(QSize size, int quality = 50) {
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(QColor(200, 40, 40));
+// The bytes of a picture written in another format.
+std::string encoded(const QImage& picture, const char* format) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "JPG", quality);
+    picture.save(&buffer, format);
     return bytes.toStdString();
 }
 
@@ -85,65 +76,60 @@ private slots:
     // drawn with the reason on standard error, or shown, decoded at the slot's size or at the
     // picture's own where that is smaller.
     void oddPictureFiles_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("reason"); // empty: the picture is shown
+        QTest::addColumn<std::string>("bytes"); // written under the card's name, unless made
+        QTest::addColumn<QString>("made");      // "missing", "folder", "fifo", "after a showing"
+        QTest::addColumn<QString>("reason");    // empty: the picture is shown
         QTest::addColumn<int>("scale");
-        QTest::newRow("missing") << "missing"
-                                 << "no such file" << 1;
-        QTest::newRow("missing, at 30 times a card's size") << "missing"
-                                                            << "no such file" << 30;
-        QTest::newRow("truncated") << "truncated"
-                                   << "not a complete JPEG picture" << 1;
-        QTest::newRow("truncated, shown whole before") << "truncated after a showing"
-                                                       << "not a complete JPEG picture" << 1;
-        QTest::newRow("truncated, end marker added") << "truncated and ended"
-                                                     << "not a complete JPEG picture" << 1;
-        QTest::newRow("not a JPEG") << "png"
-                                    << "not a JPEG picture" << 1;
-        QTest::newRow("a folder") << "folder"
-                                  << "not a file" << 1;
+        const std::string good = readBytes(fs::path(KOV_ASSETS_DIR) / "7R.jpg");
+        const std::string half = good.substr(0, good.size() / 2);
+        const std::string trailing = good + "camera notes after the end of the picture";
+        const std::string none;
+        const QString written;
+        const auto row = [](const char* name, const std::string& bytes, const QString& made,
+                            const QString& reason, int scale = 1) {
+            QTest::newRow(name) << bytes << made << reason << scale;
+        };
+        row("missing", none, "missing", "no such file");
+        row("missing, at 30 times a card's size", none, "missing", "no such file", 30);
+        row("truncated", half, written, "not a complete JPEG picture");
+        row("truncated, shown whole before", half, "after a showing",
+            "not a complete JPEG picture");
+        row("truncated, end marker added", half + "\xFF\xD9", written,
+            "not a complete JPEG picture");
+        row("not a JPEG", encoded(QImage(8, 8, QImage::Format_RGB32), "PNG"), written,
+            "not a JPEG picture");
+        row("a folder", none, "folder", "not a file");
 #ifndef _WIN32 // FIFOs: POSIX only
-        QTest::newRow("a FIFO") << "fifo"
-                                << "not a file" << 1;
+        row("a FIFO", none, "fifo", "not a file");
 #endif
-        QTest::newRow("20 MB") << "20 MB"
-                               << "the file is larger than 8 MB" << 1;
-        QTest::newRow("trailing data") << "trailing data"
-                                       << "" << 1;
-        QTest::newRow("4000 x 6000") << "huge"
-                                     << "" << 1;
-        QTest::newRow("4000 x 6000, progressive") << "huge progressive"
-                                                  << "" << 1;
-        QTest::newRow("256 x 384 at 30 times a card's size") << "supplied"
-                                                             << "" << 30;
-        QTest::newRow("tiny, declaring 16000 x 16000")
-            << "declaring 16000 x 16000"
-            << "the picture declares 16000 x 16000 pixels, more than 36 million" << 1;
-        QTest::newRow("8 MB at two bits a block, declaring 46000 x 46000")
-            << "one code, 46000 x 46000"
-            << "the picture declares 46000 x 46000 pixels, more than 36 million" << 1;
-        QTest::newRow("tiny, declaring 5000 x 6000 at 4:4:4")
-            << "declaring 5000 x 6000 at 4:4:4"
-            << "the picture declares 5000 x 6000 pixels, more than can be decoded in 144 MB" << 1;
-        QTest::newRow("tiny, declaring 4000 x 6000") << "declaring 4000 x 6000"
-                                                     << "not a complete JPEG picture" << 1;
-        QTest::newRow("1000 scans") << "1000 scans"
-                                    << "the picture is made of more than 64 scans" << 1;
-        QTest::newRow("64 scans of 6000 x 6000")
-            << "64 scans of 6000 x 6000"
-            << "the picture's scans decode more than 8 million blocks" << 1;
-        QTest::newRow("30,000 comments before the picture")
-            << "30,000 comments"
-            << "the picture is made of more than 1024 marker segments" << 1;
-        QTest::newRow("255 components of one id, 1000 scans naming them all")
-            << "255 components"
-            << "the picture declares more than 10 components" << 1;
-        QTest::newRow("a scan naming 5 components")
-            << "5 components"
-            << "a scan of the picture names more than 4 components" << 1;
+        row("20 MB", trailing + std::string(20 * 1024 * 1024 - trailing.size(), '\0'), written,
+            "the file is larger than 8 MB");
+        row("trailing data", trailing, written, "");
+        row("4000 x 6000", redJpeg(QSize(4000, 6000), false), written, "");
+        row("4000 x 6000, progressive", redJpeg(QSize(4000, 6000)), written, "");
+        row("256 x 384 at 30 times a card's size", good, written, "", 30);
+        row("tiny, declaring 16000 x 16000", declaringSize(QSize(16000, 16000)), written,
+            "the picture declares 16000 x 16000 pixels, more than 36 million");
+        row("8 MB at two bits a block, declaring 46000 x 46000", oneCodeGrey(QSize(46000, 46000)),
+            written, "the picture declares 46000 x 46000 pixels, more than 36 million");
+        row("tiny, declaring 5000 x 6000 at 4:4:4", declaringSize(QSize(5000, 6000), true), written,
+            "the picture declares 5000 x 6000 pixels, more than can be decoded in 144 MB");
+        row("tiny, declaring 4000 x 6000", declaringSize(QSize(4000, 6000)), written,
+            "not a complete JPEG picture");
+        row("1000 scans", manyScans(1000), written, "the picture is made of more than 64 scans");
+        row("64 scans of 6000 x 6000",
+            repeatingScans(QSize(6000, 6000), 64, QImage::Format_Grayscale8), written,
+            "the picture's scans decode more than 8 million blocks");
+        row("30,000 comments before the picture", commentsBefore(good, 30000), written,
+            "the picture is made of more than 1024 marker segments");
+        row("255 components of one id, 1000 scans naming them all", sameIdComponents(255, 1000),
+            written, "the picture declares more than 10 components");
+        row("a scan naming 5 components", sameIdComponents(5, 1), written,
+            "a scan of the picture names more than 4 components");
     }
     void oddPictureFiles() {
-        QFETCH(QString, file);
+        QFETCH(std::string, bytes);
+        QFETCH(QString, made);
         QFETCH(QString, reason);
         QFETCH(int, scale);
         SuppliedPictures installed;
@@ -151,50 +137,17 @@ private slots:
         const std::string good = readBytes(path);
         const Card card = cardFromCode("7R");
         CardPictures pictures(installed.path());
-        if (file == "truncated after a showing")
+        if (made == "after a showing")
             QCOMPARE(pictures.read(card, slotPixels), decodedAt(path, slotPixels));
         fs::remove(path);
-        if (file.startsWith("truncated") && !file.endsWith("ended"))
-            writeBytes(path, good.substr(0, good.size() / 2));
-        else if (file == "truncated and ended")
-            writeBytes(path, good.substr(0, good.size() / 2) + "\xFF\xD9");
-        else if (file == "png")
-            QVERIFY(QImage(8, 8, QImage::Format_RGB32)
-                        .save(QString::fromStdString(path.string()), "PNG"));
-        else if (file == "folder")
+        if (made == "folder")
             fs::create_directory(path);
 #ifndef _WIN32
-        else if (file == "fifo")
+        else if (made == "fifo")
             QCOMPARE(::mkfifo(path.c_str(), 0644), 0);
 #endif
-        else if (file == "20 MB" || file == "trailing data") {
-            writeBytes(path, good + "camera notes after the end of the picture");
-            if (file == "20 MB")
-                fs::resize_file(path, 20 * 1024 * 1024);
-        } else if (file == "supplied")
-            writeBytes(path, good);
-        else if (file == "huge")
-            writeBytes(path, plainJpeg(QSize(4000, 6000)));
-        else if (file == "huge progressive")
-            writeBytes(path, progressiveJpeg(QSize(4000, 6000)));
-        else if (file == "declaring 16000 x 16000")
-            writeBytes(path, declaringSize(QSize(16000, 16000)));
-        else if (file == "declaring 4000 x 6000")
-            writeBytes(path, declaringSize(QSize(4000, 6000)));
-        else if (file == "declaring 5000 x 6000 at 4:4:4")
-            writeBytes(path, declaringSize(QSize(5000, 6000), true));
-        else if (file == "one code, 46000 x 46000")
-            writeBytes(path, oneCodeGrey(QSize(46000, 46000)));
-        else if (file == "1000 scans")
-            writeBytes(path, manyScans(1000));
-        else if (file == "64 scans of 6000 x 6000")
-            writeBytes(path, repeatingScans(QSize(6000, 6000), 64, QImage::Format_Grayscale8));
-        else if (file == "30,000 comments")
-            writeBytes(path, commentsBefore(good, 30000));
-        else if (file == "255 components")
-            writeBytes(path, sameIdComponents(255, 1000));
-        else if (file == "5 components")
-            writeBytes(path, sameIdComponents(5, 1));
+        else if (made != "missing")
+            writeBytes(path, bytes);
 
         const QSize slot = slotPixels * scale;
         if (!reason.isEmpty())
@@ -210,7 +163,7 @@ private slots:
         } else {
             const QSize own = QImageReader(QString::fromStdString(path.string())).size();
             QCOMPARE(shown.size(), slot.boundedTo(own));
-            if (file == "trailing data" || file == "supplied")
+            if (bytes.starts_with(good))
                 QCOMPARE(shown, decodedAt(fs::path(KOV_ASSETS_DIR) / "7R.jpg", shown.size()));
         }
         // Mended, the real picture shows again.
@@ -225,7 +178,7 @@ private slots:
         SuppliedPictures installed;
         const fs::path file = installed.path() / "7R.jpg";
         const QSize large(1000, 1500); // 6 MB a picture: two are kept
-        const std::string whole = plainJpeg(large);
+        const std::string whole = redJpeg(large, false);
         writeBytes(file, whole);
         writeBytes(installed.path() / "5G.jpg", whole);
         CardPictures pictures(installed.path());

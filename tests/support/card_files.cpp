@@ -66,4 +66,11 @@ std::string ProgramFolder::cardFileBytes() const {
     return readBytes(cardFilePath());
 }
 
+void ProgramFolder::copyPicturesFrom(const std::filesystem::path& folder) const {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().extension() == ".jpg")
+            std::filesystem::copy_file(entry.path(), path() / entry.path().filename());
+    }
+}
+
 } // namespace kov::test

@@ -30,6 +30,8 @@ public:
     [[nodiscard]] std::filesystem::path cardFilePath() const;
     void writeCardFile(const std::string& bytes) const;
     [[nodiscard]] std::string cardFileBytes() const;
+    // Copies in the card pictures (*.jpg) of another folder, as an install holds them.
+    void copyPicturesFrom(const std::filesystem::path& folder) const;
 
 private:
     ScratchFolder dir_;

@@ -14,15 +14,16 @@
 
 namespace kov::test {
 
-// A plain red picture written as a progressive JPEG.
-inline std::string progressiveJpeg(QSize size, QImage::Format format = QImage::Format_RGB32) {
+// A plain red picture written as a JPEG, progressive or baseline.
+inline std::string redJpeg(QSize size, bool progressive = true,
+                           QImage::Format format = QImage::Format_RGB32) {
     QImage picture(size, format);
     picture.fill(QColor(200, 40, 40));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "jpg");
-    writer.setProgressiveScanWrite(true);
+    writer.setProgressiveScanWrite(progressive);
     writer.write(picture);
     return bytes.toStdString();
 }
@@ -39,7 +40,7 @@ inline std::string segment(unsigned char marker, const std::string& body) {
 // A progressive picture of 8 x 8 pixels whose frame header declares another size, at 4:2:0, or
 // at 4:4:4 (four times the coefficients).
 inline std::string declaringSize(QSize declared, bool fullChroma = false) {
-    std::string bomb = progressiveJpeg(QSize(8, 8));
+    std::string bomb = redJpeg(QSize(8, 8));
     const std::size_t frame = bomb.find("\xFF\xC2");
     bomb.replace(frame + 5, 4,
                  bigEndian16(static_cast<unsigned>(declared.height())) +
@@ -52,7 +53,7 @@ inline std::string declaringSize(QSize declared, bool fullChroma = false) {
 // A progressive picture whose scans after the first are repeated up to scans in all: each is
 // a pass over the whole picture.
 inline std::string repeatingScans(QSize size, int scans, QImage::Format format) {
-    const std::string picture = progressiveJpeg(size, format);
+    const std::string picture = redJpeg(size, true, format);
     const std::size_t last = picture.rfind("\xFF\xDA");
     const std::string repeated = picture.substr(last, picture.rfind("\xFF\xD9") - last);
     std::string bomb = picture.substr(0, picture.rfind("\xFF\xD9"));
@@ -67,7 +68,7 @@ inline std::string repeatingScans(QSize size, int scans, QImage::Format format) 
 
 // The first scan of a small progressive picture, repeated.
 inline std::string manyScans(int scans) {
-    const std::string small = progressiveJpeg(QSize(8, 8));
+    const std::string small = redJpeg(QSize(8, 8));
     const std::size_t first = small.find("\xFF\xDA");
     const std::string scan = small.substr(first, small.find("\xFF\xDA", first + 2) - first);
     std::string bomb = small.substr(0, first);
