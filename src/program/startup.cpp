@@ -8,7 +8,6 @@
 #include "texts/table_texts.h"
 
 #include <cerrno>
-#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
