@@ -10,21 +10,18 @@ class HandEndTest : public QObject {
 
 private slots:
     void theWinnerScoresTheLosersCards_data() {
-        QTest::addColumn<QStringList>("loserHand");
+        QTest::addColumn<Codes>("loserHand");
         QTest::addColumn<int>("points");
-        QTest::newRow("7, skip and wild") << QStringList{"7B", "SG", "WR"} << 77;
-        QTest::newRow("only zeros") << QStringList{"0B", "0G"} << 0;
-        QTest::newRow("draw two, reverse, wild draw four") << QStringList{"DR", "VY", "FG"} << 90;
+        QTest::newRow("7, skip and wild") << Codes{"7B", "SG", "WR"} << 77;
+        QTest::newRow("only zeros") << Codes{"0B", "0G"} << 0;
+        QTest::newRow("draw two, reverse, wild draw four") << Codes{"DR", "VY", "FG"} << 90;
     }
     void theWinnerScoresTheLosersCards() {
-        QFETCH(QStringList, loserHand);
+        QFETCH(Codes, loserHand);
         QFETCH(int, points);
         for (Player winner : {Player::One, Player::Two}) {
             Table table;
-            std::vector<std::string> codes;
-            for (const auto& code : loserHand)
-                codes.push_back(code.toStdString());
-            table.setHand(opponentOf(winner), codes);
+            table.setHand(opponentOf(winner), loserHand);
             table.setHand(winner, {"3R"});
             table.setInForce("5R");
             table.setToMove(winner);

@@ -18,35 +18,32 @@ class PlayTest : public QObject {
 
 private slots:
     void ignoredActionsChangeNothing_data() {
-        QTest::addColumn<QStringList>("playerOneHand");
+        QTest::addColumn<Codes>("playerOneHand");
         // "play PLAYER SLOT", "draw" or "new game"; after "chooser: " or "hand won: " when it
         // arrives from inside that question.
         QTest::addColumn<QString>("action");
         // Player One to move, a red 5 in force.
-        const QStringList hand{"7B", "8G", "9Y"};
+        const Codes hand{"7B", "8G", "9Y"};
         QTest::newRow("out of turn") << hand << "play 2 0";
         QTest::newRow("not matching") << hand << "play 1 0";
         QTest::newRow("empty slot") << hand << "play 1 3";
         // Player One plays the wild card in slot 0, which asks for the colour and, as his last
         // card, wins the hand; an action that arrives meanwhile is ignored.
-        const QStringList wildFirst{"WY", "3Y"};
+        const Codes wildFirst{"WY", "3Y"};
         QTest::newRow("play under the chooser") << wildFirst << "chooser: play 1 1";
         QTest::newRow("draw under the chooser") << wildFirst << "chooser: draw";
         QTest::newRow("new game under the chooser") << wildFirst << "chooser: new game";
-        QTest::newRow("new game under the won hand") << QStringList{"WY"} << "hand won: new game";
+        QTest::newRow("new game under the won hand") << Codes{"WY"} << "hand won: new game";
     }
     void ignoredActionsChangeNothing() {
-        QFETCH(QStringList, playerOneHand);
+        QFETCH(Codes, playerOneHand);
         QFETCH(QString, action);
         const QStringList during = action.split(QStringLiteral(": "));
         const QStringList words = during.last().split(' ');
         // The same table with and without the action: it must end the same.
         auto outcome = [&](bool acting) {
             Table table;
-            std::vector<std::string> codes;
-            for (const QString& code : playerOneHand)
-                codes.push_back(code.toStdString());
-            table.setHand(Player::One, codes);
+            table.setHand(Player::One, playerOneHand);
             table.setHand(Player::Two, {"5R", "7R"});
             table.setInForce("5R");
             const auto act = [&] {

@@ -30,6 +30,15 @@ std::string uniformCardFile(const char (&code)[3]) {
     return bytes;
 }
 
+std::string usualDeck() {
+    std::string bytes;
+    for (char colour : std::string("RGBY")) {
+        for (char value : std::string("0112233445566778899SSVVDDWF"))
+            bytes += {value, colour};
+    }
+    return bytes;
+}
+
 std::string cardFileDealing(const CardElements& deck) {
     CardElements numbered;
     const std::string numberedFile = numberedCardFile();
@@ -48,22 +57,6 @@ std::string cardFileDealing(const CardElements& deck) {
 ProgramFolder::ProgramFolder() : dir_("kov-test") {
     if (!dir_.isValid())
         throw std::runtime_error("cannot make a temporary folder");
-}
-
-std::filesystem::path ProgramFolder::path() const {
-    return dir_.path();
-}
-
-std::filesystem::path ProgramFolder::cardFilePath() const {
-    return path() / "card.txt";
-}
-
-void ProgramFolder::writeCardFile(const std::string& bytes) const {
-    writeBytes(cardFilePath(), bytes);
-}
-
-std::string ProgramFolder::cardFileBytes() const {
-    return readBytes(cardFilePath());
 }
 
 void ProgramFolder::copyPicturesFrom(const std::filesystem::path& folder) const {

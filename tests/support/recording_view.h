@@ -18,14 +18,17 @@ class RecordingView : public TableView {
 public:
     void showCardInSlot(Player player, int slot, Card card) override;
     void clearSlot(Player player, int slot) override;
-    void showDiscard(Card card) override;
-    void showColourInForce(CardCharacter colour) override;
-    void showTurn(std::optional<Player> toMove) override;
-    void showTotal(Player player, int total) override;
+    void showDiscard(Card card) override {
+        discard = card;
+        ++showings;
+    }
+    void showColourInForce(CardCharacter colour) override { colourInForce = colour; }
+    void showTurn(std::optional<Player> toMove) override { turn = toMove; }
+    void showTotal(Player player, int total) override { totals[indexOf(player)] = total; }
     [[nodiscard]] std::optional<char> chooseColour() override;
     void showHandWon(Player winner) override;
-    void showMatchWon(Player winner, int total) override;
-    void showProblem(const CardFileProblem& problem) override;
+    void showMatchWon(Player winner, int total) override { matchesWon.emplace_back(winner, total); }
+    void showProblem(const CardFileProblem& problem) override { problems.push_back(problem); }
 
     // The card last shown in a slot, or nothing after it was cleared.
     [[nodiscard]] std::optional<Card> slot(Player player, int slot) const;

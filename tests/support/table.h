@@ -11,6 +11,12 @@
 
 namespace kov::test {
 
+// Card codes, one a slot: as a QTest column, a hand to lay out.
+using Codes = std::vector<std::string>;
+
+// The cards a hand holds, counted from slot 0 to the first empty one or beyond.
+[[nodiscard]] int cardsHeld(const Hand& hand);
+
 // A dealt game on a recording view, in a program folder of its own. A position is laid out by
 // changing the dealt state; the game then goes on from the changed position.
 struct Table {
@@ -22,15 +28,12 @@ struct Table {
     void setInForce(const std::string& code);
     void setToMove(Player player);
     [[nodiscard]] const GameState& state() const { return game->state(); }
-    [[nodiscard]] int handSize(Player player) const;
+    [[nodiscard]] int handSize(Player player) const { return cardsHeld(state().hand(player)); }
 
     ProgramFolder folder;
     RecordingView view;
     std::optional<Game> game;
 };
-
-// The cards a hand holds, counted from slot 0 to the first empty one or beyond.
-[[nodiscard]] int cardsHeld(const Hand& hand);
 
 // A card file whose first deal gives Player One the codes one from slot 0 and Player Two the codes
 // two, turns up discard and leaves nextDraw on top of the pile; every other card is a red 9.
