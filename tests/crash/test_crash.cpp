@@ -60,12 +60,9 @@ public:
             ::dup2(fds[1], STDOUT_FILENO);
             ::close(fds[0]);
             ::close(fds[1]);
-            if (deals)
-                ::execl(program.c_str(), program.c_str(), folderText.c_str(), dealsText.c_str(),
-                        static_cast<char*>(nullptr));
-            else
-                ::execl(program.c_str(), program.c_str(), folderText.c_str(),
-                        static_cast<char*>(nullptr));
+            // Without a count, the null in its place ends the arguments.
+            ::execl(program.c_str(), program.c_str(), folderText.c_str(),
+                    deals ? dealsText.c_str() : nullptr, static_cast<char*>(nullptr));
             ::_exit(127);
         }
         ::close(fds[1]);
