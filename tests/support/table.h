@@ -3,6 +3,9 @@
 #include "engine/game.h"
 #include "support/card_files.h"
 #include "support/recording_view.h"
+#include "support/table_rules.h"
+
+#include <QString>
 
 #include <functional>
 #include <optional>
@@ -29,6 +32,10 @@ struct Table {
     void setToMove(Player player);
     [[nodiscard]] const GameState& state() const { return game->state(); }
     [[nodiscard]] int handSize(Player player) const { return cardsHeld(state().hand(player)); }
+    // The first rule a table just dealt breaks, empty when it keeps them all.
+    [[nodiscard]] QString brokenDealRule() const {
+        return QString::fromStdString(test::brokenDealRule(state(), view).value_or(""));
+    }
 
     ProgramFolder folder;
     RecordingView view;
