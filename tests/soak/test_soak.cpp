@@ -1,9 +1,5 @@
-#include "cards/card_file.h"
 #include "cards/rules.h"
-#include "engine/game.h"
-#include "support/card_files.h"
-#include "support/recording_view.h"
-#include "support/table_rules.h"
+#include "support/table.h"
 
 #include <QTest>
 
@@ -93,25 +89,17 @@ struct Counts {
 class Soak {
 public:
     Soak(std::string name, const std::string& firstFile, std::uint32_t seed, int startTotal)
-        : name_(std::move(name)), seed_(seed), random_(seed), dealtFrom_(firstFile),
-          startTotal_(startTotal) {
-        folder_.writeCardFile(firstFile);
-    }
+        : name_(std::move(name)), seed_(seed), random_(seed), table_(firstFile),
+          dealtFrom_(firstFile), startTotal_(startTotal) {}
 
     // The first broken rule, with what it takes to replay it; nothing when all held.
     std::optional<std::string> run(int clicks) {
-        game_.emplace(view_, CardFile(folder_.cardFilePath()));
-        if (game_->ShuffleDeal())
-            return std::string("first deal refused");
         if (auto broken = checkDeal())
             return report(*broken);
         // Totals near the target make the first match end early in the run.
-        GameState start = game_->state();
-        for (Player player : {Player::One, Player::Two}) {
-            start.total(player) = startTotal_;
+        table_.adjust([&](GameState& start) { start.totals = {startTotal_, startTotal_}; });
+        for (Player player : {Player::One, Player::Two})
             view_.showTotal(player, startTotal_);
-        }
-        game_.emplace(view_, CardFile(folder_.cardFilePath()), start);
         if (auto broken = brokenTableRule(game_->state(), view_))
             return report(*broken);
 
@@ -228,7 +216,7 @@ private:
     // Only deals write the card file, so it is read back after each one.
     std::optional<std::string> checkDeal() {
         ++counts_.deals;
-        const std::string written = folder_.cardFileBytes();
+        const std::string written = table_.folder.cardFileBytes();
         if (auto broken = brokenDealtFile(written, dealtFrom_))
             return *broken + " (deal " + std::to_string(counts_.deals) + ")";
         dealtFrom_ = written;
@@ -247,9 +235,9 @@ private:
     std::string name_;
     std::uint32_t seed_;
     std::mt19937 random_;
-    ProgramFolder folder_;
-    RecordingView view_;
-    std::optional<Game> game_;
+    Table table_; // dealt from firstFile
+    RecordingView& view_ = table_.view;
+    std::optional<Game>& game_ = table_.game;
     std::string dealtFrom_; // the card file the next deal reads
     int startTotal_;
     std::deque<Click> recent_;
