@@ -8,7 +8,6 @@
 
 #include "support/picture_bombs.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QImageReader>
 #include <QtTest>
@@ -32,15 +31,6 @@ constexpr QSize slotPixels(86, 129);
 QString reportLine(const QString& picture, const QString& reason) {
     return QStringLiteral("cannot show the card picture %1 (%2); drawing the card instead")
         .arg(picture, reason);
-}
-
-// The bytes of a picture written in another format.
-std::string encoded(const QImage& picture, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, format);
-    return bytes.toStdString();
 }
 
 } // namespace

@@ -14,18 +14,23 @@
 
 namespace kov::test {
 
+// The bytes of a picture written in a format, progressive where the format can be.
+inline std::string encoded(const QImage& picture, const char* format, bool progressive = false) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(picture);
+    return bytes.toStdString();
+}
+
 // A plain red picture written as a JPEG, progressive or baseline.
 inline std::string redJpeg(QSize size, bool progressive = true,
                            QImage::Format format = QImage::Format_RGB32) {
     QImage picture(size, format);
     picture.fill(QColor(200, 40, 40));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpg");
-    writer.setProgressiveScanWrite(progressive);
-    writer.write(picture);
-    return bytes.toStdString();
+    return encoded(picture, "jpg", progressive);
 }
 
 inline std::string bigEndian16(unsigned value) {
