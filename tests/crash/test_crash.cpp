@@ -13,6 +13,7 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <thread>
 
@@ -35,12 +36,8 @@ constexpr int dealsAtTheEnd = 5;
 constexpr mode_t cardFileMode = 0640; // not the usual mode, so that losing it shows
 
 // Thrown rather than exiting, so that the dealer is killed and the folder removed on the way out.
-struct Failure {
-    std::string what;
-};
-
 [[noreturn]] void fail(const std::string& what) {
-    throw Failure{what};
+    throw std::runtime_error(what);
 }
 
 // The deal program, started with its output on a pipe; killed if the test leaves it running.
@@ -122,9 +119,9 @@ int leftoversIn(const std::filesystem::path& folder) {
 }
 
 int killRepeatedly(const std::string& program) {
-    std::uint32_t seed = 1;
-    if (const char* text = std::getenv("KOV_CRASH_SEED"))
-        seed = static_cast<std::uint32_t>(std::strtoul(text, nullptr, 10));
+    const char* seedText = std::getenv("KOV_CRASH_SEED");
+    const auto seed =
+        static_cast<std::uint32_t>(seedText ? std::strtoul(seedText, nullptr, 10) : 1);
     std::mt19937 random(seed);
     const auto started = std::chrono::steady_clock::now();
 
@@ -215,8 +212,8 @@ int main(int argc, char** argv) {
     }
     try {
         return killRepeatedly(argv[1]);
-    } catch (const Failure& failure) {
-        std::fprintf(stderr, "FAIL: %s\n", failure.what.c_str());
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "FAIL: %s\n", failure.what());
         return 1;
     }
 }

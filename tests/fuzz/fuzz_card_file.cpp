@@ -4,7 +4,6 @@
 #include "engine/deal.h"
 #include "engine/draw.h"
 #include "engine/game_state.h"
-#include "engine/hand_display.h"
 #include "engine/hand_end.h"
 #include "engine/play.h"
 #include "fuzz_check.h"
@@ -20,8 +19,6 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-
-#include <unistd.h>
 
 using namespace kov;
 

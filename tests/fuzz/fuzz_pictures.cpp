@@ -36,8 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A larger file is refused unread.
     if (size > static_cast<std::size_t>(largestPictureFile))
         return 0;
-    static const QtMessageHandler previous = qInstallMessageHandler(&quiet);
-    (void)previous;
+    [[maybe_unused]] static const QtMessageHandler previous = qInstallMessageHandler(&quiet);
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const JpegLayout layout = readJpegLayout({bytes.constData(), size});
     const JpegPicture picture = decodeJpeg(bytes, cardSize);
