@@ -1,7 +1,5 @@
-// Kills a dealing process with SIGKILL at random moments and checks that card.txt is always
-// one whole order of the deck, never a torn or missing file, that on Linux no temporary file
-// outlives the next start, and that the next run still deals.
-#include "cards/card_file.h"
+// Kills a dealing process at random moments: card.txt is always one whole order of the deck, on
+// Linux no temporary file outlives the next start, and the next run still deals.
 #include "support/card_files.h"
 #include "support/scratch_folder.h"
 #include "support/table_rules.h"
@@ -18,13 +16,13 @@
 #include <thread>
 
 #include <csignal>
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 using namespace kov;
+using namespace kov::test;
 
 namespace {
 
@@ -111,13 +109,6 @@ private:
     int exitStatus_ = 0;
 };
 
-int leftoversIn(const std::filesystem::path& folder) {
-    int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        count += entry.path().filename() == "card.txt" ? 0 : 1;
-    return count;
-}
-
 int killRepeatedly(const std::string& program) {
     const char* seedText = std::getenv("KOV_CRASH_SEED");
     const auto seed =
@@ -127,27 +118,31 @@ int killRepeatedly(const std::string& program) {
 
     // Every order the file can hold, each mapped to the number of deals that make it.
     std::map<std::string, int> dealsTo;
-    std::string order = test::numberedCardFile() + "  ";
+    std::string order = numberedCardFile() + "  ";
     for (int deals = 0; deals < cycle; ++deals) {
         if (!dealsTo.emplace(order, deals).second)
             fail("the orders repeat before " + std::to_string(cycle) + " deals");
-        order = test::nextOrder(order);
+        order = nextOrder(order);
     }
     if (dealsTo.find(order) == dealsTo.end() || dealsTo[order] != 0)
         fail("the orders do not come back after " + std::to_string(cycle) + " deals");
 
-    const test::ScratchFolder folder("kov-crash");
+    const ScratchFolder folder("kov-crash");
     if (!folder.isValid())
         fail("cannot make a temporary folder");
     const auto cardFile = folder.path() / "card.txt";
-    test::writeBytes(cardFile, order);
+    writeBytes(cardFile, order);
     if (::chmod(cardFile.c_str(), cardFileMode) != 0)
         fail("cannot set the card file's mode");
+    // What killed writes left beside card.txt.
+    const auto leftovers = [&] {
+        return static_cast<int>(folderEntries(folder.path()).size()) - 1;
+    };
 
     int position = 0; // deals made so far, modulo the cycle
     long dealsSeen = 0;
     int killsMidWrite = 0;
-    int leftovers = 0;
+    int leftBefore = 0;
     for (int attempt = 1; attempt <= kills; ++attempt) {
         const auto where =
             "kill " + std::to_string(attempt) + " (KOV_CRASH_SEED=" + std::to_string(seed) + "): ";
@@ -160,27 +155,26 @@ int killRepeatedly(const std::string& program) {
                 fail(where + "the deal program ended before it was killed");
         }
 
-        const std::string bytes = test::readBytes(cardFile);
-        if (bytes.size() != CardFile::bytesWritten)
-            fail(where + "card.txt holds " + std::to_string(bytes.size()) + " bytes");
+        const std::string bytes = readBytes(cardFile);
         const auto found = dealsTo.find(bytes);
         if (found == dealsTo.end())
-            fail(where + "card.txt is not an order any number of deals makes");
+            fail(where + "card.txt (" + std::to_string(bytes.size()) +
+                 " bytes) is not an order any number of deals makes");
         struct stat status {};
         if (::stat(cardFile.c_str(), &status) != 0 || (status.st_mode & 07777) != cardFileMode)
             fail(where + "card.txt lost its permissions");
         dealsSeen += (found->second - position + cycle) % cycle;
         position = found->second;
 
-        const int now = leftoversIn(folder.path());
+        const int now = leftovers();
 #ifdef __linux__
         // Here the new file is named only for the instant before its rename, and each start
         // sweeps away what an earlier kill left at that instant.
         if (now > 1)
             fail(where + std::to_string(now) + " temporary files are left behind");
 #endif
-        killsMidWrite += now > leftovers ? 1 : 0;
-        leftovers = now;
+        killsMidWrite += now > leftBefore ? 1 : 0;
+        leftBefore = now;
     }
 
     // The files a killed write leaves behind must not stop the next run from dealing.
@@ -188,18 +182,18 @@ int killRepeatedly(const std::string& program) {
     last.waitUntilDealing();
     if (last.waitForExit() != 0)
         fail("the deal program could not deal after the kills");
-    const auto after = dealsTo.find(test::readBytes(cardFile));
+    const auto after = dealsTo.find(readBytes(cardFile));
     if (after == dealsTo.end() || after->second != (position + dealsAtTheEnd) % cycle)
         fail("the deals after the kills did not continue from the order left behind");
 
 #ifdef __linux__
-    if (leftoversIn(folder.path()) != 0)
+    if (leftovers() != 0)
         fail("a temporary file is left behind after the last run");
 #endif
     const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started);
     std::printf("%d kills, seed %u: at least %ld deals completed, %d kills during a write, "
                 "%d temporary files left behind, %.1f s\n",
-                kills, seed, dealsSeen, killsMidWrite, leftoversIn(folder.path()), seconds.count());
+                kills, seed, dealsSeen, killsMidWrite, leftovers(), seconds.count());
     return 0;
 }
 
