@@ -29,10 +29,8 @@ constexpr int refusedFor(Kind kind, bool withReason) {
     return 16 + 2 * static_cast<int>(kind) + (withReason ? 1 : 0);
 }
 
-// The card file search and one deal as a player would run them, cut off after 5 s and within
-// 512 MB; a negative number when the run went wrong. On a full file system, the program folder is
-// first made a file system of its own that has no room for another file (no inode left), and
-// that anyone may write to.
+// The card file search and one deal as a player would run them, within 5 s and 512 MB; negative
+// when the run went wrong. A full file system has no inode left, and anyone may write to it.
 int dealAsOrdinaryUser(const fs::path& programFolder, const fs::path& userFolder,
                        bool onAFullFileSystem = false) {
     auto deal = [&] {

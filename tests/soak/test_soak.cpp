@@ -50,9 +50,8 @@ std::string shuffledDeck(const std::string& deck, std::mt19937& random) {
     return bytes;
 }
 
-// The usual deck with a third of its characters replaced by what a hand-edited or damaged file
-// might hold: blanks, control bytes, lower case, high bytes. Enough real cards stay that hands
-// still end.
+// The usual deck with a third of its characters replaced by what a damaged file might hold;
+// enough real cards stay that hands still end.
 std::string oddCharacterDeck(std::mt19937& random) {
     using namespace std::string_literals;
     const std::string odd = "  swfrgy\x7f\xff\xe9\x80\t\r\n\0"s;
@@ -76,16 +75,11 @@ std::string describe(const Click& click) {
 }
 
 struct Counts {
-    int deals = 0;
-    int plays = 0;
-    int handsWon = 0;
-    int matchesWon = 0;
-    int chooserOpenings = 0;
+    int deals = 0, plays = 0, handsWon = 0, matchesWon = 0, chooserOpenings = 0;
     int stalls = 0; // dead ends left by New Game
 };
 
-// One seeded run of random clicks through the real engine on the fake screen, checking the
-// table after every click.
+// One seeded run of random clicks, checking the table after every click.
 class Soak {
 public:
     Soak(std::string name, const std::string& firstFile, std::uint32_t seed, int startTotal)

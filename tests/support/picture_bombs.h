@@ -1,8 +1,7 @@
 #pragma once
 
-// Pictures made to cost the program time or memory, for the tests and benchmarks of the card
-// pictures; the fuzzer's picture corpus holds each as a file (tests/fuzz/picture_corpus). Header
-// only: for the programs that link Qt Gui, which writes pictures.
+// Pictures made to cost the program time or memory, for tests and benchmarks (the fuzzer's picture
+// corpus holds each as a file). Header only: for the programs that link Qt Gui.
 #include <QBuffer>
 #include <QByteArray>
 #include <QColor>

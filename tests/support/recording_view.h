@@ -11,9 +11,8 @@
 
 namespace kov::test {
 
-// Records what the rules show: the latest picture of each slot, the pile, the turn and the
-// totals, and every win and problem. Answers the colour chooser from a queue of prepared
-// answers. The rules never read anything back from it.
+// Records the latest of what the rules show, and every win and problem; answers the colour
+// chooser from a queue of prepared answers.
 class RecordingView : public TableView {
 public:
     void showCardInSlot(Player player, int slot, Card card) override;
