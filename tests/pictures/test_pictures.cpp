@@ -193,11 +193,11 @@ private slots:
     void codesOutsideFileNamesAreDrawn() {
         SuppliedPictures installed;
         CardPictures pictures(installed.path());
-        const Card lineFeed{CardCharacter('\n'), CardCharacter('R')};
-        const Card high{CardCharacter('\x80'), CardCharacter('R')};
-        const Card higher{CardCharacter('\x81'), CardCharacter('R')};
-        const Card escaping{CardCharacter('/'), CardCharacter('R')};
-        for (const Card& card : {lineFeed, high, higher, escaping})
+        const auto red = [](char value) {
+            return Card{CardCharacter(value), CardCharacter('R')};
+        };
+        const Card high = red('\x80'), higher = red('\x81');
+        for (const Card& card : {red('\n'), high, higher, red('/')})
             QCOMPARE(pictures.read(card, slotPixels), drawnCardFace(card, slotPixels));
         QVERIFY(drawnCardFace(high, slotPixels) != drawnCardFace(higher, slotPixels));
     }

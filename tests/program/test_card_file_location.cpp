@@ -100,14 +100,13 @@ private slots:
         QTest::addColumn<QByteArray>("dataHome");
         QTest::addColumn<QByteArray>("home");
         QTest::addColumn<QByteArray>("folder");
-        QTest::newRow("absolute") << QByteArray("/x/data") << QByteArray("/home/p")
-                                  << QByteArray("/x/data/Vantrel/KOV");
-        QTest::newRow("relative, ignored") << QByteArray("x/data") << QByteArray("/home/p")
-                                           << QByteArray("/home/p/.local/share/Vantrel/KOV");
-        QTest::newRow("HOME empty")
-            << QByteArray() << QByteArray() << QByteArray("/.local/share/Vantrel/KOV");
-        QTest::newRow("HOME not UTF-8") << QByteArray() << QByteArray("/home/h\xE9")
-                                        << QByteArray("/home/h\xE9/.local/share/Vantrel/KOV");
+        const auto row = [](const char* name, QByteArray dataHome, QByteArray home, QByteArray in) {
+            QTest::newRow(name) << dataHome << home << in + "/Vantrel/KOV";
+        };
+        row("absolute", "/x/data", "/home/p", "/x/data");
+        row("relative, ignored", "x/data", "/home/p", "/home/p/.local/share");
+        row("HOME empty", "", "", "/.local/share");
+        row("HOME not UTF-8", "", "/home/h\xE9", "/home/h\xE9/.local/share");
     }
     void theUsersDataFolderFollowsTheBaseDirectoryRules() {
         QFETCH(QByteArray, dataHome);

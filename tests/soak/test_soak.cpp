@@ -34,11 +34,6 @@ long fromEnvironment(const char* name, long fallback) {
     return text ? std::strtol(text, nullptr, 10) : fallback;
 }
 
-// KOV_SOAK_SEED replays one run of a failure report with the seed it printed.
-std::uint32_t seedFor(std::uint32_t fixedSeed) {
-    return static_cast<std::uint32_t>(fromEnvironment("KOV_SOAK_SEED", fixedSeed));
-}
-
 std::string shuffledDeck(const std::string& deck, std::mt19937& random) {
     std::vector<std::string> cards;
     for (std::size_t at = 0; at + 1 < deck.size(); at += 2)
@@ -98,8 +93,11 @@ public:
             return report(*broken);
 
         for (int done = 0; done < clicks; ++done) {
-            while (view_.colourAnswers.size() < 4)
-                view_.colourAnswers.push_back(randomColourAnswer());
+            while (view_.colourAnswers.size() < 4) {
+                const int pick = below(5); // a colour, or one time in five closed without OK
+                view_.colourAnswers.push_back(pick < 4 ? std::optional("BGRY"[pick])
+                                                       : std::nullopt);
+            }
             const Click click = randomClick();
             recent_.push_back(click);
             if (recent_.size() > clicksKeptForReport)
@@ -118,12 +116,6 @@ public:
 
 private:
     int below(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
-
-    // A colour, or one time in five the chooser closed without OK.
-    std::optional<char> randomColourAnswer() {
-        const int pick = below(5);
-        return pick < 4 ? std::optional<char>("BGRY"[pick]) : std::nullopt;
-    }
 
     static Click slotClick(Player player, int slot) {
         return {player == Player::One ? Click::PlayerOne : Click::PlayerTwo, slot};
@@ -260,7 +252,7 @@ private slots:
     void randomPlay() {
         QFETCH(QString, deck);
         QFETCH(uint, seed);
-        seed = seedFor(seed);
+        seed = static_cast<uint>(fromEnvironment("KOV_SOAK_SEED", seed)); // replays a reported run
         std::mt19937 random(seed);
         const bool odd = deck.startsWith("odd");
         const std::string firstFile = deck.startsWith("assets")
