@@ -89,12 +89,9 @@ private slots:
     }
 
     void carriesCharactersOutsideTheCardAlphabetThrough() {
-        std::string bytes = numberedCardFile();
         // Lower case, a digit as colour, spaces, a NUL and a byte above 127, all in dealt places.
-        const std::string odd{'r', '5', ' ', ' ', '\0', static_cast<char>(0xE9)};
-        bytes.replace(70 * 2, 2, odd.substr(0, 2)); // file card 71 goes to Player One's slot 0
-        bytes.replace(95 * 2, 2, odd.substr(2, 2)); // file card 96 is turned up
-        bytes.replace(96 * 2, 2, odd.substr(4, 2)); // file card 97 is the next draw
+        const std::string high{'\0', static_cast<char>(0xE9)};
+        const std::string bytes = cardFileDealing({"r5"}, {}, "  ", high);
         const Table table(bytes);
         const GameState& state = table.state();
         const RecordingView& view = table.view;
@@ -102,7 +99,7 @@ private slots:
         QCOMPARE(view.slot(Player::One, 0)->code(), std::string("r5"));
         QCOMPARE(view.discard->code(), std::string("  "));
         QCOMPARE(state.inForce.CurrentValue, CardCharacter(' '));
-        QCOMPARE(state.Deck.cardAt(31).code(), odd.substr(4, 2));
+        QCOMPARE(state.Deck.cardAt(31).code(), high);
         QCOMPARE(brokenDealtFile(table.folder.cardFileBytes(), bytes),
                  std::optional<std::string>());
     }

@@ -109,9 +109,9 @@ private slots:
         table.folder.writeCardFile("7R7G");
 
         table.game->play(Player::One, 0);
-        QCOMPARE(table.view.problems.size(), std::size_t(1));
-        QCOMPARE(table.view.problems[0].kind, CardFileProblem::Kind::TooShort);
-        QCOMPARE(table.view.problems[0].wholeCards, 2);
+        const CardFileProblem tooShort{CardFileProblem::Kind::TooShort, table.folder.cardFilePath(),
+                                       2, {}};
+        QCOMPARE(table.view.problems, std::vector{tooShort});
         QCOMPARE(table.state().phase, Phase::NoHand);
         QCOMPARE(table.view.turn, std::optional<Player>());
         QCOMPARE(table.state().total(Player::One), 12);

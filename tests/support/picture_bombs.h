@@ -85,11 +85,10 @@ inline std::string manyScans(int scans) {
 inline std::string oneCodeGrey(QSize size) {
     std::string picture = "\xFF\xD8";
     picture += segment(0xDB, std::string(1, '\0') + std::string(64, '\1'));
-    std::string frame(1, '\x08'); // precision, then the size and one component
-    frame += bigEndian16(static_cast<unsigned>(size.height()));
-    frame += bigEndian16(static_cast<unsigned>(size.width()));
-    frame += std::string("\x01\x01\x11\x00", 4);
-    picture += segment(0xC0, frame);
+    // Precision, then the size and one component.
+    picture += segment(0xC0, '\x08' + bigEndian16(static_cast<unsigned>(size.height())) +
+                                 bigEndian16(static_cast<unsigned>(size.width())) +
+                                 std::string("\x01\x01\x11\x00", 4));
     const std::string oneCode = std::string("\x01", 1) + std::string(15, '\0') + '\0';
     picture += segment(0xC4, '\x00' + oneCode); // DC: category 0
     picture += segment(0xC4, '\x10' + oneCode); // AC: end of block
@@ -102,10 +101,8 @@ inline std::string oneCodeGrey(QSize size) {
 
 // A frame of components that all carry the same id, and scans that each name them all.
 inline std::string sameIdComponents(int components, int scans) {
-    std::string frame(1, '\x08'); // precision, then the size and the components
-    frame += bigEndian16(64);
-    frame += bigEndian16(64);
-    frame += static_cast<char>(components);
+    // Precision, then the size and the components.
+    std::string frame = '\x08' + bigEndian16(64) + bigEndian16(64) + static_cast<char>(components);
     std::string scan(1, static_cast<char>(components));
     for (int each = 0; each < components; ++each) {
         frame += std::string("\x01\x11\x00", 3);
