@@ -84,10 +84,7 @@ public:
     }
 
     // Kills it and returns the signal that ended it, 0 when it had already exited.
-    int killNow() {
-        ::kill(pid_, SIGKILL);
-        return reap();
-    }
+    int killNow() { return ::kill(pid_, SIGKILL), reap(); }
 
     // The exit status, or -1 when a signal ended it.
     int waitForExit() { return reap() == 0 ? exitStatus_ : -1; }

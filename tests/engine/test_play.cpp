@@ -7,12 +7,6 @@
 using namespace kov;
 using namespace kov::test;
 
-namespace {
-
-const std::vector<std::string> fullHand{"1R", "2G", "3B", "4Y", "SR", "VG", "DB"};
-
-} // namespace
-
 class PlayTest : public QObject {
     Q_OBJECT
 
@@ -54,15 +48,12 @@ private slots:
                 else
                     table.game->play(words[1] == "1" ? Player::One : Player::Two, words[2].toInt());
             };
-            if (during.size() == 1) {
-                if (acting)
-                    act();
-            } else {
-                if (acting)
-                    (during[0] == "chooser" ? table.view.whileChoosing : table.view.whileHandWon) =
-                        act;
+            if (acting && during.size() == 1)
+                act();
+            else if (acting)
+                (during[0] == "chooser" ? table.view.whileChoosing : table.view.whileHandWon) = act;
+            if (during.size() > 1)
                 table.game->play(Player::One, 0);
-            }
             return std::tuple(table.state(), table.view.showings, table.view.discard,
                               table.view.chooserOpenings, table.view.handsWon,
                               table.folder.cardFileBytes());
@@ -92,7 +83,7 @@ private slots:
 
     void playingFromSlotZeroClosesTheGap() {
         Table table;
-        table.setHand(Player::One, fullHand);
+        table.setHand(Player::One, {"1R", "2G", "3B", "4Y", "SR", "VG", "DB"});
         table.setInForce("1B");
         table.game->play(Player::One, 0);
         QCOMPARE(table.view.slotCodes(Player::One),
