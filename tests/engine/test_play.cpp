@@ -135,8 +135,7 @@ private slots:
         QFETCH(int, cardsDrawn);
         Table table;
         table.setHand(Player::One, {played.toStdString(), "1Y"});
-        table.setHand(Player::Two,
-                      std::vector<std::string>(static_cast<std::size_t>(opponentCards), "9G"));
+        table.setHand(Player::Two, Codes(static_cast<std::size_t>(opponentCards), "9G"));
         table.setInForce("5R");
         table.game->play(Player::One, 0);
         QCOMPARE(table.handSize(Player::Two), opponentCards + cardsDrawn);

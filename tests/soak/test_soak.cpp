@@ -10,7 +10,6 @@
 #include <deque>
 #include <optional>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -210,12 +209,12 @@ private:
     }
 
     std::string report(const std::string& broken) const {
-        std::ostringstream text;
-        text << name_ << ", seed " << seed_ << " (replay: KOV_SOAK_SEED=" << seed_
-             << "), after click " << clicksDone_ << ": " << broken << "\nlast clicks:";
+        std::string text = name_ + ", seed " + std::to_string(seed_) +
+                           " (replay: KOV_SOAK_SEED=" + std::to_string(seed_) + "), after click " +
+                           std::to_string(clicksDone_) + ": " + broken + "\nlast clicks:";
         for (const auto& click : recent_)
-            text << ' ' << describe(click);
-        return text.str();
+            text += ' ' + describe(click);
+        return text;
     }
 
     std::string name_;

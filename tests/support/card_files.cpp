@@ -9,18 +9,14 @@ namespace kov::test {
 
 std::string numberedCardFile() {
     std::string bytes;
-    for (int n = 0; n < 108; ++n) {
-        bytes.push_back(static_cast<char>('a' + n / 26));
-        bytes.push_back(static_cast<char>('a' + n % 26));
-    }
+    for (int n = 0; n < 108; ++n)
+        bytes += {static_cast<char>('a' + n / 26), static_cast<char>('a' + n % 26)};
     return bytes;
 }
 
 int fileNumberOf(Card card) {
     const std::string code = card.code();
-    if (code.size() != 2)
-        return 0;
-    return (code[0] - 'a') * 26 + (code[1] - 'a') + 1;
+    return code.size() != 2 ? 0 : (code[0] - 'a') * 26 + (code[1] - 'a') + 1;
 }
 
 std::string uniformCardFile(const char (&code)[3]) {
