@@ -91,8 +91,7 @@ private slots:
             state.Deck(32) = CardCharacter('B');
         });
         table.game->play(Player::One, 0);
-        // Six ones and the wild card that fitted into the seventh slot; the second draw found
-        // no room.
+        // Six ones and the wild card that fitted the seventh slot; the second draw found no room.
         QCOMPARE(table.state().total(Player::One), 56);
     }
 
