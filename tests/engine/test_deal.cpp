@@ -1,7 +1,6 @@
 #include "cards/shuffle.h"
 #include "engine/deal.h"
 #include "support/table.h"
-#include "support/table_rules.h"
 
 #include <QTest>
 
@@ -35,8 +34,7 @@ private slots:
                  (std::vector<int>{41, 64, 18, 4, 67, 89, 99}));
         QCOMPARE(fileNumberOf(*view.discard), 96);
         QCOMPARE(fileNumberOf(state.Deck.cardAt(31)), 97);
-        QCOMPARE(state.inForce.CurrentValue, state.Deck(29));
-        QCOMPARE(state.inForce.CurrentColour, state.Deck(30));
+        QCOMPARE(state.inForce, (CardInForce{state.Deck(29), state.Deck(30)}));
         QCOMPARE(table.brokenDealRule(), QString());
     }
 
@@ -54,9 +52,7 @@ private slots:
             QVERIFY(deal == 1 || !table.game->ShuffleDeal());
             const bool backToFirst =
                 table.folder.cardFileBytes().substr(0, 216) == numberedCardFile();
-            if (backToFirst != (deal == 96))
-                QFAIL(
-                    qPrintable(QStringLiteral("order back to the first after %1 deals").arg(deal)));
+            QVERIFY2(backToFirst == (deal == 96), qPrintable(QStringLiteral("deal %1").arg(deal)));
         }
     }
 

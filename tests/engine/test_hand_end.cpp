@@ -63,9 +63,7 @@ private slots:
         using Wins = std::vector<std::pair<Player, int>>;
         const Wins wins = matchOver ? Wins{{Player::One, total}} : Wins();
         QCOMPARE(table.view.matchesWon, wins);
-        const std::array<int, 2> totals =
-            matchOver ? std::array<int, 2>{0, 0} : std::array<int, 2>{total, 300};
-        QCOMPARE(table.state().totals, totals);
+        QCOMPARE(table.state().totals, (matchOver ? std::array{0, 0} : std::array{total, 300}));
         QCOMPARE(table.brokenDealRule(), QString()); // totals shown as held, Player One to move
     }
 
