@@ -76,9 +76,8 @@ struct Counts {
 // One seeded run of random clicks, checking the table after every click.
 class Soak {
 public:
-    Soak(std::string name, const std::string& firstFile, std::uint32_t seed, int startTotal)
-        : name_(std::move(name)), seed_(seed), random_(seed), table_(firstFile),
-          dealtFrom_(firstFile), startTotal_(startTotal) {}
+    Soak(const std::string& firstFile, std::uint32_t seed, int startTotal)
+        : random_(seed), table_(firstFile), dealtFrom_(firstFile), startTotal_(startTotal) {}
 
     // The first broken rule, with what it takes to replay it; nothing when all held.
     std::optional<std::string> run(int clicks) {
@@ -209,16 +208,13 @@ private:
     }
 
     std::string report(const std::string& broken) const {
-        std::string text = name_ + ", seed " + std::to_string(seed_) +
-                           " (replay: KOV_SOAK_SEED=" + std::to_string(seed_) + "), after click " +
-                           std::to_string(clicksDone_) + ": " + broken + "\nlast clicks:";
+        std::string text =
+            "after click " + std::to_string(clicksDone_) + ": " + broken + "\nlast clicks:";
         for (const auto& click : recent_)
             text += ' ' + describe(click);
         return text;
     }
 
-    std::string name_;
-    std::uint32_t seed_;
     std::mt19937 random_;
     Table table_; // dealt from firstFile
     RecordingView& view_ = table_.view;
@@ -258,7 +254,7 @@ private slots:
                                           ? readBytes(KOV_ASSETS_DIR "/card.txt")
                                       : odd ? oddCharacterDeck(random)
                                             : shuffledDeck(usualDeck(), random);
-        Soak run(deck.toStdString(), firstFile, seed, odd ? 0 : 450);
+        Soak run(firstFile, seed, odd ? 0 : 450);
         const auto clicks = std::max(1L, fromEnvironment("KOV_SOAK_CLICKS", defaultClicksPerRun));
         const auto failure = run.run(static_cast<int>(clicks));
         const Counts& counts = run.counts();
@@ -267,7 +263,8 @@ private slots:
               qPrintable(deck), seed, counts.plays, counts.deals, counts.handsWon,
               counts.matchesWon, counts.chooserOpenings, counts.stalls);
         if (failure)
-            QFAIL(failure->c_str());
+            QFAIL(qPrintable(QStringLiteral("%1, seed %2 (replay: KOV_SOAK_SEED=%2), %3")
+                                 .arg(deck, QString::number(seed), failure->c_str())));
         QVERIFY(odd ? counts.plays > 100 && counts.deals > 1
                     : counts.handsWon > 1 && counts.matchesWon > 0);
     }

@@ -46,8 +46,7 @@ public:
     int chooserOpenings = 0;
     // Run inside the chooser's question and inside the hand-won message, as by a player who acts
     // on the table while they are open.
-    std::function<void()> whileChoosing;
-    std::function<void()> whileHandWon;
+    std::function<void()> whileChoosing, whileHandWon;
     int showings = 0; // card pictures shown, slots and discard alike
 
 private:
