@@ -21,8 +21,7 @@ private slots:
         QTest::newRow("out of turn") << hand << "play 2 0";
         QTest::newRow("not matching") << hand << "play 1 0";
         QTest::newRow("empty slot") << hand << "play 1 3";
-        // Player One plays the wild card in slot 0, which asks for the colour and, as his last
-        // card, wins the hand; an action that arrives meanwhile is ignored.
+        // The wild card in slot 0 asks for the colour and, as the last card, wins the hand.
         const Codes wildFirst{"WY", "3Y"};
         QTest::newRow("play under the chooser") << wildFirst << "chooser: play 1 1";
         QTest::newRow("draw under the chooser") << wildFirst << "chooser: draw";

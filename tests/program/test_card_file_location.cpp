@@ -140,10 +140,9 @@ private slots:
         QCOMPARE(install.program.cardFileBytes(), numberedCardFile());
     }
 
-    // The shipped file is checked as a deal checks it before any copy is made: a bad one is
-    // refused by name and leaves nothing in the user's folder, so mending it is enough. Nothing
-    // hangs, and nothing is read past what a deck needs. A folder the player may write deals from
-    // its own file whatever the player's folder holds; every refusal of a folder says why.
+    // The shipped file is checked as a deal checks it before any copy is made: a bad one is refused
+    // by name, at once, and leaves nothing in the user's folder. A folder the player may write
+    // deals from its own file whatever the player's folder holds; a refused folder says why.
     void aReadOnlyInstallCopiesOnlyAUsableFile_data() {
         QTest::addColumn<QString>("shipped");
         QTest::addColumn<int>("dealtFrom");
@@ -173,22 +172,22 @@ private slots:
         if (shipped == "folder" || shipped == "fifo" || shipped == "loop" ||
             shipped.startsWith('/'))
             putInPlaceOf(card, shipped.toStdString());
-        else if (shipped.startsWith("own copy")) {
+        else if (shipped == "10M")
+            install.program.writeCardFile(numberedCardFile() + std::string(10 << 20, 'x'));
+        else if (shipped[0].isDigit())
+            install.program.writeCardFile(numberedCardFile().substr(0, shipped.toUInt()));
+        else if (shipped != "full")
             install.program.writeCardFile(numberedCardFile());
+        if (shipped.startsWith("own copy")) {
             fs::create_directories(install.userFolder);
             writeBytes(own, shipped == "own copy" ? uniformCardFile("7R") : std::string());
             fs::permissions(install.userFolder, fs::perms(0777));
             fs::permissions(install.program.path(), fs::perms(0777));
-        } else if (shipped == "10M")
-            install.program.writeCardFile(numberedCardFile() + std::string(10 << 20, 'x'));
-        else if (shipped == "home a file") {
-            install.program.writeCardFile(numberedCardFile());
+        } else if (shipped == "home a file")
             writeBytes(install.userFolder.parent_path(), "not a folder");
-        } else if (shipped != "full")
-            install.program.writeCardFile(numberedCardFile().substr(0, shipped.toUInt()));
         if (!shipped.startsWith("own") && shipped != "full")
             install.lock();
-        const std::string ownBefore = fs::exists(own) ? readBytes(own) : std::string();
+        const std::string ownBefore = readBytes(own);
 
         const int status =
             dealAsOrdinaryUser(install.program.path(), install.userFolder, shipped == "full");
