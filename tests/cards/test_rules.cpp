@@ -5,8 +5,6 @@
 
 using namespace kov;
 
-Q_DECLARE_METATYPE(kov::Card)
-
 class RulesTest : public QObject {
     Q_OBJECT
 
@@ -31,12 +29,10 @@ private slots:
     }
 
     void points() {
-        QCOMPARE(cardPoints(CardCharacter('0')), 0);
-        QCOMPARE(cardPoints(CardCharacter('7')), 7);
-        QCOMPARE(cardPoints(CardCharacter('S')), 20);
-        QCOMPARE(cardPoints(CardCharacter('W')), 50);
-        QCOMPARE(cardPoints(CardCharacter('F')), 50);
-        QCOMPARE(cardPoints(CardCharacter('x')), 0);
+        const std::pair<char, int> values[] = {{'0', 0},  {'7', 7},  {'S', 20},
+                                               {'W', 50}, {'F', 50}, {'x', 0}};
+        for (auto [value, points] : values)
+            QCOMPARE(cardPoints(CardCharacter(value)), points);
         QCOMPARE(cardPoints(CardCharacter()), 0);
     }
 
@@ -44,7 +40,7 @@ private slots:
         Hand hand;
         const char* codes[] = {"1R", "2R", "3R", "4R", "5R", "6R", "7R"};
         for (int slot = 0; slot < 7; ++slot)
-            hand.put(slot, Card{CardCharacter(codes[slot][0]), CardCharacter(codes[slot][1])});
+            hand.put(slot, cardFromCode(codes[slot]));
         hand.remove(0);
         for (int slot = 0; slot < 6; ++slot)
             QCOMPARE(hand.at(slot).code(), std::string(codes[slot + 1]));

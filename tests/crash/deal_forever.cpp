@@ -1,6 +1,5 @@
-// Deals from <folder>/card.txt again and again, for the crash test to kill at random moments.
-// Writes one byte to standard output once it is about to deal, then deals [deals] times, or
-// until killed when no count is given.
+// Deals from <folder>/card.txt [deals] times, or until the crash test kills it; writes one byte to
+// standard output just before the first deal.
 #include "cards/card_file.h"
 #include "engine/deal.h"
 #include "engine/game_state.h"

@@ -1,7 +1,5 @@
-// Kills a dealing process with SIGKILL at random moments and checks that card.txt is always
-// one whole order of the deck, never a torn or missing file, that on Linux no temporary file
-// outlives the next start, and that the next run still deals.
-#include "cards/card_file.h"
+// Kills a dealing process at random moments: card.txt is always one whole order of the deck, on
+// Linux no temporary file outlives the next start, and the next run still deals.
 #include "support/card_files.h"
 #include "support/scratch_folder.h"
 #include "support/table_rules.h"
@@ -13,17 +11,18 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <thread>
 
 #include <csignal>
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 using namespace kov;
+using namespace kov::test;
 
 namespace {
 
@@ -35,12 +34,8 @@ constexpr int dealsAtTheEnd = 5;
 constexpr mode_t cardFileMode = 0640; // not the usual mode, so that losing it shows
 
 // Thrown rather than exiting, so that the dealer is killed and the folder removed on the way out.
-struct Failure {
-    std::string what;
-};
-
 [[noreturn]] void fail(const std::string& what) {
-    throw Failure{what};
+    throw std::runtime_error(what);
 }
 
 // The deal program, started with its output on a pipe; killed if the test leaves it running.
@@ -60,12 +55,9 @@ public:
             ::dup2(fds[1], STDOUT_FILENO);
             ::close(fds[0]);
             ::close(fds[1]);
-            if (deals)
-                ::execl(program.c_str(), program.c_str(), folderText.c_str(), dealsText.c_str(),
-                        static_cast<char*>(nullptr));
-            else
-                ::execl(program.c_str(), program.c_str(), folderText.c_str(),
-                        static_cast<char*>(nullptr));
+            // Without a count, the null in its place ends the arguments.
+            ::execl(program.c_str(), program.c_str(), folderText.c_str(),
+                    deals ? dealsText.c_str() : nullptr, static_cast<char*>(nullptr));
             ::_exit(127);
         }
         ::close(fds[1]);
@@ -92,10 +84,7 @@ public:
     }
 
     // Kills it and returns the signal that ended it, 0 when it had already exited.
-    int killNow() {
-        ::kill(pid_, SIGKILL);
-        return reap();
-    }
+    int killNow() { return ::kill(pid_, SIGKILL), reap(); }
 
     // The exit status, or -1 when a signal ended it.
     int waitForExit() { return reap() == 0 ? exitStatus_ : -1; }
@@ -117,43 +106,40 @@ private:
     int exitStatus_ = 0;
 };
 
-int leftoversIn(const std::filesystem::path& folder) {
-    int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        count += entry.path().filename() == "card.txt" ? 0 : 1;
-    return count;
-}
-
 int killRepeatedly(const std::string& program) {
-    std::uint32_t seed = 1;
-    if (const char* text = std::getenv("KOV_CRASH_SEED"))
-        seed = static_cast<std::uint32_t>(std::strtoul(text, nullptr, 10));
+    const char* seedText = std::getenv("KOV_CRASH_SEED");
+    const auto seed =
+        static_cast<std::uint32_t>(seedText ? std::strtoul(seedText, nullptr, 10) : 1);
     std::mt19937 random(seed);
     const auto started = std::chrono::steady_clock::now();
 
     // Every order the file can hold, each mapped to the number of deals that make it.
     std::map<std::string, int> dealsTo;
-    std::string order = test::numberedCardFile() + "  ";
+    std::string order = numberedCardFile() + "  ";
     for (int deals = 0; deals < cycle; ++deals) {
         if (!dealsTo.emplace(order, deals).second)
             fail("the orders repeat before " + std::to_string(cycle) + " deals");
-        order = test::nextOrder(order);
+        order = nextOrder(order);
     }
     if (dealsTo.find(order) == dealsTo.end() || dealsTo[order] != 0)
         fail("the orders do not come back after " + std::to_string(cycle) + " deals");
 
-    const test::ScratchFolder folder("kov-crash");
+    const ScratchFolder folder("kov-crash");
     if (!folder.isValid())
         fail("cannot make a temporary folder");
     const auto cardFile = folder.path() / "card.txt";
-    test::writeBytes(cardFile, order);
+    writeBytes(cardFile, order);
     if (::chmod(cardFile.c_str(), cardFileMode) != 0)
         fail("cannot set the card file's mode");
+    // What killed writes left beside card.txt.
+    const auto leftovers = [&] {
+        return static_cast<int>(folderEntries(folder.path()).size()) - 1;
+    };
 
     int position = 0; // deals made so far, modulo the cycle
     long dealsSeen = 0;
     int killsMidWrite = 0;
-    int leftovers = 0;
+    int leftBefore = 0;
     for (int attempt = 1; attempt <= kills; ++attempt) {
         const auto where =
             "kill " + std::to_string(attempt) + " (KOV_CRASH_SEED=" + std::to_string(seed) + "): ";
@@ -166,27 +152,26 @@ int killRepeatedly(const std::string& program) {
                 fail(where + "the deal program ended before it was killed");
         }
 
-        const std::string bytes = test::readBytes(cardFile);
-        if (bytes.size() != CardFile::bytesWritten)
-            fail(where + "card.txt holds " + std::to_string(bytes.size()) + " bytes");
+        const std::string bytes = readBytes(cardFile);
         const auto found = dealsTo.find(bytes);
         if (found == dealsTo.end())
-            fail(where + "card.txt is not an order any number of deals makes");
+            fail(where + "card.txt (" + std::to_string(bytes.size()) +
+                 " bytes) is not an order any number of deals makes");
         struct stat status {};
         if (::stat(cardFile.c_str(), &status) != 0 || (status.st_mode & 07777) != cardFileMode)
             fail(where + "card.txt lost its permissions");
         dealsSeen += (found->second - position + cycle) % cycle;
         position = found->second;
 
-        const int now = leftoversIn(folder.path());
+        const int now = leftovers();
 #ifdef __linux__
         // Here the new file is named only for the instant before its rename, and each start
         // sweeps away what an earlier kill left at that instant.
         if (now > 1)
             fail(where + std::to_string(now) + " temporary files are left behind");
 #endif
-        killsMidWrite += now > leftovers ? 1 : 0;
-        leftovers = now;
+        killsMidWrite += now > leftBefore ? 1 : 0;
+        leftBefore = now;
     }
 
     // The files a killed write leaves behind must not stop the next run from dealing.
@@ -194,18 +179,18 @@ int killRepeatedly(const std::string& program) {
     last.waitUntilDealing();
     if (last.waitForExit() != 0)
         fail("the deal program could not deal after the kills");
-    const auto after = dealsTo.find(test::readBytes(cardFile));
+    const auto after = dealsTo.find(readBytes(cardFile));
     if (after == dealsTo.end() || after->second != (position + dealsAtTheEnd) % cycle)
         fail("the deals after the kills did not continue from the order left behind");
 
 #ifdef __linux__
-    if (leftoversIn(folder.path()) != 0)
+    if (leftovers() != 0)
         fail("a temporary file is left behind after the last run");
 #endif
     const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started);
     std::printf("%d kills, seed %u: at least %ld deals completed, %d kills during a write, "
                 "%d temporary files left behind, %.1f s\n",
-                kills, seed, dealsSeen, killsMidWrite, leftoversIn(folder.path()), seconds.count());
+                kills, seed, dealsSeen, killsMidWrite, leftovers(), seconds.count());
     return 0;
 }
 
@@ -218,8 +203,8 @@ int main(int argc, char** argv) {
     }
     try {
         return killRepeatedly(argv[1]);
-    } catch (const Failure& failure) {
-        std::fprintf(stderr, "FAIL: %s\n", failure.what.c_str());
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "FAIL: %s\n", failure.what());
         return 1;
     }
 }

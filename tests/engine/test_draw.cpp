@@ -21,20 +21,17 @@ private slots:
     }
 
     void fillsTheLowestFreeSlot_data() {
-        QTest::addColumn<QStringList>("hand");
+        QTest::addColumn<Codes>("hand");
         QTest::addColumn<int>("filled");
-        QTest::newRow("slots 0 to 4 taken") << QStringList{"1R", "2R", "3R", "4R", "5R"} << 5;
-        QTest::newRow("gap at slot 2") << QStringList{"1R", "2R", "", "4R", "5R", "6R", "7R"} << 2;
-        QTest::newRow("empty hand") << QStringList{} << 0;
+        QTest::newRow("slots 0 to 4 taken") << Codes{"1R", "2R", "3R", "4R", "5R"} << 5;
+        QTest::newRow("gap at slot 2") << Codes{"1R", "2R", "", "4R", "5R", "6R", "7R"} << 2;
+        QTest::newRow("empty hand") << Codes{} << 0;
     }
     void fillsTheLowestFreeSlot() {
-        QFETCH(QStringList, hand);
+        QFETCH(Codes, hand);
         QFETCH(int, filled);
         Table table;
-        std::vector<std::string> codes;
-        for (const auto& code : hand)
-            codes.push_back(code.toStdString());
-        table.setHand(Player::One, codes);
+        table.setHand(Player::One, hand);
         GameState state = table.state();
         const Card next = state.Deck.cardAt(31);
 
@@ -75,32 +72,26 @@ private slots:
     void aPlayableDrawnCardKeepsTheTurn() {
         QFETCH(QString, drawn);
         QFETCH(bool, keepsTurn);
-        for (int position : {31, 215}) {
-            Table table;
-            table.setHand(Player::One, {"1G", "2G"});
-            table.setInForce("5R");
-            table.adjust([&](GameState& state) {
-                state.DeckPosition = position;
-                state.Deck(position) = CardCharacter(drawn.toLatin1()[0]);
-                state.Deck(position + 1) = CardCharacter(drawn.toLatin1()[1]);
-            });
+        for (Player player : {Player::One, Player::Two}) {
+            for (int position : {31, 215}) {
+                Table table;
+                table.setHand(player, {"1G", "2G"});
+                table.setInForce("5R");
+                table.setToMove(player);
+                table.adjust([&](GameState& state) {
+                    state.DeckPosition = position;
+                    state.Deck(position) = CardCharacter(drawn.toLatin1()[0]);
+                    state.Deck(position + 1) = CardCharacter(drawn.toLatin1()[1]);
+                });
 
-            table.game->draw();
-            QCOMPARE(table.view.slot(Player::One, 2)->code(), drawn.toStdString());
-            QCOMPARE(table.state().toMove, keepsTurn ? Player::One : Player::Two);
-            QCOMPARE(table.view.turn, std::optional(table.state().toMove));
-            QVERIFY(table.view.handsWon.empty());
+                table.game->draw();
+                QCOMPARE(table.view.slot(player, 2)->code(), drawn.toStdString());
+                QCOMPARE(table.handSize(opponentOf(player)), 7);
+                QCOMPARE(table.state().toMove, keepsTurn ? player : opponentOf(player));
+                QCOMPARE(table.view.turn, std::optional(table.state().toMove));
+                QVERIFY(table.view.handsWon.empty());
+            }
         }
-    }
-
-    void thePileDrawsForPlayerTwoWhenItIsHisTurn() {
-        Table table;
-        table.setHand(Player::Two, {"1G", "2G", "3G"});
-        table.setToMove(Player::Two);
-        const Card next = table.state().Deck.cardAt(31);
-        table.game->draw();
-        QCOMPARE(table.view.slot(Player::Two, 3), std::optional(next));
-        QCOMPARE(table.handSize(Player::One), 7);
     }
 };
 

@@ -4,7 +4,6 @@
 #include "engine/deal.h"
 #include "engine/draw.h"
 #include "engine/game_state.h"
-#include "engine/hand_display.h"
 #include "engine/hand_end.h"
 #include "engine/play.h"
 #include "fuzz_check.h"
@@ -20,8 +19,6 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-
-#include <unistd.h>
 
 using namespace kov;
 
@@ -40,13 +37,8 @@ void stopIfBroken(const std::optional<std::string>& broken) {
 // A click chosen by one byte: a slot of either player, or the draw pile; the high bits answer
 // the colour chooser, 0 meaning closed without OK.
 void click(GameState& state, test::RecordingView& view, unsigned char byte, bool& handOver) {
-    static constexpr char answers[] = {'B', 'G', 'R', 'Y'};
     const unsigned answer = (byte >> 4U) % 5U;
-    view.colourAnswers.clear();
-    if (answer > 0)
-        view.colourAnswers.push_back(answers[answer - 1]);
-    else
-        view.colourAnswers.push_back(std::nullopt);
+    view.colourAnswers = {answer > 0 ? std::optional("BGRY"[answer - 1]) : std::nullopt};
 
     const int target = byte & 0x0F;
     if (target >= 14) {

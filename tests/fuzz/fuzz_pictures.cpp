@@ -1,6 +1,5 @@
-// Arbitrary bytes as a card picture: the marker walk and the decode at a card's size either
-// refuse them with a reason or give a picture of exactly the size decodedSize() promises, whose
-// frame is the one the walk held to its bounds.
+// Arbitrary bytes as a card picture: refused with a reason, or decoded at exactly the size
+// decodedSize() promises from the frame the marker walk held to its bounds.
 #include "fuzz_check.h"
 #include "pictures/jpeg_layout.h"
 #include "pictures/jpeg_picture.h"
@@ -36,8 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A larger file is refused unread.
     if (size > static_cast<std::size_t>(largestPictureFile))
         return 0;
-    static const QtMessageHandler previous = qInstallMessageHandler(&quiet);
-    (void)previous;
+    [[maybe_unused]] static const QtMessageHandler previous = qInstallMessageHandler(&quiet);
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const JpegLayout layout = readJpegLayout({bytes.constData(), size});
     const JpegPicture picture = decodeJpeg(bytes, cardSize);

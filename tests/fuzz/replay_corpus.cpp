@@ -14,17 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 namespace {
 
+// A folder's files in order, or the one file named.
 std::vector<std::filesystem::path> inputsIn(const std::filesystem::path& path) {
-    std::vector<std::filesystem::path> inputs;
-    if (std::filesystem::is_directory(path)) {
-        for (const auto& entry : std::filesystem::directory_iterator(path)) {
-            if (entry.is_regular_file())
-                inputs.push_back(entry.path());
-        }
-        std::sort(inputs.begin(), inputs.end());
-    } else {
-        inputs.push_back(path);
-    }
+    if (!std::filesystem::is_directory(path))
+        return {path};
+    std::vector<std::filesystem::path> inputs(std::filesystem::directory_iterator(path), {});
+    std::sort(inputs.begin(), inputs.end());
     return inputs;
 }
 

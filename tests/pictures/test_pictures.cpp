@@ -8,14 +8,9 @@
 
 #include "support/picture_bombs.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QImageReader>
 #include <QtTest>
-
-#ifndef _WIN32
-#include <sys/stat.h>
-#endif
 
 #include <filesystem>
 
@@ -36,15 +31,6 @@ constexpr QSize slotPixels(86, 129);
 QString reportLine(const QString& picture, const QString& reason) {
     return QStringLiteral("cannot show the card picture %1 (%2); drawing the card instead")
         .arg(picture, reason);
-}
-
-// The bytes of a picture written in another format.
-std::string encoded(const QImage& picture, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, format);
-    return bytes.toStdString();
 }
 
 } // namespace
@@ -84,47 +70,44 @@ private slots:
         const std::string half = good.substr(0, good.size() / 2);
         const std::string trailing = good + "camera notes after the end of the picture";
         const std::string none;
-        const QString written;
-        const auto row = [](const char* name, const std::string& bytes, const QString& made,
-                            const QString& reason, int scale = 1) {
+        const auto row = [](const char* name, const std::string& bytes, const QString& reason,
+                            const QString& made = {}, int scale = 1) {
             QTest::newRow(name) << bytes << made << reason << scale;
         };
-        row("missing", none, "missing", "no such file");
-        row("missing, at 30 times a card's size", none, "missing", "no such file", 30);
-        row("truncated", half, written, "not a complete JPEG picture");
-        row("truncated, shown whole before", half, "after a showing",
-            "not a complete JPEG picture");
-        row("truncated, end marker added", half + "\xFF\xD9", written,
-            "not a complete JPEG picture");
-        row("not a JPEG", encoded(QImage(8, 8, QImage::Format_RGB32), "PNG"), written,
-            "not a JPEG picture");
-        row("a folder", none, "folder", "not a file");
+        row("missing", none, "no such file", "missing");
+        row("missing, at 30 times a card's size", none, "no such file", "missing", 30);
+        row("truncated", half, "not a complete JPEG picture");
+        row("truncated, shown whole before", half, "not a complete JPEG picture",
+            "after a showing");
+        row("truncated, end marker added", half + "\xFF\xD9", "not a complete JPEG picture");
+        row("not a JPEG", encoded(QImage(8, 8, QImage::Format_RGB32), "PNG"), "not a JPEG picture");
+        row("a folder", none, "not a file", "folder");
 #ifndef _WIN32 // FIFOs: POSIX only
-        row("a FIFO", none, "fifo", "not a file");
+        row("a FIFO", none, "not a file", "fifo");
 #endif
-        row("20 MB", trailing + std::string(20 * 1024 * 1024 - trailing.size(), '\0'), written,
+        row("20 MB", trailing + std::string(20 * 1024 * 1024 - trailing.size(), '\0'),
             "the file is larger than 8 MB");
-        row("trailing data", trailing, written, "");
-        row("4000 x 6000", redJpeg(QSize(4000, 6000), false), written, "");
-        row("4000 x 6000, progressive", redJpeg(QSize(4000, 6000)), written, "");
-        row("256 x 384 at 30 times a card's size", good, written, "", 30);
-        row("tiny, declaring 16000 x 16000", declaringSize(QSize(16000, 16000)), written,
+        row("trailing data", trailing, "");
+        row("4000 x 6000", redJpeg(QSize(4000, 6000), false), "");
+        row("4000 x 6000, progressive", redJpeg(QSize(4000, 6000)), "");
+        row("256 x 384 at 30 times a card's size", good, "", {}, 30);
+        row("tiny, declaring 16000 x 16000", declaringSize(QSize(16000, 16000)),
             "the picture declares 16000 x 16000 pixels, more than 36 million");
         row("8 MB at two bits a block, declaring 46000 x 46000", oneCodeGrey(QSize(46000, 46000)),
-            written, "the picture declares 46000 x 46000 pixels, more than 36 million");
-        row("tiny, declaring 5000 x 6000 at 4:4:4", declaringSize(QSize(5000, 6000), true), written,
+            "the picture declares 46000 x 46000 pixels, more than 36 million");
+        row("tiny, declaring 5000 x 6000 at 4:4:4", declaringSize(QSize(5000, 6000), true),
             "the picture declares 5000 x 6000 pixels, more than can be decoded in 144 MB");
-        row("tiny, declaring 4000 x 6000", declaringSize(QSize(4000, 6000)), written,
+        row("tiny, declaring 4000 x 6000", declaringSize(QSize(4000, 6000)),
             "not a complete JPEG picture");
-        row("1000 scans", manyScans(1000), written, "the picture is made of more than 64 scans");
+        row("1000 scans", manyScans(1000), "the picture is made of more than 64 scans");
         row("64 scans of 6000 x 6000",
-            repeatingScans(QSize(6000, 6000), 64, QImage::Format_Grayscale8), written,
+            repeatingScans(QSize(6000, 6000), 64, QImage::Format_Grayscale8),
             "the picture's scans decode more than 8 million blocks");
-        row("30,000 comments before the picture", commentsBefore(good, 30000), written,
+        row("30,000 comments before the picture", commentsBefore(good, 30000),
             "the picture is made of more than 1024 marker segments");
         row("255 components of one id, 1000 scans naming them all", sameIdComponents(255, 1000),
-            written, "the picture declares more than 10 components");
-        row("a scan naming 5 components", sameIdComponents(5, 1), written,
+            "the picture declares more than 10 components");
+        row("a scan naming 5 components", sameIdComponents(5, 1),
             "a scan of the picture names more than 4 components");
     }
     void oddPictureFiles() {
@@ -140,12 +123,8 @@ private slots:
         if (made == "after a showing")
             QCOMPARE(pictures.read(card, slotPixels), decodedAt(path, slotPixels));
         fs::remove(path);
-        if (made == "folder")
-            fs::create_directory(path);
-#ifndef _WIN32
-        else if (made == "fifo")
-            QCOMPARE(::mkfifo(path.c_str(), 0644), 0);
-#endif
+        if (made == "folder" || made == "fifo")
+            putInPlaceOf(path, made.toStdString());
         else if (made != "missing")
             writeBytes(path, bytes);
 
@@ -211,11 +190,11 @@ private slots:
     void codesOutsideFileNamesAreDrawn() {
         SuppliedPictures installed;
         CardPictures pictures(installed.path());
-        const Card lineFeed{CardCharacter('\n'), CardCharacter('R')};
-        const Card high{CardCharacter('\x80'), CardCharacter('R')};
-        const Card higher{CardCharacter('\x81'), CardCharacter('R')};
-        const Card escaping{CardCharacter('/'), CardCharacter('R')};
-        for (const Card& card : {lineFeed, high, higher, escaping})
+        const auto red = [](char value) {
+            return Card{CardCharacter(value), CardCharacter('R')};
+        };
+        const Card high = red('\x80'), higher = red('\x81');
+        for (const Card& card : {red('\n'), high, higher, red('/')})
             QCOMPARE(pictures.read(card, slotPixels), drawnCardFace(card, slotPixels));
         QVERIFY(drawnCardFace(high, slotPixels) != drawnCardFace(higher, slotPixels));
     }

@@ -2,42 +2,37 @@
 #include "cards/card_file_location.h"
 #include "engine/deal.h"
 #include "engine/game_state.h"
-#include "forms/frmkov.h"
-#include "program/startup.h"
 #include "support/card_files.h"
 #include "support/ordinary_user.h"
 #include "support/recording_view.h"
+#include "support/table_rules.h"
 #include "system/folders.h"
-#include "system/paths.h"
 
 #include <QTest>
 
 #include <sys/mount.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace kov;
 using namespace kov::test;
 namespace fs = std::filesystem;
-Q_DECLARE_METATYPE(kov::CardFileProblem::Kind)
 
 namespace {
 
 using Kind = CardFileProblem::Kind;
 
-// What a deal as a player would run it came to.
+// What a deal as a player would run it came to: dealt from the user's copy or from the program's
+// own file, or refused for a kind of problem, with or without the system's reason.
 constexpr int usersCopy = 0, programsOwn = 1, refused = 2;
+constexpr int refusedFor(Kind kind, bool withReason) {
+    return 16 + 2 * static_cast<int>(kind) + (withReason ? 1 : 0);
+}
 
-// The card file search and one deal as a player would run them, cut off after 5 s and within
-// 512 MB; for a refusal, *problem is why and *withReason whether the system's reason came with
-// it. A negative number when the run went wrong. On a full file system, the program folder is
-// first made a file system of its own that has no room for another file (no inode left), and
-// that anyone may write to.
+// The card file search and one deal as a player would run them, within 5 s and 512 MB; negative
+// when the run went wrong. A full file system has no inode left, and anyone may write to it.
 int dealAsOrdinaryUser(const fs::path& programFolder, const fs::path& userFolder,
-                       Kind* problem = nullptr, bool* withReason = nullptr,
                        bool onAFullFileSystem = false) {
-    constexpr int refusal = 16; // then plus twice the kind, plus one with a reason
     auto deal = [&] {
         return runAsOrdinaryUser([&] {
             ::alarm(5);
@@ -48,12 +43,10 @@ int dealAsOrdinaryUser(const fs::path& programFolder, const fs::path& userFolder
             ::setrlimit(RLIMIT_AS, &memory);
 #endif
             const CardFileLocation location = locateCardFile(programFolder, userFolder);
-            if (location.problem) {
-                const auto& named = location.problem->path;
-                if (named != programFolder / "card.txt" && named != userFolder)
+            if (const auto& problem = location.problem) {
+                if (problem->path != programFolder / "card.txt" && problem->path != userFolder)
                     return 4;
-                return refusal + 2 * static_cast<int>(location.problem->kind) +
-                       (location.problem->error ? 1 : 0);
+                return refusedFor(problem->kind, static_cast<bool>(problem->error));
             }
             const bool own = location.path == userFolder / "card.txt";
             if (!own && location.path != programFolder / "card.txt")
@@ -71,13 +64,7 @@ int dealAsOrdinaryUser(const fs::path& programFolder, const fs::path& userFolder
         writeBytes(programFolder / "card.txt", numberedCardFile());
         return deal();
     });
-    if (outcome < refusal)
-        return outcome >= 3 ? -outcome : outcome;
-    if (problem)
-        *problem = static_cast<Kind>((outcome - refusal) / 2);
-    if (withReason)
-        *withReason = (outcome - refusal) % 2 == 1;
-    return refused;
+    return outcome >= 3 && outcome < refusedFor(Kind{}, false) ? -outcome : outcome;
 }
 
 // A program folder that an ordinary user cannot write to, and a home for that user whose name is
@@ -108,26 +95,18 @@ private slots:
         QVERIFY(!fs::exists(user.path() / "kov"));
     }
 
-    // Never the working directory instead: the start is refused with the reason.
-    void anUnknownProgramFolderIsRefused() {
-        QString told;
-        QVERIFY(!openMainWindow(fs::path(), fs::path(), [&](const QString& text) { told = text; }));
-        QVERIFY2(told.startsWith("The folder that holds KOV cannot be found"), qPrintable(told));
-    }
-
     // The base-directory rules: only an absolute XDG_DATA_HOME counts, and no doubled slash.
     void theUsersDataFolderFollowsTheBaseDirectoryRules_data() {
         QTest::addColumn<QByteArray>("dataHome");
         QTest::addColumn<QByteArray>("home");
         QTest::addColumn<QByteArray>("folder");
-        QTest::newRow("absolute") << QByteArray("/x/data") << QByteArray("/home/p")
-                                  << QByteArray("/x/data/Vantrel/KOV");
-        QTest::newRow("relative, ignored") << QByteArray("x/data") << QByteArray("/home/p")
-                                           << QByteArray("/home/p/.local/share/Vantrel/KOV");
-        QTest::newRow("HOME empty")
-            << QByteArray() << QByteArray() << QByteArray("/.local/share/Vantrel/KOV");
-        QTest::newRow("HOME not UTF-8") << QByteArray() << QByteArray("/home/h\xE9")
-                                        << QByteArray("/home/h\xE9/.local/share/Vantrel/KOV");
+        const auto row = [](const char* name, QByteArray dataHome, QByteArray home, QByteArray in) {
+            QTest::newRow(name) << dataHome << home << in + "/Vantrel/KOV";
+        };
+        row("absolute", "/x/data", "/home/p", "/x/data");
+        row("relative, ignored", "x/data", "/home/p", "/home/p/.local/share");
+        row("HOME empty", "", "", "/.local/share");
+        row("HOME not UTF-8", "", "/home/h\xE9", "/home/h\xE9/.local/share");
     }
     void theUsersDataFolderFollowsTheBaseDirectoryRules() {
         QFETCH(QByteArray, dataHome);
@@ -157,21 +136,13 @@ private slots:
 
         // The next run goes on from the user's copy, not from the shipped order.
         QCOMPARE(dealAsOrdinaryUser(install.program.path(), install.userFolder), usersCopy);
-        const std::string afterSecond = readBytes(own);
-        QVERIFY(afterSecond != afterFirst);
-        GameState state;
-        RecordingView view;
-        ProgramFolder replay;
-        replay.writeCardFile(afterFirst);
-        QVERIFY(!ShuffleDeal(state, view, CardFile(replay.cardFilePath())));
-        QCOMPARE(replay.cardFileBytes(), afterSecond);
+        QCOMPARE(readBytes(own), nextOrder(afterFirst));
         QCOMPARE(install.program.cardFileBytes(), numberedCardFile());
     }
 
-    // The shipped file is checked as a deal checks it before any copy is made: a bad one is
-    // refused by name and leaves nothing in the user's folder, so mending it is enough. Nothing
-    // hangs, and nothing is read past what a deck needs. A folder the player may write deals from
-    // its own file whatever the player's folder holds; every refusal of a folder says why.
+    // The shipped file is checked as a deal checks it before any copy is made: a bad one is refused
+    // by name, at once, and leaves nothing in the user's folder. A folder the player may write
+    // deals from its own file whatever the player's folder holds; a refused folder says why.
     void aReadOnlyInstallCopiesOnlyAUsableFile_data() {
         QTest::addColumn<QString>("shipped");
         QTest::addColumn<int>("dealtFrom");
@@ -198,38 +169,32 @@ private slots:
         ReadOnlyInstall install;
         const fs::path card = install.program.cardFilePath();
         const fs::path own = install.userFolder / "card.txt";
-        if (shipped == "folder")
-            fs::create_directory(card);
-        else if (shipped == "fifo")
-            QCOMPARE(::mkfifo(card.c_str(), 0644), 0);
-        else if (shipped == "loop")
-            fs::create_symlink(card, card);
-        else if (shipped.startsWith('/'))
-            fs::create_symlink(shipped.toStdString(), card);
-        else if (shipped.startsWith("own copy")) {
+        if (shipped == "folder" || shipped == "fifo" || shipped == "loop" ||
+            shipped.startsWith('/'))
+            putInPlaceOf(card, shipped.toStdString());
+        else if (shipped == "10M")
+            install.program.writeCardFile(numberedCardFile() + std::string(10 << 20, 'x'));
+        else if (shipped[0].isDigit())
+            install.program.writeCardFile(numberedCardFile().substr(0, shipped.toUInt()));
+        else if (shipped != "full")
             install.program.writeCardFile(numberedCardFile());
+        if (shipped.startsWith("own copy")) {
             fs::create_directories(install.userFolder);
             writeBytes(own, shipped == "own copy" ? uniformCardFile("7R") : std::string());
             fs::permissions(install.userFolder, fs::perms(0777));
             fs::permissions(install.program.path(), fs::perms(0777));
-        } else if (shipped == "10M")
-            install.program.writeCardFile(numberedCardFile() + std::string(10 << 20, 'x'));
-        else if (shipped == "home a file") {
-            install.program.writeCardFile(numberedCardFile());
+        } else if (shipped == "home a file")
             writeBytes(install.userFolder.parent_path(), "not a folder");
-        } else if (shipped != "full")
-            install.program.writeCardFile(numberedCardFile().substr(0, shipped.toUInt()));
         if (!shipped.startsWith("own") && shipped != "full")
             install.lock();
-        const std::string ownBefore = fs::exists(own) ? readBytes(own) : std::string();
+        const std::string ownBefore = readBytes(own);
 
-        Kind why = Kind::Missing;
-        bool withReason = false;
-        const int status = dealAsOrdinaryUser(install.program.path(), install.userFolder, &why,
-                                              &withReason, shipped == "full");
+        const int status =
+            dealAsOrdinaryUser(install.program.path(), install.userFolder, shipped == "full");
         if (status == noOwnMounts)
             QSKIP("no file system of its own can be mounted here (not root)");
-        QCOMPARE(status, dealtFrom);
+        const bool withReason = kind == Kind::FolderNotWritable || kind == Kind::UserFolderNotMade;
+        QCOMPARE(status, dealtFrom == refused ? refusedFor(kind, withReason) : dealtFrom);
         if (dealtFrom == usersCopy) {
             QCOMPARE(readBytes(own).size(), std::size_t(218));
         } else if (dealtFrom == programsOwn) {
@@ -237,9 +202,6 @@ private slots:
             QVERIFY(install.program.cardFileBytes() != numberedCardFile());
             QCOMPARE(readBytes(own), ownBefore);
         } else {
-            QCOMPARE(why, kind);
-            QCOMPARE(withReason,
-                     kind == Kind::FolderNotWritable || kind == Kind::UserFolderNotMade);
             QVERIFY(!fs::is_directory(install.userFolder));
         }
     }

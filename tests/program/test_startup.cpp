@@ -24,6 +24,13 @@ private slots:
         QVERIFY(told.contains("holds 2 whole cards, and a deck needs 108"));
         QCOMPARE(folder.cardFileBytes(), std::string("7R7G"));
     }
+
+    // Never the working directory instead: the start is refused with the reason.
+    void anUnknownProgramFolderIsRefused() {
+        QString told;
+        QVERIFY(!openMainWindow({}, {}, [&](const QString& text) { told = text; }));
+        QVERIFY2(told.startsWith("The folder that holds KOV cannot be found"), qPrintable(told));
+    }
 };
 
 QTEST_MAIN(TestStartup)

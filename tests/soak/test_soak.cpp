@@ -1,9 +1,5 @@
-#include "cards/card_file.h"
 #include "cards/rules.h"
-#include "engine/game.h"
-#include "support/card_files.h"
-#include "support/recording_view.h"
-#include "support/table_rules.h"
+#include "support/table.h"
 
 #include <QTest>
 
@@ -14,7 +10,6 @@
 #include <deque>
 #include <optional>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,8 +18,7 @@ using namespace kov::test;
 
 namespace {
 
-// Every run's clicks; KOV_SOAK_CLICKS changes it for a longer soak by hand. The sanitizer build
-// is many times slower, and still makes 15,000 clicks in all.
+// Every run's clicks, unless KOV_SOAK_CLICKS says; the sanitizer build is many times slower.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr int defaultClicksPerRun = 2500;
 #else
@@ -33,30 +27,16 @@ constexpr int defaultClicksPerRun = 5000;
 constexpr std::size_t clicksKeptForReport = 50;
 constexpr int stallClicks = 20; // clicks in a row with nothing played or drawn: a dead end
 
-int clicksPerRun() {
-    if (const char* text = std::getenv("KOV_SOAK_CLICKS"))
-        return std::max(1, std::atoi(text));
-    return defaultClicksPerRun;
+// A number from the environment, for a longer soak or a replay by hand.
+long fromEnvironment(const char* name, long fallback) {
+    const char* text = std::getenv(name);
+    return text ? std::strtol(text, nullptr, 10) : fallback;
 }
 
-// KOV_SOAK_SEED replays one run of a failure report with the seed it printed.
-std::uint32_t seedFor(std::uint32_t fixedSeed) {
-    if (const char* text = std::getenv("KOV_SOAK_SEED"))
-        return static_cast<std::uint32_t>(std::strtoul(text, nullptr, 10));
-    return fixedSeed;
-}
-
-std::string usualDeck(std::mt19937& random) {
+std::string shuffledDeck(const std::string& deck, std::mt19937& random) {
     std::vector<std::string> cards;
-    for (const char* colour : {"R", "G", "B", "Y"}) {
-        cards.push_back(std::string("0") + colour);
-        for (const char* value : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "S", "V", "D"}) {
-            cards.push_back(value + std::string(colour));
-            cards.push_back(value + std::string(colour));
-        }
-        cards.push_back(std::string("W") + colour);
-        cards.push_back(std::string("F") + colour);
-    }
+    for (std::size_t at = 0; at + 1 < deck.size(); at += 2)
+        cards.push_back(deck.substr(at, 2));
     std::shuffle(cards.begin(), cards.end(), random);
     std::string bytes;
     for (const auto& code : cards)
@@ -64,13 +44,12 @@ std::string usualDeck(std::mt19937& random) {
     return bytes;
 }
 
-// The usual deck with a third of its characters replaced by what a hand-edited or damaged file
-// might hold: blanks, control bytes, lower case, high bytes. Enough real cards stay that hands
-// still end.
+// The usual deck with a third of its characters replaced by what a damaged file might hold;
+// enough real cards stay that hands still end.
 std::string oddCharacterDeck(std::mt19937& random) {
     using namespace std::string_literals;
     const std::string odd = "  swfrgy\x7f\xff\xe9\x80\t\r\n\0"s;
-    std::string bytes = usualDeck(random);
+    std::string bytes = shuffledDeck(usualDeck(), random);
     for (char& byte : bytes) {
         if (std::uniform_int_distribution<int>(0, 2)(random) == 0)
             byte = odd[std::uniform_int_distribution<std::size_t>(0, odd.size() - 1)(random)];
@@ -90,44 +69,33 @@ std::string describe(const Click& click) {
 }
 
 struct Counts {
-    int deals = 0;
-    int plays = 0;
-    int handsWon = 0;
-    int matchesWon = 0;
-    int chooserOpenings = 0;
+    int deals = 0, plays = 0, handsWon = 0, matchesWon = 0, chooserOpenings = 0;
     int stalls = 0; // dead ends left by New Game
 };
 
-// One seeded run of random clicks through the real engine on the fake screen, checking the
-// table after every click.
+// One seeded run of random clicks, checking the table after every click.
 class Soak {
 public:
-    Soak(std::string name, const std::string& firstFile, std::uint32_t seed, int startTotal)
-        : name_(std::move(name)), seed_(seed), random_(seed), dealtFrom_(firstFile),
-          startTotal_(startTotal) {
-        folder_.writeCardFile(firstFile);
-    }
+    Soak(const std::string& firstFile, std::uint32_t seed, int startTotal)
+        : random_(seed), table_(firstFile), dealtFrom_(firstFile), startTotal_(startTotal) {}
 
     // The first broken rule, with what it takes to replay it; nothing when all held.
     std::optional<std::string> run(int clicks) {
-        game_.emplace(view_, CardFile(folder_.cardFilePath()));
-        if (game_->ShuffleDeal())
-            return std::string("first deal refused");
         if (auto broken = checkDeal())
             return report(*broken);
         // Totals near the target make the first match end early in the run.
-        GameState start = game_->state();
-        for (Player player : {Player::One, Player::Two}) {
-            start.total(player) = startTotal_;
+        table_.adjust([&](GameState& start) { start.totals = {startTotal_, startTotal_}; });
+        for (Player player : {Player::One, Player::Two})
             view_.showTotal(player, startTotal_);
-        }
-        game_.emplace(view_, CardFile(folder_.cardFilePath()), start);
         if (auto broken = brokenTableRule(game_->state(), view_))
             return report(*broken);
 
         for (int done = 0; done < clicks; ++done) {
-            while (view_.colourAnswers.size() < 4)
-                view_.colourAnswers.push_back(randomColourAnswer());
+            while (view_.colourAnswers.size() < 4) {
+                const int pick = below(5); // a colour, or one time in five closed without OK
+                view_.colourAnswers.push_back(pick < 4 ? std::optional("BGRY"[pick])
+                                                       : std::nullopt);
+            }
             const Click click = randomClick();
             recent_.push_back(click);
             if (recent_.size() > clicksKeptForReport)
@@ -146,12 +114,6 @@ public:
 
 private:
     int below(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
-
-    // A colour, or one time in five the chooser closed without OK.
-    std::optional<char> randomColourAnswer() {
-        const int pick = below(5);
-        return pick < 4 ? std::optional<char>("BGRY"[pick]) : std::nullopt;
-    }
 
     static Click slotClick(Player player, int slot) {
         return {player == Player::One ? Click::PlayerOne : Click::PlayerTwo, slot};
@@ -193,24 +155,16 @@ private:
         const std::size_t handsWonBefore = view_.handsWon.size();
         const std::size_t matchesWonBefore = view_.matchesWon.size();
         const int showingsBefore = view_.showings;
-        switch (click.kind) {
-        case Click::PlayerOne:
-            game_->play(Player::One, click.slot);
-            break;
-        case Click::PlayerTwo:
-            game_->play(Player::Two, click.slot);
-            break;
-        case Click::Draw:
-            game_->draw();
-            break;
-        case Click::NewGame:
-            game_->newGame();
-            break;
-        }
-        const GameState& after = game_->state();
-
         const bool slotClick = click.kind == Click::PlayerOne || click.kind == Click::PlayerTwo;
         const Player clicked = click.kind == Click::PlayerOne ? Player::One : Player::Two;
+        if (slotClick)
+            game_->play(clicked, click.slot);
+        else if (click.kind == Click::Draw)
+            game_->draw();
+        else
+            game_->newGame();
+        const GameState& after = game_->state();
+
         if (slotClick && clicked != before.toMove &&
             (after != before || view_.showings != showingsBefore))
             return std::string("a click out of turn changed the table");
@@ -246,7 +200,7 @@ private:
     // Only deals write the card file, so it is read back after each one.
     std::optional<std::string> checkDeal() {
         ++counts_.deals;
-        const std::string written = folder_.cardFileBytes();
+        const std::string written = table_.folder.cardFileBytes();
         if (auto broken = brokenDealtFile(written, dealtFrom_))
             return *broken + " (deal " + std::to_string(counts_.deals) + ")";
         dealtFrom_ = written;
@@ -254,20 +208,17 @@ private:
     }
 
     std::string report(const std::string& broken) const {
-        std::ostringstream text;
-        text << name_ << ", seed " << seed_ << " (replay: KOV_SOAK_SEED=" << seed_
-             << "), after click " << clicksDone_ << ": " << broken << "\nlast clicks:";
+        std::string text =
+            "after click " + std::to_string(clicksDone_) + ": " + broken + "\nlast clicks:";
         for (const auto& click : recent_)
-            text << ' ' << describe(click);
-        return text.str();
+            text += ' ' + describe(click);
+        return text;
     }
 
-    std::string name_;
-    std::uint32_t seed_;
     std::mt19937 random_;
-    ProgramFolder folder_;
-    RecordingView view_;
-    std::optional<Game> game_;
+    Table table_; // dealt from firstFile
+    RecordingView& view_ = table_.view;
+    std::optional<Game>& game_ = table_.game;
     std::string dealtFrom_; // the card file the next deal reads
     int startTotal_;
     std::deque<Click> recent_;
@@ -281,61 +232,41 @@ private:
 class SoakTest : public QObject {
     Q_OBJECT
 
-private:
-    static Counts soak(const std::string& name, const std::string& firstFile, std::uint32_t seed,
-                       int startTotal = 0) {
-        Soak run(name, firstFile, seed, startTotal);
-        auto failure = run.run(clicksPerRun());
+private slots:
+    // Runs from the usual cards start near the target, so that scoring and dealing are tested
+    // too. Cards that match nothing seldom let a hand end; their plays still keep the rules.
+    void randomPlay_data() {
+        QTest::addColumn<QString>("deck");
+        QTest::addColumn<uint>("seed");
+        QTest::newRow("supplied deck") << "assets/card.txt" << 1u;
+        for (uint seed : {11u, 12u, 13u})
+            QTest::addRow("usual deck %u", seed) << "usual deck" << seed;
+        for (uint seed : {21u, 22u})
+            QTest::addRow("odd-character deck %u", seed) << "odd-character deck" << seed;
+    }
+    void randomPlay() {
+        QFETCH(QString, deck);
+        QFETCH(uint, seed);
+        seed = static_cast<uint>(fromEnvironment("KOV_SOAK_SEED", seed)); // replays a reported run
+        std::mt19937 random(seed);
+        const bool odd = deck.startsWith("odd");
+        const std::string firstFile = deck.startsWith("assets")
+                                          ? readBytes(KOV_ASSETS_DIR "/card.txt")
+                                      : odd ? oddCharacterDeck(random)
+                                            : shuffledDeck(usualDeck(), random);
+        Soak run(firstFile, seed, odd ? 0 : 450);
+        const auto clicks = std::max(1L, fromEnvironment("KOV_SOAK_CLICKS", defaultClicksPerRun));
+        const auto failure = run.run(static_cast<int>(clicks));
         const Counts& counts = run.counts();
         qInfo("%s seed %u: %d plays, %d deals, %d hands won, %d matches won, %d colour choices, "
               "%d dead ends",
-              name.c_str(), seed, counts.plays, counts.deals, counts.handsWon, counts.matchesWon,
-              counts.chooserOpenings, counts.stalls);
+              qPrintable(deck), seed, counts.plays, counts.deals, counts.handsWon,
+              counts.matchesWon, counts.chooserOpenings, counts.stalls);
         if (failure)
-            QTest::qFail(failure->c_str(), __FILE__, __LINE__);
-        return counts;
-    }
-
-    // Random clicks that never finish a match would leave scoring and dealing untested.
-    static void soakToMatchEnd(const std::string& name, const std::string& firstFile,
-                               std::uint32_t seed) {
-        const Counts counts = soak(name, firstFile, seed, 450);
-        if (QTest::currentTestFailed())
-            return;
-        QVERIFY(counts.handsWon > 1);
-        QVERIFY(counts.matchesWon > 0);
-    }
-
-private slots:
-    void suppliedDeck() {
-        soakToMatchEnd("assets/card.txt", readBytes(KOV_ASSETS_DIR "/card.txt"), seedFor(1));
-    }
-
-    void shuffledUsualDecks_data() {
-        QTest::addColumn<uint>("seed");
-        for (uint seed : {11u, 12u, 13u})
-            QTest::newRow(qPrintable(QString::number(seed))) << seed;
-    }
-    void shuffledUsualDecks() {
-        QFETCH(uint, seed);
-        std::mt19937 random(seedFor(seed));
-        soakToMatchEnd("usual deck", usualDeck(random), seedFor(seed));
-    }
-
-    void oddCharacterDecks_data() {
-        QTest::addColumn<uint>("seed");
-        for (uint seed : {21u, 22u})
-            QTest::newRow(qPrintable(QString::number(seed))) << seed;
-    }
-    void oddCharacterDecks() {
-        QFETCH(uint, seed);
-        std::mt19937 random(seedFor(seed));
-        // Cards that match nothing seldom let a hand end; the plays still have to keep the rules.
-        const Counts counts = soak("odd-character deck", oddCharacterDeck(random), seedFor(seed));
-        if (QTest::currentTestFailed())
-            return;
-        QVERIFY(counts.plays > 100);
-        QVERIFY(counts.deals > 1);
+            QFAIL(qPrintable(QStringLiteral("%1, seed %2 (replay: KOV_SOAK_SEED=%2), %3")
+                                 .arg(deck, QString::number(seed), failure->c_str())));
+        QVERIFY(odd ? counts.plays > 100 && counts.deals > 1
+                    : counts.handsWon > 1 && counts.matchesWon > 0);
     }
 };
 

@@ -9,24 +9,29 @@ namespace kov::test {
 
 std::string numberedCardFile() {
     std::string bytes;
-    for (int n = 0; n < 108; ++n) {
-        bytes.push_back(static_cast<char>('a' + n / 26));
-        bytes.push_back(static_cast<char>('a' + n % 26));
-    }
+    for (int n = 0; n < 108; ++n)
+        bytes += {static_cast<char>('a' + n / 26), static_cast<char>('a' + n % 26)};
     return bytes;
 }
 
 int fileNumberOf(Card card) {
     const std::string code = card.code();
-    if (code.size() != 2)
-        return 0;
-    return (code[0] - 'a') * 26 + (code[1] - 'a') + 1;
+    return code.size() != 2 ? 0 : (code[0] - 'a') * 26 + (code[1] - 'a') + 1;
 }
 
 std::string uniformCardFile(const char (&code)[3]) {
     std::string bytes;
     for (int n = 0; n < 108; ++n)
         bytes += std::string(code, 2);
+    return bytes;
+}
+
+std::string usualDeck() {
+    std::string bytes;
+    for (char colour : std::string("RGBY")) {
+        for (char value : std::string("0112233445566778899SSVVDDWF"))
+            bytes += {value, colour};
+    }
     return bytes;
 }
 
@@ -48,22 +53,6 @@ std::string cardFileDealing(const CardElements& deck) {
 ProgramFolder::ProgramFolder() : dir_("kov-test") {
     if (!dir_.isValid())
         throw std::runtime_error("cannot make a temporary folder");
-}
-
-std::filesystem::path ProgramFolder::path() const {
-    return dir_.path();
-}
-
-std::filesystem::path ProgramFolder::cardFilePath() const {
-    return path() / "card.txt";
-}
-
-void ProgramFolder::writeCardFile(const std::string& bytes) const {
-    writeBytes(cardFilePath(), bytes);
-}
-
-std::string ProgramFolder::cardFileBytes() const {
-    return readBytes(cardFilePath());
 }
 
 void ProgramFolder::copyPicturesFrom(const std::filesystem::path& folder) const {

@@ -15,6 +15,10 @@ namespace kov::test {
 // The position 1 to 108 in numberedCardFile() of this card's code.
 [[nodiscard]] int fileNumberOf(Card card);
 
+// The 108 cards of the usual deck, each colour's in turn: one 0, two of each other number, skip,
+// reverse and draw two, and one wild card and one wild draw four.
+[[nodiscard]] std::string usualDeck();
+
 // 108 cards of one code, 216 bytes.
 [[nodiscard]] std::string uniformCardFile(const char (&code)[3]);
 
@@ -26,10 +30,10 @@ namespace kov::test {
 class ProgramFolder {
 public:
     ProgramFolder();
-    [[nodiscard]] std::filesystem::path path() const;
-    [[nodiscard]] std::filesystem::path cardFilePath() const;
-    void writeCardFile(const std::string& bytes) const;
-    [[nodiscard]] std::string cardFileBytes() const;
+    [[nodiscard]] std::filesystem::path path() const { return dir_.path(); }
+    [[nodiscard]] std::filesystem::path cardFilePath() const { return path() / "card.txt"; }
+    void writeCardFile(const std::string& bytes) const { writeBytes(cardFilePath(), bytes); }
+    [[nodiscard]] std::string cardFileBytes() const { return readBytes(cardFilePath()); }
     // Copies in the card pictures (*.jpg) of another folder, as an install holds them.
     void copyPicturesFrom(const std::filesystem::path& folder) const;
 

@@ -7,6 +7,9 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace kov::test {
 
@@ -30,6 +33,21 @@ inline void writeBytes(const std::filesystem::path& path, const std::string& byt
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// Puts in a file's place what a folder may hold instead: "folder", "fifo" (POSIX only), "loop"
+// (a link to itself) or a link to the path named.
+inline void putInPlaceOf(const std::filesystem::path& path, const std::string& thing) {
+    if (thing == "folder")
+        std::filesystem::create_directory(path);
+    else if (thing == "loop")
+        std::filesystem::create_symlink(path, path);
+    else if (thing != "fifo")
+        std::filesystem::create_symlink(thing, path);
+#ifndef _WIN32
+    else if (::mkfifo(path.c_str(), 0644) != 0)
+        throw std::runtime_error("cannot make a FIFO at " + path.string());
+#endif
 }
 
 } // namespace kov::test

@@ -1,8 +1,7 @@
 #pragma once
 
-// Pictures made to cost the program time or memory, for the tests and benchmarks of the card
-// pictures; the fuzzer's picture corpus holds each as a file (tests/fuzz/picture_corpus). Header
-// only: for the programs that link Qt Gui, which writes pictures.
+// Pictures made to cost the program time or memory, for tests and benchmarks (the fuzzer's picture
+// corpus holds each as a file). Header only: for the programs that link Qt Gui.
 #include <QBuffer>
 #include <QByteArray>
 #include <QColor>
@@ -14,18 +13,23 @@
 
 namespace kov::test {
 
+// The bytes of a picture written in a format, progressive where the format can be.
+inline std::string encoded(const QImage& picture, const char* format, bool progressive = false) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(picture);
+    return bytes.toStdString();
+}
+
 // A plain red picture written as a JPEG, progressive or baseline.
 inline std::string redJpeg(QSize size, bool progressive = true,
                            QImage::Format format = QImage::Format_RGB32) {
     QImage picture(size, format);
     picture.fill(QColor(200, 40, 40));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpg");
-    writer.setProgressiveScanWrite(progressive);
-    writer.write(picture);
-    return bytes.toStdString();
+    return encoded(picture, "jpg", progressive);
 }
 
 inline std::string bigEndian16(unsigned value) {
@@ -81,11 +85,10 @@ inline std::string manyScans(int scans) {
 inline std::string oneCodeGrey(QSize size) {
     std::string picture = "\xFF\xD8";
     picture += segment(0xDB, std::string(1, '\0') + std::string(64, '\1'));
-    std::string frame(1, '\x08'); // precision, then the size and one component
-    frame += bigEndian16(static_cast<unsigned>(size.height()));
-    frame += bigEndian16(static_cast<unsigned>(size.width()));
-    frame += std::string("\x01\x01\x11\x00", 4);
-    picture += segment(0xC0, frame);
+    // Precision, then the size and one component.
+    picture += segment(0xC0, '\x08' + bigEndian16(static_cast<unsigned>(size.height())) +
+                                 bigEndian16(static_cast<unsigned>(size.width())) +
+                                 std::string("\x01\x01\x11\x00", 4));
     const std::string oneCode = std::string("\x01", 1) + std::string(15, '\0') + '\0';
     picture += segment(0xC4, '\x00' + oneCode); // DC: category 0
     picture += segment(0xC4, '\x10' + oneCode); // AC: end of block
@@ -98,10 +101,8 @@ inline std::string oneCodeGrey(QSize size) {
 
 // A frame of components that all carry the same id, and scans that each name them all.
 inline std::string sameIdComponents(int components, int scans) {
-    std::string frame(1, '\x08'); // precision, then the size and the components
-    frame += bigEndian16(64);
-    frame += bigEndian16(64);
-    frame += static_cast<char>(components);
+    // Precision, then the size and the components.
+    std::string frame = '\x08' + bigEndian16(64) + bigEndian16(64) + static_cast<char>(components);
     std::string scan(1, static_cast<char>(components));
     for (int each = 0; each < components; ++each) {
         frame += std::string("\x01\x11\x00", 3);

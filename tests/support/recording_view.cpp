@@ -16,23 +16,6 @@ void RecordingView::clearSlot(Player player, int slot) {
     slots_[indexOf(player)].at(slotIndex(slot)).reset();
 }
 
-void RecordingView::showDiscard(Card card) {
-    discard = card;
-    ++showings;
-}
-
-void RecordingView::showColourInForce(CardCharacter colour) {
-    colourInForce = colour;
-}
-
-void RecordingView::showTurn(std::optional<Player> toMove) {
-    turn = toMove;
-}
-
-void RecordingView::showTotal(Player player, int total) {
-    totals[indexOf(player)] = total;
-}
-
 std::optional<char> RecordingView::chooseColour() {
     ++chooserOpenings;
     if (whileChoosing)
@@ -48,14 +31,6 @@ void RecordingView::showHandWon(Player winner) {
     handsWon.push_back(winner);
     if (whileHandWon)
         whileHandWon();
-}
-
-void RecordingView::showMatchWon(Player winner, int total) {
-    matchesWon.emplace_back(winner, total);
-}
-
-void RecordingView::showProblem(const CardFileProblem& problem) {
-    problems.push_back(problem);
 }
 
 std::optional<Card> RecordingView::slot(Player player, int slot) const {

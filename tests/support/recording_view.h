@@ -11,21 +11,23 @@
 
 namespace kov::test {
 
-// Records what the rules show: the latest picture of each slot, the pile, the turn and the
-// totals, and every win and problem. Answers the colour chooser from a queue of prepared
-// answers. The rules never read anything back from it.
+// Records the latest of what the rules show, and every win and problem; answers the colour
+// chooser from a queue of prepared answers.
 class RecordingView : public TableView {
 public:
     void showCardInSlot(Player player, int slot, Card card) override;
     void clearSlot(Player player, int slot) override;
-    void showDiscard(Card card) override;
-    void showColourInForce(CardCharacter colour) override;
-    void showTurn(std::optional<Player> toMove) override;
-    void showTotal(Player player, int total) override;
+    void showDiscard(Card card) override {
+        discard = card;
+        ++showings;
+    }
+    void showColourInForce(CardCharacter colour) override { colourInForce = colour; }
+    void showTurn(std::optional<Player> toMove) override { turn = toMove; }
+    void showTotal(Player player, int total) override { totals[indexOf(player)] = total; }
     [[nodiscard]] std::optional<char> chooseColour() override;
     void showHandWon(Player winner) override;
-    void showMatchWon(Player winner, int total) override;
-    void showProblem(const CardFileProblem& problem) override;
+    void showMatchWon(Player winner, int total) override { matchesWon.emplace_back(winner, total); }
+    void showProblem(const CardFileProblem& problem) override { problems.push_back(problem); }
 
     // The card last shown in a slot, or nothing after it was cleared.
     [[nodiscard]] std::optional<Card> slot(Player player, int slot) const;
@@ -44,8 +46,7 @@ public:
     int chooserOpenings = 0;
     // Run inside the chooser's question and inside the hand-won message, as by a player who acts
     // on the table while they are open.
-    std::function<void()> whileChoosing;
-    std::function<void()> whileHandWon;
+    std::function<void()> whileChoosing, whileHandWon;
     int showings = 0; // card pictures shown, slots and discard alike
 
 private:

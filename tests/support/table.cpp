@@ -68,8 +68,4 @@ void Table::setToMove(Player player) {
     view.showTurn(player);
 }
 
-int Table::handSize(Player player) const {
-    return cardsHeld(state().hand(player));
-}
-
 } // namespace kov::test

@@ -76,8 +76,7 @@ std::optional<std::string> brokenDealRule(const GameState& state, const Recordin
     if (state.phase != Phase::HandInPlay || state.toMove != Player::One)
         return std::string("no hand in play for Player One after a deal");
     for (Player player : {Player::One, Player::Two}) {
-        if (std::find(state.shown(player).begin(), state.shown(player).end(), false) !=
-            state.shown(player).end())
+        if (std::ranges::count(state.shown(player), false) > 0)
             return std::string("an empty slot after a deal");
     }
     return brokenTableRule(state, view);

@@ -12,9 +12,8 @@ namespace kov::test {
 // The card file one more deal writes after this one (its first 216 bytes count).
 [[nodiscard]] std::string nextOrder(const std::string& file);
 
-// The first rule the table breaks, or nothing: hands closed up from slot 0, each slot's picture
-// the card held there exactly when the state counts the slot as shown, the turn, the totals, the
-// colour in force and the draw position as the state holds them, and no problem shown.
+// The first rule the table breaks, or nothing: hands closed up from slot 0, shown exactly as held,
+// turn, totals, colour in force and draw position as held, and no problem shown.
 [[nodiscard]] std::optional<std::string> brokenTableRule(const GameState& state,
                                                          const RecordingView& view);
 
