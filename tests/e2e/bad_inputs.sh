@@ -42,11 +42,8 @@ new_case() {
     copy_program "$program"
     mkdir -p "$case_dir/home" "$case_dir/data" "$case_dir/runtime"
     chmod 700 "$case_dir/runtime"
-    kov_home="$case_dir/home"
-    kov_data_home="$case_dir/data"
-    kov_runtime="$case_dir/runtime"
-    as_user=
-    kov_wrapper=
+    kov_home="$case_dir/home" kov_data_home="$case_dir/data" kov_runtime="$case_dir/runtime"
+    as_user='' kov_wrapper=''
     cp "$program/card.txt" "$case_dir/shipped"
 }
 
@@ -120,7 +117,8 @@ refused_card_files() {
     # instead of the signal killing the program; no temporary file is left. Standard error goes
     # through a pipe, which the limit does not cover, so it is read whole.
     local spoilt said
-    for spoilt in missing empty short-100 short-215 folder unreadable file-size-limit; do
+    for spoilt in missing empty short-100 short-215 folder unreadable file-size-limit \
+        read-only-shipped-short-100 read-only-shipped-fifo; do
         new_case $spoilt
         said=
         case $spoilt in
@@ -139,9 +137,20 @@ refused_card_files() {
                 'exec prlimit --fsize=100 -- "$@"' >"$kov_wrapper"
             chmod 755 "$kov_wrapper"
             ;;
+        # A read-only install whose shipped card.txt cannot be dealt from: refused by its own
+        # name, nothing made in the user's folder, and a FIFO never waited on.
+        read-only-shipped-*)
+            as_nobody
+            rm "$program/card.txt"
+            if [ "$spoilt" = read-only-shipped-fifo ]; then mkfifo "$program/card.txt"; else
+                head -c 100 "$case_dir/shipped" >"$program/card.txt"
+            fi
+            chmod 555 "$program"
+            ;;
         esac
         expect_refusal "$program/card.txt"
         grep -q "$said" "$case_dir/kov.err" || fail "the refusal does not say $said"
+        [ -z "$(ls -A "$kov_data_home")" ] || fail "something was made in the user's data folder"
     done
 
     # Readable, but the file it leads to sits in a folder nobody may write: the new order cannot
@@ -193,22 +202,6 @@ refused_card_files() {
     [ ! -s "$kov_data_home/Vantrel/KOV/card.txt" ] || fail "the emptied per-user copy was filled"
     cmp -s "$program/card.txt" "$case_dir/shipped" || fail "the program folder's card.txt changed"
 
-    # A read-only install whose shipped card.txt cannot be dealt from: refused by its own name,
-    # nothing made in the user's folder, and a FIFO never waited on.
-    for shipped in short-100 fifo; do
-        new_case "read-only-shipped-$shipped"
-        as_nobody
-        rm "$program/card.txt"
-        if [ "$shipped" = fifo ]; then
-            mkfifo "$program/card.txt"
-        else
-            head -c 100 "$case_dir/shipped" >"$program/card.txt"
-        fi
-        chmod 555 "$program"
-        expect_refusal "$program/card.txt"
-        [ -z "$(ls -A "$kov_data_home")" ] || fail "something was made in the user's data folder"
-    done
-
     # Damaged while the game runs: New Game says so, and the table and the file stay as they
     # were; once the file is mended, New Game deals from it.
     new_case damaged-during-play
@@ -258,22 +251,16 @@ unprintable_codes() {
 
 # Card files that can be dealt from.
 usable_card_files() {
-    new_case odd-217
-    {
-        head -c 216 "$case_dir/shipped"
-        printf '\n'
-    } >"$program/card.txt"
-    expect_deal
-    quit_with_alt_x
-
-    new_case over-long-10000
-    {
-        head -c 216 "$case_dir/shipped"
-        head -c 9784 /dev/zero | tr '\0' 'x'
-    } >"$program/card.txt"
-    [ "$(file_size "$program/card.txt")" -eq 10000 ] || fail "the test made a wrong file"
-    expect_deal
-    quit_with_alt_x
+    # A deck and a line end; a deck and 9784 bytes more.
+    for long in odd-217 over-long-10000; do
+        new_case $long
+        head -c 216 "$case_dir/shipped" >"$program/card.txt"
+        if [ $long = odd-217 ]; then printf '\n'; else head -c 9784 /dev/zero | tr '\0' x; fi \
+            >>"$program/card.txt"
+        [ "$(file_size "$program/card.txt")" -eq "${long##*-}" ] || fail "the test made a wrong file"
+        expect_deal
+        quit_with_alt_x
+    done
 
     # Bytes of a picture, led by a NUL: no card code in it names a picture, so every card is drawn.
     new_case binary
@@ -297,9 +284,7 @@ usable_card_files() {
 
     new_case read-only-card-file
     as_nobody
-    if $i_am_root; then
-        chown "$nobody:$nobody" "$program" "$program/card.txt"
-    fi
+    ! $i_am_root || chown "$nobody:$nobody" "$program" "$program/card.txt"
     chmod 444 "$program/card.txt"
     expect_deal
     quit_with_alt_x

@@ -8,16 +8,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
 e2e_in_x_server 380 "$@"
 
-program_dir=$1
-next_card_file_tool=$2
-shots=$3
-mkdir -p "$shots"
-rm -f "$shots"/keys-*.png
-e2e_scratch
-mkdir -p "$scratch/home" "$scratch/data"
-
-program="$scratch/program"
-copy_program "$program"
+e2e_start keys "$@"
 start_on_plain_play 30 "$shots/keys"
 first_turns 30 "$shots/keys" keys
 

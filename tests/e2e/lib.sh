@@ -7,15 +7,12 @@
 e2e_in_x_server() {
     local first_display=$1
     shift
-    if [ -n "${KOV_E2E_DISPLAY_READY:-}" ]; then
-        return 0
-    fi
+    [ -z "${KOV_E2E_DISPLAY_READY:-}" ] || return 0
     local tool
     for tool in xvfb-run xdotool import compare convert timeout cmp; do
-        if ! command -v "$tool" >/dev/null; then
-            echo "e2e: $tool is missing; scripts/setup-machine installs it" >&2
-            exit 1
-        fi
+        command -v "$tool" >/dev/null && continue
+        echo "e2e: $tool is missing; scripts/setup-machine installs it" >&2
+        exit 1
     done
     KOV_E2E_DISPLAY_READY=1 exec xvfb-run -a -n "$first_display" \
         -s "-screen 0 1024x768x24 -noreset" bash "$0" "$@"
@@ -53,6 +50,19 @@ note() {
     echo "[$current_case] $*"
 }
 
+# e2e_start <screenshot name> <program folder> <kov_next_card_file> <screenshot folder>: the
+# screenshots of an earlier run gone, a scratch folder with home and data folders, and a copy of
+# the program in $program.
+e2e_start() {
+    program_dir=$2 next_card_file_tool=$3 shots=$4
+    mkdir -p "$shots"
+    rm -f "$shots/$1"-*.png
+    e2e_scratch
+    mkdir -p "$scratch/home" "$scratch/data"
+    program="$scratch/program"
+    copy_program "$program"
+}
+
 # A scratch folder that the unprivileged user of the read-only cases can also reach.
 e2e_scratch() {
     scratch=$(mktemp -d "${TMPDIR:-/tmp}/kov-e2e.XXXXXX")
@@ -84,9 +94,7 @@ e2e_cleanup() {
         kill "$kov_pid" 2>/dev/null
         wait "$kov_pid" 2>/dev/null
     fi
-    if [ -n "${session_bus_pid:-}" ]; then
-        kill "$session_bus_pid" 2>/dev/null
-    fi
+    [ -z "${session_bus_pid:-}" ] || kill "$session_bus_pid" 2>/dev/null
     if [ -n "${compositor_pid:-}" ]; then
         kill "$compositor_pid" 2>/dev/null
         wait "$compositor_pid" 2>/dev/null
@@ -99,9 +107,7 @@ e2e_cleanup() {
 # build's folder is read once, so every case runs the same executable even if it is rebuilt.
 copy_program() {
     local into=$1
-    if [ ! -d "$scratch/built" ]; then
-        cp -r "$program_dir" "$scratch/built"
-    fi
+    [ -d "$scratch/built" ] || cp -r "$program_dir" "$scratch/built"
     mkdir -p "$into"
     cp -r "$scratch/built"/. "$into"/
     chmod -R a+rX "$into"
@@ -234,9 +240,7 @@ cards_shown() {
     local first=0 count=0 slot
     [ "$1" = one ] || first=7
     for slot in 0 1 2 3 4 5 6; do
-        if [ "${drawn[$((first + slot))]}" -gt 3000 ]; then
-            count=$((count + 1))
-        fi
+        [ "${drawn[$((first + slot))]}" -le 3000 ] || count=$((count + 1))
     done
     echo "$count"
 }
@@ -312,9 +316,7 @@ press() {
 # The card file kov writes when it deals from card file $1; with --dealing DECK, the card file
 # whose deal gives that deck. The tool is copied once, like the program folder.
 next_card_file() {
-    if [ ! -x "$scratch/next_card_file" ]; then
-        cp "$next_card_file_tool" "$scratch/next_card_file"
-    fi
+    [ -x "$scratch/next_card_file" ] || cp "$next_card_file_tool" "$scratch/next_card_file"
     "$scratch/next_card_file" "$@"
 }
 
@@ -331,11 +333,6 @@ snapshot() {
     fi
 }
 
-# Byte $2 (from 0) of file $1, as a character; card codes are printable in the files used here.
-byte_at() {
-    dd if="$1" bs=1 skip="$2" count=1 status=none
-}
-
 file_size() {
     stat -c %s "$1"
 }
@@ -347,32 +344,19 @@ plain_match() {
     [ "$1" = "$3" ] || [ "$2" = "$4" ]
 }
 
-# The first Player One slot of the deal from card file $1 holding such a card, if any.
-playable_slot() {
-    local dealt="$scratch/probe-dealt" slot
-    next_card_file "$1" >"$dealt" || return 1
-    local discard_value discard_colour
-    discard_value=$(byte_at "$dealt" 28)
-    discard_colour=$(byte_at "$dealt" 29)
-    for slot in 0 1 2 3 4 5 6; do
-        if plain_match "$(byte_at "$dealt" $((2 * slot)))" "$(byte_at "$dealt" $((2 * slot + 1)))" \
-            "$discard_value" "$discard_colour"; then
-            echo "$slot"
-            return 0
-        fi
-    done
-    return 1
-}
-
-# Moves card file $1 on, deal by deal, until its next deal gives Player One a plain card that
-# matches the discard, and prints that card's slot.
+# Moves card file $1 on, deal by deal, until its next deal gives Player One such a card, and
+# prints the first slot holding one. Card codes are printable in the files used here.
 deck_with_plain_play() {
-    local slot
+    local dealt slot
     for _ in $(seq 40); do
-        if slot=$(playable_slot "$1"); then
-            echo "$slot"
-            return 0
-        fi
+        dealt=$(next_card_file "$1") || break
+        for slot in 0 1 2 3 4 5 6; do
+            if plain_match "${dealt:2*slot:1}" "${dealt:2*slot+1:1}" "${dealt:28:1}" "${dealt:29:1}"
+            then
+                echo "$slot"
+                return 0
+            fi
+        done
         next_card_file "$1" >"$scratch/step" && mv "$scratch/step" "$1"
     done
     fail "no deck in 40 deals gives Player One a plain playable card"
@@ -423,6 +407,22 @@ first_turns() {
     eventually "$1" turn_back_to_one "$2-3-pile.png" || fail "turn label '$(turn_shown)'"
     [ "$(cards_shown two)" -eq 7 ] || fail "Player Two's full hand changed on a draw"
     [ "$(cards_shown one)" -eq 6 ] || fail "Player One's hand changed on Player Two's draw"
+}
+
+# The About button opens the About box, shot into $2, and its OK button closes it; each within
+# $1 seconds.
+about_by_button() {
+    current_case="About"
+    xdo mousemove --window "$window" $((320 + 44)) $((200 + 16)) click 1
+    if ! about=$(find_window About "$1"); then
+        fail "the About button opened no window captioned About"
+        return 1
+    fi
+    sleep 0.5
+    shot "$about" "$2"
+    # OK sits at (192,256) 84x23 in the box.
+    xdo mousemove --window "$about" 234 267 click 1
+    window_gone "$1" About || fail "the About box stayed open after OK was clicked"
 }
 
 # Runs the command given (a key or a click), which must deal the next order into $program.
