@@ -104,13 +104,6 @@ expect_deal() {
         fail "the board shows $(cards_shown one) + $(cards_shown two) cards"
 }
 
-quit_with_alt_x() {
-    [ -n "$window" ] || return
-    press "$window" alt+x
-    wait_kov_exit 5
-    [ "$kov_status" -eq 0 ] || fail "exit status $kov_status after Alt+X"
-}
-
 # Card files that cannot be dealt from.
 refused_card_files() {
     # A file-size limit below the card file's size: the write fails and the deal is refused,

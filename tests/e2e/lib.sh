@@ -313,6 +313,14 @@ press() {
     xdo key --clearmodifiers "$2"
 }
 
+# Alt+X on the main window, if there is one, ends kov with status 0.
+quit_with_alt_x() {
+    [ -n "$window" ] || return
+    press "$window" alt+x
+    wait_kov_exit 5
+    [ "$kov_status" -eq 0 ] || fail "exit status $kov_status after Alt+X"
+}
+
 # The card file kov writes when it deals from card file $1; with --dealing DECK, the card file
 # whose deal gives that deck. The tool is copied once, like the program folder.
 next_card_file() {

@@ -55,9 +55,7 @@ done
 
 current_case="Alt+X"
 cp "$program/card.txt" "$scratch/before-exit"
-press "$window" alt+x
-wait_kov_exit 5
-[ "$kov_status" -eq 0 ] || fail "exit status $kov_status after Alt+X"
+quit_with_alt_x
 cmp -s "$program/card.txt" "$scratch/before-exit" || fail "leaving changed card.txt"
 if grep -q '^kov:' "$scratch/kov.err"; then
     fail "complaints on standard error from the shipped files:"
