@@ -16,15 +16,12 @@ else
     e2e_in_x_server 350 "$@"
 fi
 
-program_dir=$1
-next_card_file_tool=$2
 # Debian's own Python: pyatspi is a Debian package, not one of another interpreter's.
 if ! command -v dbus-daemon >/dev/null || ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
     echo "e2e: dbus-daemon or python3-pyatspi is missing; scripts/setup-machine installs them" >&2
     exit 1
 fi
-e2e_scratch
-mkdir -p "$scratch/home" "$scratch/data"
+e2e_start accessibility "$@"
 e2e_session_bus || {
     fail "no session bus"
     exit 1
@@ -62,8 +59,6 @@ play_by_screen_reader() {
 }
 
 current_case="screen reader"
-program="$scratch/program"
-copy_program "$program"
 deck_with_plain_play "$program/card.txt" >/dev/null || exit 1
 play_by_screen_reader
 
@@ -76,8 +71,4 @@ printf 'FB%s1G2G3G4G5G6G7G5R%s' "$(printf 'SB%.0s' {1..6})" "$(printf '9Y%.0s' {
 next_card_file --dealing "$scratch/deck" >"$program/card.txt" || fail "no card file deals the table"
 play_by_screen_reader modal
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed" >&2
-    exit 1
-fi
-echo "all checks passed"
+e2e_finish

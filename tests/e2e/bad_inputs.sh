@@ -42,11 +42,8 @@ new_case() {
     copy_program "$program"
     mkdir -p "$case_dir/home" "$case_dir/data" "$case_dir/runtime"
     chmod 700 "$case_dir/runtime"
-    kov_home="$case_dir/home"
-    kov_data_home="$case_dir/data"
-    kov_runtime="$case_dir/runtime"
-    as_user=
-    kov_wrapper=
+    kov_home="$case_dir/home" kov_data_home="$case_dir/data" kov_runtime="$case_dir/runtime"
+    as_user='' kov_wrapper=''
     cp "$program/card.txt" "$case_dir/shipped"
 }
 
@@ -55,19 +52,6 @@ as_nobody() {
     as_user=nobody
     if $i_am_root; then
         chown -R "$nobody:$nobody" "$case_dir/home" "$case_dir/data" "$case_dir/runtime"
-    fi
-}
-
-# What a path is now, to compare before and after: its kind, and a file's bytes.
-snapshot() {
-    if [ -L "$1" ]; then
-        echo "link to $(readlink "$1")"
-    elif [ -d "$1" ]; then
-        echo "folder holding: $(ls -A "$1")"
-    elif [ -f "$1" ]; then
-        echo "file $(cksum <"$1")"
-    else
-        echo missing
     fi
 }
 
@@ -120,41 +104,47 @@ expect_deal() {
         fail "the board shows $(cards_shown one) + $(cards_shown two) cards"
 }
 
-quit_with_alt_x() {
-    [ -n "$window" ] || return
-    press "$window" alt+x
-    wait_kov_exit 5
-    [ "$kov_status" -eq 0 ] || fail "exit status $kov_status after Alt+X"
-}
-
 # Card files that cannot be dealt from.
 refused_card_files() {
-    new_case missing
-    rm "$program/card.txt"
-    expect_refusal "$program/card.txt"
-
-    new_case empty
-    : >"$program/card.txt"
-    expect_refusal "$program/card.txt"
-
-    new_case short-100
-    head -c 100 "$case_dir/shipped" >"$program/card.txt"
-    expect_refusal "$program/card.txt"
-
-    new_case short-215
-    head -c 215 "$case_dir/shipped" >"$program/card.txt"
-    expect_refusal "$program/card.txt"
-
-    new_case folder
-    rm "$program/card.txt"
-    mkdir "$program/card.txt"
-    expect_refusal "$program/card.txt"
-
-    new_case unreadable
-    as_nobody
-    $i_am_root && chown "$nobody:$nobody" "$program"
-    chmod 000 "$program/card.txt"
-    expect_refusal "$program/card.txt"
+    # A file-size limit below the card file's size: the write fails and the deal is refused,
+    # instead of the signal killing the program; no temporary file is left. Standard error goes
+    # through a pipe, which the limit does not cover, so it is read whole.
+    local spoilt said
+    for spoilt in missing empty short-100 short-215 folder unreadable file-size-limit \
+        read-only-shipped-short-100 read-only-shipped-fifo; do
+        new_case $spoilt
+        said=
+        case $spoilt in
+        missing) rm "$program/card.txt" ;;
+        empty) : >"$program/card.txt" ;;
+        short-*) head -c "${spoilt#short-}" "$case_dir/shipped" >"$program/card.txt" ;;
+        folder) rm "$program/card.txt" && mkdir "$program/card.txt" ;;
+        unreadable)
+            as_nobody
+            $i_am_root && chown "$nobody:$nobody" "$program"
+            chmod 000 "$program/card.txt"
+            ;;
+        file-size-limit)
+            kov_wrapper="$case_dir/limited" said='File too large'
+            printf '%s\n' '#!/usr/bin/env bash' 'exec 2> >(cat >&2)' \
+                'exec prlimit --fsize=100 -- "$@"' >"$kov_wrapper"
+            chmod 755 "$kov_wrapper"
+            ;;
+        # A read-only install whose shipped card.txt cannot be dealt from: refused by its own
+        # name, nothing made in the user's folder, and a FIFO never waited on.
+        read-only-shipped-*)
+            as_nobody
+            rm "$program/card.txt"
+            if [ "$spoilt" = read-only-shipped-fifo ]; then mkfifo "$program/card.txt"; else
+                head -c 100 "$case_dir/shipped" >"$program/card.txt"
+            fi
+            chmod 555 "$program"
+            ;;
+        esac
+        expect_refusal "$program/card.txt"
+        grep -q "$said" "$case_dir/kov.err" || fail "the refusal does not say $said"
+        [ -z "$(ls -A "$kov_data_home")" ] || fail "something was made in the user's data folder"
+    done
 
     # Readable, but the file it leads to sits in a folder nobody may write: the new order cannot
     # be saved.
@@ -205,33 +195,6 @@ refused_card_files() {
     [ ! -s "$kov_data_home/Vantrel/KOV/card.txt" ] || fail "the emptied per-user copy was filled"
     cmp -s "$program/card.txt" "$case_dir/shipped" || fail "the program folder's card.txt changed"
 
-    # A file-size limit below the card file's size: the write fails and the deal is refused,
-    # instead of the signal killing the program; no temporary file is left.
-    # Standard error goes through a pipe, which the limit does not cover, so it is read whole.
-    new_case file-size-limit
-    kov_wrapper="$case_dir/limited"
-    printf '%s\n' '#!/usr/bin/env bash' 'exec 2> >(cat >&2)' 'exec prlimit --fsize=100 -- "$@"' \
-        >"$kov_wrapper"
-    chmod 755 "$kov_wrapper"
-    expect_refusal "$program/card.txt"
-    grep -q 'File too large' "$case_dir/kov.err" || fail "the refusal does not say File too large"
-
-    # A read-only install whose shipped card.txt cannot be dealt from: refused by its own name,
-    # nothing made in the user's folder, and a FIFO never waited on.
-    for shipped in short-100 fifo; do
-        new_case "read-only-shipped-$shipped"
-        as_nobody
-        rm "$program/card.txt"
-        if [ "$shipped" = fifo ]; then
-            mkfifo "$program/card.txt"
-        else
-            head -c 100 "$case_dir/shipped" >"$program/card.txt"
-        fi
-        chmod 555 "$program"
-        expect_refusal "$program/card.txt"
-        [ -z "$(ls -A "$kov_data_home")" ] || fail "something was made in the user's data folder"
-    done
-
     # Damaged while the game runs: New Game says so, and the table and the file stay as they
     # were; once the file is mended, New Game deals from it.
     new_case damaged-during-play
@@ -254,10 +217,7 @@ refused_card_files() {
         done
         [ "$(cat "$program/card.txt")" = 7R7G ] || fail "the damaged card file was changed"
         cp "$case_dir/mended" "$program/card.txt"
-        next_card_file "$program/card.txt" >"$case_dir/expected-again"
-        press "$window" alt+n
-        eventually 5 cmp -s "$program/card.txt" "$case_dir/expected-again" ||
-            fail "New Game did not deal from the mended file"
+        deals_again press "$window" alt+n
         quit_with_alt_x
     fi
 }
@@ -284,22 +244,16 @@ unprintable_codes() {
 
 # Card files that can be dealt from.
 usable_card_files() {
-    new_case odd-217
-    {
-        head -c 216 "$case_dir/shipped"
-        printf '\n'
-    } >"$program/card.txt"
-    expect_deal
-    quit_with_alt_x
-
-    new_case over-long-10000
-    {
-        head -c 216 "$case_dir/shipped"
-        head -c 9784 /dev/zero | tr '\0' 'x'
-    } >"$program/card.txt"
-    [ "$(file_size "$program/card.txt")" -eq 10000 ] || fail "the test made a wrong file"
-    expect_deal
-    quit_with_alt_x
+    # A deck and a line end; a deck and 9784 bytes more.
+    for long in odd-217 over-long-10000; do
+        new_case $long
+        head -c 216 "$case_dir/shipped" >"$program/card.txt"
+        if [ $long = odd-217 ]; then printf '\n'; else head -c 9784 /dev/zero | tr '\0' x; fi \
+            >>"$program/card.txt"
+        [ "$(file_size "$program/card.txt")" -eq "${long##*-}" ] || fail "the test made a wrong file"
+        expect_deal
+        quit_with_alt_x
+    done
 
     # Bytes of a picture, led by a NUL: no card code in it names a picture, so every card is drawn.
     new_case binary
@@ -316,19 +270,14 @@ usable_card_files() {
             xdo mousemove --window "$window" $((88 * slot + 43)) 64 click 1
         done
         xdo mousemove --window "$window" 145 194 click 1
-        next_card_file "$program/card.txt" >"$case_dir/expected-again"
-        press "$window" alt+n
-        eventually 5 cmp -s "$program/card.txt" "$case_dir/expected-again" ||
-            fail "Alt+N did not deal again"
+        deals_again press "$window" alt+n
         kill -0 "$kov_pid" 2>/dev/null || fail "kov died while playing nonsense cards"
         quit_with_alt_x
     fi
 
     new_case read-only-card-file
     as_nobody
-    if $i_am_root; then
-        chown "$nobody:$nobody" "$program" "$program/card.txt"
-    fi
+    ! $i_am_root || chown "$nobody:$nobody" "$program" "$program/card.txt"
     chmod 444 "$program/card.txt"
     expect_deal
     quit_with_alt_x
@@ -386,7 +335,9 @@ damaged_pictures() {
     dealt=$(head -c 28 "$case_dir/expected")
     damaged=${dealt:0:2}
 
-    for damage in missing truncated not-jpeg folder fifo over-8mb; do
+    # Pictures that cannot be shown, then two that are: data after the end of the picture, and a
+    # 4000 x 6000 picture, which is held at no more than its slot's size.
+    for damage in missing truncated not-jpeg folder fifo over-8mb trailing-data huge; do
         new_case "picture-$damage"
         cp "$scratch/picture-deck" "$program/card.txt"
         picture="$program/$damaged.jpg"
@@ -400,54 +351,36 @@ damaged_pictures() {
         folder) rm "$picture" && mkdir "$picture" ;;
         fifo) rm "$picture" && mkfifo "$picture" ;;
         over-8mb) truncate -s 20M "$picture" ;;
-        esac
-        expect_deal
-        [ -n "$window" ] || continue
-        complaints=$(grep -c "^kov: cannot show the card picture $picture (" "$case_dir/kov.err")
-        [ "$complaints" -eq 1 ] || fail "$complaints lines name $picture on standard error, not 1"
-        if [ -f "$shots/bad-$current_case.png" ]; then
-            # Slot n in reading order: Player One's seven, then Player Two's.
-            measure "$shots/bad-$current_case.png" "$reference"
-            for n in $(seq 0 13); do
-                differing=${drawn[$n]}
-                if [ "${dealt:$((2 * n)):2}" = "$damaged" ]; then
-                    [ "$differing" -gt 3000 ] || fail "slot $n shows the $damaged picture anyway"
-                else
-                    [ "$differing" -le 50 ] || fail "slot $n (${dealt:$((2 * n)):2}) changed"
-                fi
-            done
-        fi
-        # Play goes on: a new deal, then Alt+X.
-        next_card_file "$program/card.txt" >"$case_dir/expected-again"
-        press "$window" alt+n
-        eventually 5 cmp -s "$program/card.txt" "$case_dir/expected-again" ||
-            fail "Alt+N did not deal again"
-        quit_with_alt_x
-    done
-
-    # Pictures that are shown: data after the end of the picture, and a 4000 x 6000 picture,
-    # which is held at no more than its slot's size.
-    for odd in trailing-data huge; do
-        new_case "picture-$odd"
-        cp "$scratch/picture-deck" "$program/card.txt"
-        picture="$program/$damaged.jpg"
-        case $odd in
         trailing-data) head -c 4096 /dev/urandom >>"$picture" ;;
         huge) convert "$scratch/built/$damaged.jpg" -resize '4000x6000!' -quality 90 "$picture" ;;
         esac
         expect_deal
         [ -n "$window" ] || continue
-        grep -q '^kov:' "$case_dir/kov.err" && fail "complaints: $(cat "$case_dir/kov.err")"
+        readable=false
+        case $damage in trailing-data | huge) readable=true ;; esac
+        complaints=$(grep -c '^kov:' "$case_dir/kov.err")
+        if $readable; then
+            [ "$complaints" -eq 0 ] || fail "complaints: $(cat "$case_dir/kov.err")"
+        else
+            complaints=$(grep -c "^kov: cannot show the card picture $picture (" "$case_dir/kov.err")
+            [ "$complaints" -eq 1 ] || fail "$complaints lines name $picture on standard error, not 1"
+        fi
         # kov_pid is the timeout that runs kov.
         peak_kb=$(awk '/^VmHWM:/ {print $2}' "/proc/$(pgrep -P "$kov_pid" | head -1)/status")
         note "peak memory $((peak_kb / 1024)) MB"
         [ "$peak_kb" -lt 100000 ] || fail "peak memory $((peak_kb / 1024)) MB"
-        if [ "$odd" = trailing-data ] && [ -f "$shots/bad-$current_case.png" ]; then
+        if [ "$damage" != huge ] && [ -f "$shots/bad-$current_case.png" ]; then
+            # Slot n in reading order: Player One's seven, then Player Two's.
             measure "$shots/bad-$current_case.png" "$reference"
             for n in $(seq 0 13); do
-                [ "${drawn[$n]}" -le 50 ] || fail "slot $n (${dealt:$((2 * n)):2}) changed"
+                if ! $readable && [ "${dealt:$((2 * n)):2}" = "$damaged" ]; then
+                    [ "${drawn[$n]}" -gt 3000 ] || fail "slot $n shows the $damaged picture anyway"
+                else
+                    [ "${drawn[$n]}" -le 50 ] || fail "slot $n (${dealt:$((2 * n)):2}) changed"
+                fi
             done
         fi
+        deals_again press "$window" alt+n
         quit_with_alt_x
     done
 
@@ -492,13 +425,4 @@ unprintable-codes) unprintable_codes ;;
     ;;
 esac
 note "took $((($(now_us) - case_started) / 1000)) ms"
-
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed; screenshots in $shots" >&2
-    exit 1
-fi
-if [ "$known_bugs" -ne 0 ]; then
-    echo "$known_bugs known bug(s) still present; skipping" >&2
-    exit 77
-fi
-echo "all cases passed; screenshots in $shots"
+e2e_finish

@@ -7,15 +7,12 @@
 e2e_in_x_server() {
     local first_display=$1
     shift
-    if [ -n "${KOV_E2E_DISPLAY_READY:-}" ]; then
-        return 0
-    fi
+    [ -z "${KOV_E2E_DISPLAY_READY:-}" ] || return 0
     local tool
     for tool in xvfb-run xdotool import compare convert timeout cmp; do
-        if ! command -v "$tool" >/dev/null; then
-            echo "e2e: $tool is missing; scripts/setup-machine installs it" >&2
-            exit 1
-        fi
+        command -v "$tool" >/dev/null && continue
+        echo "e2e: $tool is missing; scripts/setup-machine installs it" >&2
+        exit 1
     done
     KOV_E2E_DISPLAY_READY=1 exec xvfb-run -a -n "$first_display" \
         -s "-screen 0 1024x768x24 -noreset" bash "$0" "$@"
@@ -26,6 +23,8 @@ current_case=setup
 # Set by the calling script: the build's program folder and the kov_next_card_file tool.
 program_dir=${program_dir:-}
 next_card_file_tool=${next_card_file_tool:-}
+# The copy of the program folder that the calling script plays.
+program=${program:-}
 # The X window id of kov's main window, once the calling script has found it.
 window=${window:-}
 # The exit status of the last kov that ended, set by wait_kov_exit.
@@ -49,6 +48,19 @@ known_bug() {
 
 note() {
     echo "[$current_case] $*"
+}
+
+# e2e_start <screenshot name> <program folder> <kov_next_card_file> <screenshot folder>: the
+# screenshots of an earlier run gone, a scratch folder with home and data folders, and a copy of
+# the program in $program.
+e2e_start() {
+    program_dir=$2 next_card_file_tool=$3 shots=$4
+    mkdir -p "$shots"
+    rm -f "$shots/$1"-*.png
+    e2e_scratch
+    mkdir -p "$scratch/home" "$scratch/data"
+    program="$scratch/program"
+    copy_program "$program"
 }
 
 # A scratch folder that the unprivileged user of the read-only cases can also reach.
@@ -82,9 +94,7 @@ e2e_cleanup() {
         kill "$kov_pid" 2>/dev/null
         wait "$kov_pid" 2>/dev/null
     fi
-    if [ -n "${session_bus_pid:-}" ]; then
-        kill "$session_bus_pid" 2>/dev/null
-    fi
+    [ -z "${session_bus_pid:-}" ] || kill "$session_bus_pid" 2>/dev/null
     if [ -n "${compositor_pid:-}" ]; then
         kill "$compositor_pid" 2>/dev/null
         wait "$compositor_pid" 2>/dev/null
@@ -97,9 +107,7 @@ e2e_cleanup() {
 # build's folder is read once, so every case runs the same executable even if it is rebuilt.
 copy_program() {
     local into=$1
-    if [ ! -d "$scratch/built" ]; then
-        cp -r "$program_dir" "$scratch/built"
-    fi
+    [ -d "$scratch/built" ] || cp -r "$program_dir" "$scratch/built"
     mkdir -p "$into"
     cp -r "$scratch/built"/. "$into"/
     chmod -R a+rX "$into"
@@ -146,11 +154,7 @@ wait_kov_exit() {
         kov_status=255
         return
     fi
-    local until=$(($(now_us) + $1 * 1000000))
-    while [ "$(now_us)" -lt "$until" ] && kill -0 "$kov_pid" 2>/dev/null; do
-        sleep 0.1
-    done
-    if kill -0 "$kov_pid" 2>/dev/null; then
+    if ! eventually "$1" kov_ended; then
         fail "kov still running after ${1}s; killed"
         kill "$kov_pid" 2>/dev/null
     fi
@@ -159,31 +163,29 @@ wait_kov_exit() {
     kov_pid=
 }
 
+kov_ended() {
+    ! kill -0 "$kov_pid" 2>/dev/null
+}
+
+# The id of the visible window whose caption is exactly $1, if there is one.
+window_captioned() {
+    local id
+    id=$(xdo search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && echo "$id"
+}
+
+no_window_captioned() {
+    ! window_captioned "$1" >/dev/null
+}
+
 # Prints the id of the visible window whose caption is exactly $1, waiting up to $2 seconds.
 find_window() {
-    local caption=$1 until=$(($(now_us) + $2 * 1000000)) id
-    while :; do
-        id=$(xdo search --onlyvisible --name "^${caption}\$" 2>/dev/null | head -n 1)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        if [ "$(now_us)" -ge "$until" ]; then
-            return 1
-        fi
-        sleep 0.1
-    done
+    eventually "$2" window_captioned "$1"
 }
 
 # Waits up to $1 seconds for the visible window captioned $2 to go.
 window_gone() {
-    local until=$(($(now_us) + $1 * 1000000))
-    while [ -n "$(xdo search --onlyvisible --name "^$2\$" 2>/dev/null)" ]; do
-        if [ "$(now_us)" -ge "$until" ]; then
-            return 1
-        fi
-        sleep 0.1
-    done
+    eventually "$1" no_window_captioned "$2"
 }
 
 # Retries a command for up to $1 seconds until it succeeds.
@@ -191,9 +193,7 @@ eventually() {
     local until=$(($(now_us) + $1 * 1000000))
     shift
     until "$@"; do
-        if [ "$(now_us)" -ge "$until" ]; then
-            return 1
-        fi
+        [ "$(now_us)" -lt "$until" ] || return 1
         sleep 0.1
     done
 }
@@ -206,11 +206,10 @@ background_of() {
 # The boxes of the board, as ImageMagick geometry: the seven slots of each player, the two turn
 # labels, the draw pile and the discard pile.
 board_boxes=()
-for slot in 0 1 2 3 4 5 6; do
-    board_boxes+=("86x129+$((88 * slot))+0")
-done
-for slot in 0 1 2 3 4 5 6; do
-    board_boxes+=("86x129+$((88 * slot))+260")
+for top in 0 260; do
+    for slot in 0 1 2 3 4 5 6; do
+        board_boxes+=("86x129+$((88 * slot))+$top")
+    done
 done
 board_boxes+=(73x17+8+136 73x17+8+232 83x129+104+130 86x129+208+130)
 
@@ -241,25 +240,15 @@ cards_shown() {
     local first=0 count=0 slot
     [ "$1" = one ] || first=7
     for slot in 0 1 2 3 4 5 6; do
-        if [ "${drawn[$((first + slot))]}" -gt 3000 ]; then
-            count=$((count + 1))
-        fi
+        [ "${drawn[$((first + slot))]}" -le 3000 ] || count=$((count + 1))
     done
     echo "$count"
 }
 
 # After measure: which turn label shows, one, two, both or none.
 turn_shown() {
-    local one=${drawn[14]} two=${drawn[15]}
-    if [ "$one" -gt 300 ] && [ "$two" -gt 300 ]; then
-        echo both
-    elif [ "$one" -gt 300 ]; then
-        echo one
-    elif [ "$two" -gt 300 ]; then
-        echo two
-    else
-        echo none
-    fi
+    local -a shown=(none one two both)
+    echo "${shown[(drawn[14] > 300) + 2 * (drawn[15] > 300)]}"
 }
 
 piles_shown() {
@@ -324,18 +313,32 @@ press() {
     xdo key --clearmodifiers "$2"
 }
 
+# Alt+X on the main window, if there is one, ends kov with status 0.
+quit_with_alt_x() {
+    [ -n "$window" ] || return
+    press "$window" alt+x
+    wait_kov_exit 5
+    [ "$kov_status" -eq 0 ] || fail "exit status $kov_status after Alt+X"
+}
+
 # The card file kov writes when it deals from card file $1; with --dealing DECK, the card file
 # whose deal gives that deck. The tool is copied once, like the program folder.
 next_card_file() {
-    if [ ! -x "$scratch/next_card_file" ]; then
-        cp "$next_card_file_tool" "$scratch/next_card_file"
-    fi
+    [ -x "$scratch/next_card_file" ] || cp "$next_card_file_tool" "$scratch/next_card_file"
     "$scratch/next_card_file" "$@"
 }
 
-# Byte $2 (from 0) of file $1, as a character; card codes are printable in the files used here.
-byte_at() {
-    dd if="$1" bs=1 skip="$2" count=1 status=none
+# What a path is now, to compare before and after: its kind, and a file's bytes.
+snapshot() {
+    if [ -L "$1" ]; then
+        echo "link to $(readlink "$1")"
+    elif [ -d "$1" ]; then
+        echo "folder holding: $(ls -A "$1")"
+    elif [ -f "$1" ]; then
+        echo "file $(cksum <"$1")"
+    else
+        echo missing
+    fi
 }
 
 file_size() {
@@ -349,36 +352,105 @@ plain_match() {
     [ "$1" = "$3" ] || [ "$2" = "$4" ]
 }
 
-# The first Player One slot of the deal from card file $1 holding such a card, if any.
-playable_slot() {
-    local dealt="$scratch/probe-dealt" slot
-    next_card_file "$1" >"$dealt" || return 1
-    local discard_value discard_colour
-    discard_value=$(byte_at "$dealt" 28)
-    discard_colour=$(byte_at "$dealt" 29)
-    for slot in 0 1 2 3 4 5 6; do
-        if plain_match "$(byte_at "$dealt" $((2 * slot)))" "$(byte_at "$dealt" $((2 * slot + 1)))" \
-            "$discard_value" "$discard_colour"; then
-            echo "$slot"
-            return 0
-        fi
-    done
-    return 1
-}
-
-# Moves card file $1 on, deal by deal, until its next deal gives Player One a plain card that
-# matches the discard, and prints that card's slot.
+# Moves card file $1 on, deal by deal, until its next deal gives Player One such a card, and
+# prints the first slot holding one. Card codes are printable in the files used here.
 deck_with_plain_play() {
-    local slot
+    local dealt slot
     for _ in $(seq 40); do
-        if slot=$(playable_slot "$1"); then
-            echo "$slot"
-            return 0
-        fi
+        dealt=$(next_card_file "$1") || break
+        for slot in 0 1 2 3 4 5 6; do
+            if plain_match "${dealt:2*slot:1}" "${dealt:2*slot+1:1}" "${dealt:28:1}" "${dealt:29:1}"
+            then
+                echo "$slot"
+                return 0
+            fi
+        done
         next_card_file "$1" >"$scratch/step" && mv "$scratch/step" "$1"
     done
     fail "no deck in 40 deals gives Player One a plain playable card"
     return 1
+}
+
+# Moves the card file of $program on until Player One has a plain card to play, in slot $slot;
+# starts kov there and waits up to $1 seconds for its main window, $window, and the deal, shot
+# into $dealt ($2-1-dealt.png). Without a window the test ends.
+start_on_plain_play() {
+    current_case="start-up"
+    slot=$(deck_with_plain_play "$program/card.txt") || exit 1
+    next_card_file "$program/card.txt" >"$scratch/expect-start"
+    local started geometry
+    started=$(now_us)
+    start_kov "$program" "$scratch/kov"
+    if ! window=$(find_window "$window_caption" "$1"); then
+        fail "no window captioned '$window_caption' within $1 s"
+        cat "$scratch/kov.err" >&2
+        exit 1
+    fi
+    note "window after $((($(now_us) - started) / 1000)) ms"
+    geometry=$(xdo getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p')
+    [ "$geometry" = 618x408 ] || fail "client area is $geometry, not 618x408"
+    eventually 5 cmp -s "$program/card.txt" "$scratch/expect-start" ||
+        fail "card.txt after start-up is not the next order of the one before"
+    dealt="$2-1-dealt.png"
+    eventually "$1" all_dealt "$dealt" ||
+        fail "after the deal: $(cards_shown one) + $(cards_shown two) cards, turn '$(turn_shown)'"
+}
+
+# Player One plays slot $slot, then Player Two, whose hand is full, takes from the pile, which
+# gives nothing and hands the turn back: by the mouse, or with $3 = keys by the keys, waiting up
+# to $1 seconds for each. Screenshots $2-2-played.png and $2-3-pile.png.
+first_turns() {
+    local by=${3:-mouse}
+    current_case="play slot $slot by $by"
+    if [ "$by" = keys ]; then press "$window" $((slot + 1)); else
+        xdo mousemove --window "$window" $((88 * slot + 43)) 64 click 1
+    fi
+    eventually "$1" one_card_played "$2-2-played.png" ||
+        fail "after the play: $(cards_shown one) Player One cards, turn label '$(turn_shown)'"
+    check_discard_is_played_card "$dealt" "$2-2-played.png" "$slot"
+    current_case="pile by $by, Player Two"
+    if [ "$by" = keys ]; then press "$window" d; else
+        xdo mousemove --window "$window" $((104 + 41)) $((130 + 64)) click 1
+    fi
+    eventually "$1" turn_back_to_one "$2-3-pile.png" || fail "turn label '$(turn_shown)'"
+    [ "$(cards_shown two)" -eq 7 ] || fail "Player Two's full hand changed on a draw"
+    [ "$(cards_shown one)" -eq 6 ] || fail "Player One's hand changed on Player Two's draw"
+}
+
+# The About button opens the About box, shot into $2, and its OK button closes it; each within
+# $1 seconds.
+about_by_button() {
+    current_case="About"
+    xdo mousemove --window "$window" $((320 + 44)) $((200 + 16)) click 1
+    if ! about=$(find_window About "$1"); then
+        fail "the About button opened no window captioned About"
+        return 1
+    fi
+    sleep 0.5
+    shot "$about" "$2"
+    # OK sits at (192,256) 84x23 in the box.
+    xdo mousemove --window "$about" 234 267 click 1
+    window_gone "$1" About || fail "the About box stayed open after OK was clicked"
+}
+
+# Runs the command given (a key or a click), which must deal the next order into $program.
+deals_again() {
+    next_card_file "$program/card.txt" >"$scratch/expect-again"
+    "$@"
+    eventually 5 cmp -s "$program/card.txt" "$scratch/expect-again" ||
+        fail "$* did not deal the next order"
+}
+
+# Ends the test: failed if a check failed, else skipped (77) if a known bug showed.
+e2e_finish() {
+    if [ "$failures" -ne 0 ]; then
+        echo "$failures check(s) failed${shots:+; screenshots in $shots}" >&2
+        exit 1
+    elif [ "$known_bugs" -ne 0 ]; then
+        echo "$known_bugs known bug(s) still present; skipping" >&2
+        exit 77
+    fi
+    echo "all checks passed${shots:+; screenshots in $shots}"
 }
 
 # A session bus of the test's own, on which kov and AT-SPI clients find the accessibility bus.

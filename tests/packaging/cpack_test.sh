@@ -6,11 +6,7 @@
 . "$(dirname "$0")/lib.sh"
 cpack=$1 build=$2 assets=$3 version=$4 lintian=$5
 
-if ! "$cpack" --config "$build/CPackConfig.cmake" -G "TGZ;DEB" -B "$scratch" \
-    >"$scratch/cpack.log" 2>&1; then
-    cat "$scratch/cpack.log" >&2
-    exit 1
-fi
+packages "$cpack" "$build" "TGZ;DEB" "$scratch"
 tgz=$scratch/kov-$version-Linux.tar.gz
 deb=$scratch/kov_${version}_$(dpkg --print-architecture).deb
 check "$(basename "$tgz") made" test -f "$tgz"
@@ -26,15 +22,6 @@ check "executable in the .tar.gz" test -f "$unpacked/kov" -a -x "$unpacked/kov"
 check "card.txt in the .tar.gz is the shipped deck" cmp -s "$unpacked/card.txt" "$assets/card.txt"
 check "60 pictures in the .tar.gz" test "$(find "$unpacked" -name '*.jpg' | wc -l)" -eq 60
 check "nothing else in the .tar.gz" test "$(find "$unpacked" -mindepth 1 | wc -l)" -eq 62
-home=$scratch/home
-mkdir "$home"
-mkdir -m 700 "$scratch/runtime"
-play() { # play <card file that must be dealt> <card file it started as> <kov> [player...]
-    local card=$1 shipped=$2 kov=$3
-    shift 3
-    run_until_dealt "$card" "$shipped" "$@" env -u XDG_DATA_HOME HOME="$home" \
-        XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=offscreen "$kov"
-}
 check "game from the .tar.gz deals" play "$unpacked/card.txt" "$assets/card.txt" "$unpacked/kov"
 
 # The .deb: the standard layout under /usr, with Debian's places for games.
@@ -43,23 +30,17 @@ awk '{ print $6 ($7 == "->" ? " -> " $8 : "") }' "$scratch/deb.raw" | sed 's|^\.
     >"$scratch/deb.list"
 has() { grep -qx -- "$1" "$scratch/deb.list"; }
 data=/usr/share/games/kov
-check ".deb holds /usr/games/kov" has /usr/games/kov
-check ".deb holds $data/card.txt" has $data/card.txt
+for path in /usr/games/kov $data/card.txt /usr/share/applications/com.vantrel.KOV.desktop \
+    /usr/share/metainfo/com.vantrel.KOV.metainfo.xml /usr/share/man/man6/kov.6.gz \
+    /usr/share/doc/kov/{copyright,changelog.gz} \
+    /usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/com.vantrel.KOV.png; do
+    check ".deb holds $path" has "$path"
+done
 check ".deb holds 60 pictures in $data" \
     test "$(grep -c "^$data/[0-9A-Z][A-Z]\.jpg$" "$scratch/deb.list")" -eq 60
-check ".deb desktop entry" has /usr/share/applications/com.vantrel.KOV.desktop
-check ".deb metainfo" has /usr/share/metainfo/com.vantrel.KOV.metainfo.xml
-for size in 16 32 48 64 128 256; do
-    check ".deb icon $size" has "/usr/share/icons/hicolor/${size}x${size}/apps/com.vantrel.KOV.png"
-done
-for document in man/man6/kov.6.gz doc/kov/copyright doc/kov/changelog.gz; do
-    check ".deb holds /usr/share/$document" has "/usr/share/$document"
-done
-outside=$(grep -v -e '^/usr/games/' -e "^$data/" -e '^/usr/share/applications/' \
-    -e '^/usr/share/metainfo/' -e '^/usr/share/icons/hicolor/' -e '^/usr/share/man/man6/' \
-    -e '^/usr/share/doc/kov/' -e '^/$' -e '^/usr/$' -e '^/usr/share/$' -e '^/usr/share/games/$' \
-    -e '^/usr/share/icons/$' -e '^/usr/share/man/$' -e '^/usr/share/doc/$' "$scratch/deb.list" ||
-    true)
+# Only the folders above these may be shared with other packages.
+outside=$(grep -vE '^/($|usr/($|games/|share/($|(games|icons|man|doc)/$|games/kov/|applications/|'\
+'metainfo/|icons/hicolor/|man/man6/|doc/kov/)))' "$scratch/deb.list" || true)
 check ".deb installs nowhere else: $outside" test -z "$outside"
 check ".deb files belong to root" test -z "$(awk '$2 != "root/root"' "$scratch/deb.raw")"
 check ".deb card.txt not writable by players" \
@@ -113,15 +94,9 @@ cp "$own" "$scratch/own-before"
 check "dpkg installs the .deb over it" in_root -i "$deb"
 check "the upgrade leaves nothing in /opt" test ! -e "$root/opt/kov"
 kov=$root/usr/games/kov
-player=()
-if [ "$(id -u)" -eq 0 ]; then
-    # root may write anywhere, so the player is an ordinary account.
-    chmod 755 "$scratch"
-    chown -R 65534:65534 "$home" "$scratch/runtime"
-    player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-fi
+as_player
 check "the installed game goes on from the player's deck order" \
-    play "$own" "$scratch/own-before" "$kov" "${player[@]}"
+    play "$own" "$scratch/own-before" "$kov"
 MANPATH=$root/usr/share/man man -w 6 kov >"$scratch/man.path" 2>&1
 check "man 6 kov finds the manual page" \
     test "$(cat "$scratch/man.path")" = "$root/usr/share/man/man6/kov.6.gz"

@@ -1,4 +1,4 @@
-# Shared by the packaging tests: a scratch folder removed on exit, failure reports, and the
+# Shared by the packaging tests: a scratch folder removed on exit, failure reports, cpack, and the
 # installed game started offscreen until it has dealt.
 # shellcheck shell=bash
 
@@ -42,6 +42,43 @@ dealt() {
     [ -f "$1" ] && [ "$(stat -c %s "$1")" -eq 218 ] && ! cmp -s "$1" "$2"
 }
 
+# logged <log> <command...>: runs the command with its output in the log, shown (the end of it)
+# if the command fails, which ends the test.
+logged() {
+    local log=$1
+    shift
+    "$@" >"$log" 2>&1 || {
+        tail -n 40 "$log" >&2
+        exit 1
+    }
+}
+
+# packages <cpack> <build dir> <generators> <output dir>: the build's packages, made by cpack.
+packages() {
+    logged "$scratch/cpack.log" "$1" --config "$2/CPackConfig.cmake" -G "$3" -B "$4"
+}
+
+# The game's home and runtime folders; root may write anywhere, so then the player is an
+# ordinary account that owns them, and player is the command that runs as that account.
+home=$scratch/home runtime=$scratch/runtime
+mkdir "$home"
+mkdir -m 700 "$runtime"
+player=()
+as_player() {
+    if [ "$(id -u)" -eq 0 ]; then
+        chmod 755 "$scratch"
+        chown -R 65534:65534 "$home" "$runtime"
+        player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    fi
+}
+
+# play <card file that must be dealt> <card file it started as> <kov>: the game, as the player
+# where as_player has been called, deals.
+play() {
+    run_until_dealt "$1" "$2" "${player[@]}" env -u XDG_DATA_HOME HOME="$home" \
+        XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=offscreen "$3"
+}
+
 # run_until_dealt <card file> <shipped card file> <command...>: starts the game in the
 # background and stops it once it has dealt, or after 20 seconds.
 run_until_dealt() {
@@ -49,16 +86,9 @@ run_until_dealt() {
     shift 2
     "$@" >"$scratch/game.log" 2>&1 &
     game_pid=$!
-    local tries=0
-    while [ $tries -lt 200 ]; do
-        if dealt "$watched" "$shipped"; then
-            break
-        fi
-        if ! kill -0 "$game_pid" 2>/dev/null; then
-            break
-        fi
+    for _ in $(seq 200); do
+        { dealt "$watched" "$shipped" || ! kill -0 "$game_pid" 2>/dev/null; } && break
         sleep 0.1
-        tries=$((tries + 1))
     done
     if ! kill -0 "$game_pid" 2>/dev/null; then
         local status=0

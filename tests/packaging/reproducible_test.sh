@@ -21,21 +21,13 @@ else
     tar -C "$source" --exclude='./build*' --exclude=./.cache -cf - . | tar -C "$copy" -xf -
 fi
 again=$scratch/elsewhere/build-again
-if ! { "$cmake" -S "$copy" -B "$again" -G Ninja -DCMAKE_BUILD_TYPE="$type" -DBUILD_TESTING=OFF \
-    -DKOV_TOOLS=OFF -DKOV_BENCHMARKS=OFF && "$cmake" --build "$again" --target kov --parallel 2; } \
-    >"$scratch/build.log" 2>&1; then
-    tail -n 40 "$scratch/build.log" >&2
-    exit 1
-fi
+logged "$scratch/configure.log" "$cmake" -S "$copy" -B "$again" -G Ninja \
+    -DCMAKE_BUILD_TYPE="$type" -DBUILD_TESTING=OFF -DKOV_TOOLS=OFF -DKOV_BENCHMARKS=OFF
+logged "$scratch/build.log" "$cmake" --build "$again" --target kov --parallel 2
 
 deb=kov_${version}_$(dpkg --print-architecture).deb
-for made in first:"$build" second:"$again"; do
-    if ! "$cpack" --config "${made#*:}/CPackConfig.cmake" -G DEB -B "$scratch/${made%%:*}" \
-        >"$scratch/cpack.log" 2>&1; then
-        cat "$scratch/cpack.log" >&2
-        exit 1
-    fi
-done
+packages "$cpack" "$build" DEB "$scratch/first"
+packages "$cpack" "$again" DEB "$scratch/second"
 first=$scratch/first/$deb second=$scratch/second/$deb
 if ! cmp -s "$first" "$second"; then
     fail "the two builds' packages differ"

@@ -18,15 +18,18 @@ fi
 IFS=. read -r major minor patch <<<"$version"
 version_text=$(printf '%d.%02d' "$major" "$minor")
 version_numbers="$major, $minor, ${patch:-0}, 0"
-# line <text> <line>: the resource text holds that line.
-line() { grep -qxF -- "$2" "$1" || fail "$(basename "$1" .txt): no line '$2'"; }
+# lines <text> <line...>: the resource text holds each line.
+lines() {
+    local line
+    for line in "${@:2}"; do
+        grep -qxF -- "$line" "$1" || fail "$(basename "$1" .txt): no line '$line'"
+    done
+}
 product_lines() {
-    line "$1" " FILEVERSION $version_numbers"
-    line "$1" " PRODUCTVERSION $version_numbers"
-    line "$1" '      VALUE "CompanyName", "Vantrel"'
-    line "$1" '      VALUE "ProductName", "KOV"'
-    line "$1" "      VALUE \"FileVersion\", \"$version_text\""
-    line "$1" "      VALUE \"ProductVersion\", \"$version_text\""
+    lines "$1" " FILEVERSION $version_numbers" " PRODUCTVERSION $version_numbers" \
+        '      VALUE "CompanyName", "Vantrel"' '      VALUE "ProductName", "KOV"' \
+        "      VALUE \"FileVersion\", \"$version_text\"" \
+        "      VALUE \"ProductVersion\", \"$version_text\""
 }
 if [ "$mode" = setup ]; then
     for program in "${@:5}"; do
@@ -67,13 +70,9 @@ for compiler in "${compilers[@]}"; do
     text=$scratch/$compiler.txt
 
     product_lines "$text"
-    line "$text" 'LANGUAGE 9, 1'
-    line "$text" ' FILEOS 0x40004'
-    line "$text" ' FILETYPE 0x1'
-    line "$text" '    BLOCK "040904B0"'
-    line "$text" '      VALUE "InternalName", "KOV"'
-    line "$text" '      VALUE "OriginalFilename", "KOV.exe"'
-    line "$text" '    VALUE "Translation", 0x409, 1200'
+    lines "$text" 'LANGUAGE 9, 1' ' FILEOS 0x40004' ' FILETYPE 0x1' '    BLOCK "040904B0"' \
+        '      VALUE "InternalName", "KOV"' '      VALUE "OriginalFilename", "KOV.exe"' \
+        '    VALUE "Translation", 0x409, 1200'
     check "$compiler: one string table" test "$(grep -c 'BLOCK "0' "$text")" -eq 1
 
     # Explorer shows the first icon group; there is one, number 1, holding kov.ico's images.

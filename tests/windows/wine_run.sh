@@ -13,12 +13,7 @@ dlls=$2
 shift 2
 bash "$(dirname "$0")/wine_prefix.sh" "$WINEPREFIX"
 
-path=
-IFS=':' read -r -a folders <<<"$dlls"
-for folder in "${folders[@]}"; do
-    path+="Z:${folder};"
-done
-export WINEPATH="$path"
+export WINEPATH="Z:${dlls//:/;Z:};"
 while IFS='=' read -r name value; do
     [ "$name" = QT_QPA_PLATFORM ] && value=windows
     export "WINE$name=$value"
