@@ -5,12 +5,12 @@
 #include "fixed_dialog_frame.h"
 #include "in_twips.h"
 #include "languages.h"
+#include "show_and_wait.h"
 #include "text_ink.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QtTest>
 
 #include <array>
@@ -35,12 +35,6 @@ int checkedOption(const frmColour& box) {
     return checked;
 }
 
-void showActive(frmColour& box) {
-    box.show();
-    box.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&box));
-}
-
 } // namespace
 
 class TestFrmColour : public QObject {
@@ -63,11 +57,11 @@ private slots:
     void keyboardRunsDownTheOptionsThenToOk();
     void keyboardPressesOk_data();
     void keyboardPressesOk();
-    void centredOnTheScreen();
 };
 
 void TestFrmColour::window() {
-    checkFixedDialogFrame(frmColour(), QStringLiteral("Select A Colour"), QSize(3390, 2010));
+    frmColour box;
+    checkFixedDialogFrame(box, QStringLiteral("Select A Colour"), QSize(3390, 2010));
 }
 
 void TestFrmColour::layout_data() {
@@ -171,8 +165,7 @@ void TestFrmColour::swatchClickSelectsItsRowAndKeepsTheBoxOpen() {
     QFETCH(int, row);
 
     frmColour box;
-    box.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QVERIFY(showExposed(box));
     QTest::mouseClick(box.findChild<QLabel*>(colourSwatchControlName(1)), Qt::LeftButton);
     QTest::mouseClick(box.findChild<QLabel*>(swatch), Qt::LeftButton);
     QCOMPARE(checkedOption(box), row);
@@ -187,8 +180,7 @@ void TestFrmColour::swatchClickSelectsItsRowAndKeepsTheBoxOpen() {
 
 void TestFrmColour::aSwatchSelectsOnAWholeClickOnly() {
     frmColour box;
-    box.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QVERIFY(showExposed(box));
     auto* red = box.findChild<QLabel*>(colourSwatchControlName(2));
     // The press alone selects nothing, and neither does a press dragged off the swatch.
     QTest::mousePress(red, Qt::LeftButton);
@@ -219,8 +211,7 @@ void TestFrmColour::okStoresTheSelectedLetter() {
     QFETCH(char, letter);
 
     frmColour box;
-    box.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QVERIFY(showExposed(box));
     QTest::mouseClick(option(box, row), Qt::LeftButton);
     QCOMPARE(box.chosenColour(), std::nullopt);
     QTest::mouseClick(box.findChild<QPushButton*>(okControlName()), Qt::LeftButton);
@@ -239,7 +230,7 @@ void TestFrmColour::closingWithoutOkStoresNothing() {
     QFETCH(bool, escape);
 
     frmColour box;
-    showActive(box);
+    QVERIFY(showActive(box));
     box.lblRed_Click();
     if (escape) {
         QTest::keyClick(&box, Qt::Key_Escape);
@@ -253,7 +244,7 @@ void TestFrmColour::closingWithoutOkStoresNothing() {
 
 void TestFrmColour::keyboardRunsDownTheOptionsThenToOk() {
     frmColour box;
-    showActive(box);
+    QVERIFY(showActive(box));
 
     QStringList chain;
     QWidget* widget = option(box, 0);
@@ -298,22 +289,12 @@ void TestFrmColour::keyboardPressesOk() {
     QFETCH(Qt::KeyboardModifiers, modifiers);
 
     frmColour box;
-    showActive(box);
+    QVERIFY(showActive(box));
     box.lblGreen_Click();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
     QTRY_VERIFY(!box.isVisible());
     QCOMPARE(box.result(), int(QDialog::Accepted));
     QCOMPARE(box.chosenColour(), std::optional<char>('G'));
-}
-
-void TestFrmColour::centredOnTheScreen() {
-    frmColour box;
-    box.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&box));
-    const QPoint middle = box.screen()->availableGeometry().center();
-    const QPoint offset = box.frameGeometry().center() - middle;
-    QVERIFY2(offset.manhattanLength() <= 2,
-             qPrintable(QStringLiteral("off by %1, %2").arg(offset.x()).arg(offset.y())));
 }
 
 QTEST_MAIN(TestFrmColour)

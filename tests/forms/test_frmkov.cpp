@@ -12,6 +12,7 @@
 
 #include "in_twips.h"
 #include "languages.h"
+#include "show_and_wait.h"
 #include "text_ink.h"
 
 #include <QAccessible>
@@ -122,8 +123,7 @@ double difference(const QImage& a, const QImage& b) {
 // The window shown, then moved to a screen of the given device pixel ratio; false when there is
 // none (the frmKOV_pixel_density run has screens of ratio 1 and 2).
 bool showOnScreenOfRatio(QWidget& window, qreal ratio) {
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
+    if (!showExposed(window))
         return false;
     for (QScreen* screen : QGuiApplication::screens()) {
         if (screen->devicePixelRatio() == ratio) {
@@ -254,8 +254,7 @@ private slots:
     void afterStartUp() {
         Installed installed;
         auto window = installed.window();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(showExposed(*window));
         for (Player player : {Player::One, Player::Two}) {
             for (int slot = 0; slot < 7; ++slot)
                 QVERIFY(slotOf(*window, player, slot)->showsPicture());
@@ -276,8 +275,7 @@ private slots:
     void onlyTheButtonsTakeTheFocus() {
         Installed installed;
         auto window = installed.window();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(showActive(*window));
         auto* newGame = window->findChild<QPushButton*>(newGameControlName());
         auto* exitButton = window->findChild<QPushButton*>(exitControlName());
         auto* about = window->findChild<QPushButton*>(aboutControlName());
@@ -299,8 +297,7 @@ private slots:
     void altNDealsAgainKeepingTheTotals() {
         Installed installed;
         auto window = installed.window();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(showActive(*window));
         QTest::mouseClick(pickupCard(*window), Qt::LeftButton); // a full hand: Player Two's turn
         QCOMPARE(window->gameState().toMove, Player::Two);
         const std::string before = installed.folder.cardFileBytes();
@@ -315,8 +312,7 @@ private slots:
     void clicksOnThePileDraw() {
         Installed installed;
         auto window = installed.window();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(showExposed(*window));
         const GameState& state = window->gameState();
         // A full hand takes nothing and passes the turn.
         QTest::mouseClick(pickupCard(*window), Qt::LeftButton);
@@ -355,8 +351,7 @@ private slots:
         QFETCH(int, cardsDrawn);
         Installed installed(cardFileDealing({"SG", "5G"}, {}, "3G", "7R"));
         auto window = installed.window();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(showExposed(*window));
         const GameState& state = window->gameState();
         const int deckPosition = state.DeckPosition;
         if (onThePile)
@@ -374,8 +369,7 @@ private slots:
     void keysPlayForThePlayerToMove() {
         Installed installed(cardFileDealing({"9R", "9R", "5G"}, {"9R", "9R", "6G"}, "3G", "7R"));
         auto window = installed.window();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(showActive(*window));
         const GameState& state = window->gameState();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
         QCOMPARE(state.inForce.CurrentValue, CardCharacter('5'));
@@ -411,8 +405,7 @@ private slots:
     void aWildCardByTheKeysAlone() {
         Installed installed(cardFileDealing({"9R", "WX"}, {}, "3G", "7R"));
         auto window = installed.window();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(showActive(*window));
         QString focused;
         QTimer::singleShot(0, [&focused] {
             auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -435,8 +428,7 @@ private slots:
     void screenReadersPressTheCards() {
         Installed installed(cardFileDealing({"9R", "9R", "9R", "9R", "5G"}, {}, "3G", "7R"));
         auto window = installed.window();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(showExposed(*window));
         const GameState& state = window->gameState();
         QCOMPARE(QAccessible::queryAccessibleInterface(slotOf(*window, Player::One, 4))->role(),
                  QAccessible::Button);
