@@ -134,32 +134,37 @@ private slots:
         QCOMPARE(second.chosenColour(), std::nullopt);
     }
 
-    void swatchClickSelectsItsRowAndKeepsTheBoxOpen_data() {
-        QTest::addColumn<QString>("swatch");
+    // A click on a swatch or an option selects its row and keeps the box open, the right button
+    // selects nothing, and OK stores the row's letter. Green first, so Blue is a change back.
+    void aClickSelectsItsRowAndOkStoresItsLetter_data() {
+        QTest::addColumn<QString>("control");
         QTest::addColumn<int>("row");
-        // Green first, so Blue is a change back rather than the starting state.
-        QTest::newRow("green") << colourSwatchControlName(1) << 1;
-        QTest::newRow("red") << colourSwatchControlName(2) << 2;
-        QTest::newRow("yellow") << colourSwatchControlName(3) << 3;
-        QTest::newRow("blue after green") << colourSwatchControlName(0) << 0;
+        QTest::addColumn<char>("letter");
+        QTest::newRow("green swatch") << colourSwatchControlName(1) << 1 << 'G';
+        QTest::newRow("red swatch") << colourSwatchControlName(2) << 2 << 'R';
+        QTest::newRow("yellow swatch") << colourSwatchControlName(3) << 3 << 'Y';
+        QTest::newRow("blue swatch after green") << colourSwatchControlName(0) << 0 << 'B';
+        QTest::newRow("red option") << colourOptionControlName(2) << 2 << 'R';
+        QTest::newRow("blue option after green") << colourOptionControlName(0) << 0 << 'B';
     }
-
-    void swatchClickSelectsItsRowAndKeepsTheBoxOpen() {
-        QFETCH(QString, swatch);
+    void aClickSelectsItsRowAndOkStoresItsLetter() {
+        QFETCH(QString, control);
         QFETCH(int, row);
-
+        QFETCH(char, letter);
         frmColour box;
         QVERIFY(showExposed(box));
         QTest::mouseClick(box.findChild<QLabel*>(colourSwatchControlName(1)), Qt::LeftButton);
-        QTest::mouseClick(box.findChild<QLabel*>(swatch), Qt::LeftButton);
+        QTest::mouseClick(box.findChild<QWidget*>(control), Qt::LeftButton);
         QCOMPARE(checkedOption(box), row);
-        QVERIFY(box.isVisible());
-        QCOMPARE(box.chosenColour(), std::nullopt);
-
-        // Only the left button chooses.
         QTest::mouseClick(box.findChild<QLabel*>(colourSwatchControlName(row == 3 ? 2 : 3)),
                           Qt::RightButton);
         QCOMPARE(checkedOption(box), row);
+        QVERIFY(box.isVisible());
+        QCOMPARE(box.chosenColour(), std::nullopt);
+        QTest::mouseClick(box.findChild<QPushButton*>(okControlName()), Qt::LeftButton);
+        QCOMPARE(box.chosenColour(), std::optional<char>(letter));
+        QCOMPARE(box.result(), int(QDialog::Accepted));
+        QVERIFY(!box.isVisible());
     }
 
     void aSwatchSelectsOnAWholeClickOnly() {
@@ -181,55 +186,35 @@ private slots:
         QCOMPARE(checkedOption(box), 2);
     }
 
-    void okStoresTheSelectedLetter_data() {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<char>("letter");
-        QTest::newRow("blue") << 0 << 'B';
-        QTest::newRow("green") << 1 << 'G';
-        QTest::newRow("red") << 2 << 'R';
-        QTest::newRow("yellow") << 3 << 'Y';
+    // Alt+O and Enter answer as OK does; Esc and the close control store nothing.
+    void everyWayOut_data() {
+        QTest::addColumn<int>("key"); // 0 for the close control
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("Alt+O") << int(Qt::Key_O) << Qt::KeyboardModifiers(Qt::AltModifier) << true;
+        QTest::newRow("Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << true;
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << Qt::KeyboardModifiers() << false;
+        QTest::newRow("close control") << 0 << Qt::KeyboardModifiers() << false;
     }
-
-    void okStoresTheSelectedLetter() {
-        QFETCH(int, row);
-        QFETCH(char, letter);
-
-        frmColour box;
-        QVERIFY(showExposed(box));
-        QTest::mouseClick(option(box, row), Qt::LeftButton);
-        QCOMPARE(box.chosenColour(), std::nullopt);
-        QTest::mouseClick(box.findChild<QPushButton*>(okControlName()), Qt::LeftButton);
-        QCOMPARE(box.chosenColour(), std::optional<char>(letter));
-        QCOMPARE(box.result(), int(QDialog::Accepted));
-        QVERIFY(!box.isVisible());
-    }
-
-    void closingWithoutOkStoresNothing_data() {
-        QTest::addColumn<bool>("escape");
-        QTest::newRow("close control") << false;
-        QTest::newRow("Esc") << true;
-    }
-
-    void closingWithoutOkStoresNothing() {
-        QFETCH(bool, escape);
-
+    void everyWayOut() {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, accepted);
         frmColour box;
         QVERIFY(showActive(box));
-        box.lblRed_Click();
-        if (escape) {
-            QTest::keyClick(&box, Qt::Key_Escape);
-        } else {
+        box.lblGreen_Click();
+        if (key == 0)
             QVERIFY(box.close());
-        }
-        QVERIFY(!box.isVisible());
-        QCOMPARE(box.result(), int(QDialog::Rejected));
-        QCOMPARE(box.chosenColour(), std::nullopt);
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+        QTRY_VERIFY(!box.isVisible());
+        QCOMPARE(box.result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
+        QCOMPARE(box.chosenColour(), accepted ? std::optional<char>('G') : std::nullopt);
     }
 
     void keyboardRunsDownTheOptionsThenToOk() {
         frmColour box;
         QVERIFY(showActive(box));
-
         QStringList chain;
         QWidget* widget = option(box, 0);
         do {
@@ -259,26 +244,6 @@ private slots:
         QTest::mouseClick(box.findChild<QLabel*>(colourSwatchControlName(1)), Qt::LeftButton);
         QCOMPARE(checkedOption(box), 1);
         QCOMPARE(QApplication::focusWidget(), box.findChild<QPushButton*>(okControlName()));
-    }
-
-    void keyboardPressesOk_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::newRow("Alt+O") << int(Qt::Key_O) << Qt::KeyboardModifiers(Qt::AltModifier);
-        QTest::newRow("Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers();
-    }
-
-    void keyboardPressesOk() {
-        QFETCH(int, key);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
-
-        frmColour box;
-        QVERIFY(showActive(box));
-        box.lblGreen_Click();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
-        QTRY_VERIFY(!box.isVisible());
-        QCOMPARE(box.result(), int(QDialog::Accepted));
-        QCOMPARE(box.chosenColour(), std::optional<char>('G'));
     }
 };
 
