@@ -37,56 +37,47 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A program folder holding the supplied pictures and a card file of the test's choosing.
-struct Installed {
-    explicit Installed(const std::string& cardFile = readBytes(fs::path(KOV_ASSETS_DIR) /
-                                                               "card.txt")) {
-        folder.copyPicturesFrom(KOV_ASSETS_DIR);
-        folder.writeCardFile(cardFile);
-    }
-    [[nodiscard]] fs::path pictures() const { return folder.path(); }
-    [[nodiscard]] std::unique_ptr<frmKOV> window() const {
-        auto made = std::make_unique<frmKOV>(pictures(), folder.cardFilePath());
-        if (made->Form_Load())
-            return nullptr;
-        return made;
-    }
-    ProgramFolder folder;
-};
-
 // The board's controls, found by name as a tester would.
-template <typename Control> Control* child(const frmKOV& window, const QString& name) {
+template <typename Control> Control* child(const QWidget& window, const QString& name) {
     auto* control = window.findChild<Control*>(name);
     if (control == nullptr)
         qFatal("no control named %s", qPrintable(name));
     return control;
 }
-PictureControl* slotOf(const frmKOV& window, Player player, int slot) {
-    return child<PictureControl>(window, cardSlotControlName(player, slot));
-}
-PictureControl* pickupCard(const frmKOV& window) {
-    return child<PictureControl>(window, pickupCardControlName());
-}
-PictureControl* discardCard(const frmKOV& window) {
-    return child<PictureControl>(window, discardCardControlName());
-}
-QLabel* turnLabel(const frmKOV& window, Player player) {
-    return child<QLabel>(window, turnLabelControlName(player));
-}
-QLabel* totalLabel(const frmKOV& window, Player player) {
-    return child<QLabel>(window, totalLabelControlName(player));
-}
-QLabel* colourInForce(const frmKOV& window) {
-    return child<QLabel>(window, colourInForceControlName());
-}
+
+// The window loaded from a program folder holding the supplied pictures and a card file of the
+// test's choosing (null when it refuses to start), and its controls.
+struct Board {
+    explicit Board(const std::string& cardFile = readBytes(fs::path(KOV_ASSETS_DIR) / "card.txt")) {
+        folder.copyPicturesFrom(KOV_ASSETS_DIR);
+        folder.writeCardFile(cardFile);
+        window = std::make_unique<frmKOV>(folder.path(), folder.cardFilePath());
+        if (window->Form_Load())
+            window.reset();
+    }
+    template <typename Control> Control* get(const QString& name) const {
+        return child<Control>(*window, name);
+    }
+    PictureControl* slot(Player player, int slot) const {
+        return get<PictureControl>(cardSlotControlName(player, slot));
+    }
+    PictureControl* pile() const { return get<PictureControl>(pickupCardControlName()); }
+    PictureControl* discard() const { return get<PictureControl>(discardCardControlName()); }
+    QLabel* turnLabel(Player player) const { return get<QLabel>(turnLabelControlName(player)); }
+    QLabel* total(Player player) const { return get<QLabel>(totalLabelControlName(player)); }
+    QLabel* colourInForce() const { return get<QLabel>(colourInForceControlName()); }
+    QPushButton* button(const QString& name) const { return get<QPushButton>(name); }
+    [[nodiscard]] const GameState& state() const { return window->gameState(); }
+    ProgramFolder folder;
+    std::unique_ptr<frmKOV> window;
+};
 
 // The three windows, the board on the supplied card file.
 struct AllWindows {
-    Installed installed;
-    std::unique_ptr<frmKOV> board = installed.window();
+    Board board;
     frmColour chooser;
     frmAbout about;
-    [[nodiscard]] std::array<QWidget*, 3> each() { return {board.get(), &chooser, &about}; }
+    [[nodiscard]] std::array<QWidget*, 3> each() { return {board.window.get(), &chooser, &about}; }
 };
 
 // A left click at the middle of the control, or a double-click, as the desktop delivers them to
@@ -190,13 +181,12 @@ class TestFrmKov : public QObject {
 
 private slots:
     void theWindow() {
-        Installed installed;
-        auto window = installed.window();
-        QVERIFY(window);
-        QCOMPARE(window->windowTitle(), QStringLiteral(KOV_WINDOW_TITLE));
-        QCOMPARE(inTwips(QRect(QPoint(), window->size())), QRect(0, 0, 9270, 6120));
-        QVERIFY(!window->windowIcon().isNull());
-        QVERIFY(window->maximumSize().width() > 618); // the frame stays resizable
+        Board board;
+        QVERIFY(board.window);
+        QCOMPARE(board.window->windowTitle(), QStringLiteral(KOV_WINDOW_TITLE));
+        QCOMPARE(inTwips(QRect(QPoint(), board.window->size())), QRect(0, 0, 9270, 6120));
+        QVERIFY(!board.window->windowIcon().isNull());
+        QVERIFY(board.window->maximumSize().width() > 618); // the frame stays resizable
     }
 
     void layout_data() {
@@ -230,9 +220,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, twips);
         QFETCH(QString, text);
-        Installed installed;
-        auto window = installed.window();
-        auto* control = window->findChild<QWidget*>(name);
+        Board board;
+        auto* control = board.window->findChild<QWidget*>(name);
         QVERIFY(control);
         QCOMPARE(inTwips(control->geometry()), twips);
         if (auto* label = qobject_cast<QLabel*>(control)) {
@@ -251,53 +240,49 @@ private slots:
 
     // The added colour swatch sits in the gap right of the discard and touches no other control.
     void theColourInForceCoversNothing() {
-        Installed installed;
-        auto window = installed.window();
-        const QRect swatch = colourInForce(*window)->geometry();
-        for (auto* other : window->findChildren<QWidget*>()) {
-            if (other != colourInForce(*window) && other->parentWidget() == window.get())
+        Board board;
+        const QRect swatch = board.colourInForce()->geometry();
+        for (auto* other : board.window->findChildren<QWidget*>()) {
+            if (other != board.colourInForce() && other->parentWidget() == board.window.get())
                 QVERIFY2(!other->geometry().intersects(swatch), qPrintable(other->objectName()));
         }
-        QVERIFY(swatch.left() > discardCard(*window)->geometry().right());
+        QVERIFY(swatch.left() > board.discard()->geometry().right());
     }
 
     void afterStartUp() {
-        Installed installed;
-        auto window = installed.window();
-        QVERIFY(showExposed(*window));
+        Board board;
+        QVERIFY(showExposed(*board.window));
         for (Player player : {Player::One, Player::Two}) {
             for (int slot = 0; slot < 7; ++slot)
-                QVERIFY(slotOf(*window, player, slot)->showsPicture());
+                QVERIFY(board.slot(player, slot)->showsPicture());
         }
-        QVERIFY(discardCard(*window)->showsPicture());
-        QVERIFY(pickupCard(*window)->showsPicture());
-        QCOMPARE(pickupCard(*window)->picture().size(),
-                 pickupCard(*window)->size() * window->devicePixelRatio());
-        QVERIFY(turnLabel(*window, Player::One)->isVisible());
-        QVERIFY(!turnLabel(*window, Player::Two)->isVisible());
-        QCOMPARE(totalLabel(*window, Player::One)->text(), QStringLiteral("0"));
-        QCOMPARE(totalLabel(*window, Player::Two)->text(), QStringLiteral("0"));
-        QCOMPARE(installed.folder.cardFileBytes().size(), std::size_t(218));
-        QVERIFY(installed.folder.cardFileBytes() !=
-                readBytes(fs::path(KOV_ASSETS_DIR) / "card.txt"));
+        QVERIFY(board.discard()->showsPicture());
+        QVERIFY(board.pile()->showsPicture());
+        QCOMPARE(board.pile()->picture().size(),
+                 board.pile()->size() * board.window->devicePixelRatio());
+        QVERIFY(board.turnLabel(Player::One)->isVisible());
+        QVERIFY(!board.turnLabel(Player::Two)->isVisible());
+        QCOMPARE(board.total(Player::One)->text(), QStringLiteral("0"));
+        QCOMPARE(board.total(Player::Two)->text(), QStringLiteral("0"));
+        QCOMPARE(board.folder.cardFileBytes().size(), std::size_t(218));
+        QVERIFY(board.folder.cardFileBytes() != readBytes(fs::path(KOV_ASSETS_DIR) / "card.txt"));
     }
 
     void onlyTheButtonsTakeTheFocus() {
-        Installed installed;
-        auto window = installed.window();
-        QVERIFY(showActive(*window));
-        auto* newGame = window->findChild<QPushButton*>(newGameControlName());
-        auto* exitButton = window->findChild<QPushButton*>(exitControlName());
-        auto* about = window->findChild<QPushButton*>(aboutControlName());
+        Board board;
+        QVERIFY(showActive(*board.window));
+        auto* newGame = board.button(newGameControlName());
+        auto* exitButton = board.button(exitControlName());
+        auto* about = board.button(aboutControlName());
         QCOMPARE(QApplication::focusWidget(), newGame);
         QCOMPARE(newGame->nextInFocusChain(), exitButton);
         QCOMPARE(exitButton->nextInFocusChain(), about);
-        for (auto* child : window->findChildren<QWidget*>()) {
+        for (auto* child : board.window->findChildren<QWidget*>()) {
             if (!qobject_cast<QPushButton*>(child))
                 QCOMPARE(child->focusPolicy(), Qt::NoFocus);
         }
-        QTest::mouseClick(slotOf(*window, Player::One, 3), Qt::LeftButton);
-        QTest::mouseClick(pickupCard(*window), Qt::LeftButton);
+        QTest::mouseClick(board.slot(Player::One, 3), Qt::LeftButton);
+        QTest::mouseClick(board.pile(), Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), newGame);
         QCOMPARE(newGame->shortcut(), QKeySequence(Qt::ALT | Qt::Key_N));
         QCOMPARE(exitButton->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
@@ -305,35 +290,33 @@ private slots:
     }
 
     void altNDealsAgainKeepingTheTotals() {
-        Installed installed;
-        auto window = installed.window();
-        QVERIFY(showActive(*window));
-        QTest::mouseClick(pickupCard(*window), Qt::LeftButton); // a full hand: Player Two's turn
-        QCOMPARE(window->gameState().toMove, Player::Two);
-        const std::string before = installed.folder.cardFileBytes();
+        Board board;
+        QVERIFY(showActive(*board.window));
+        QTest::mouseClick(board.pile(), Qt::LeftButton); // a full hand: Player Two's turn
+        QCOMPARE(board.state().toMove, Player::Two);
+        const std::string before = board.folder.cardFileBytes();
         // A mnemonic presses its button the way a click does, a moment later.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
-        QTRY_VERIFY(installed.folder.cardFileBytes() != before);
-        QCOMPARE(window->gameState().toMove, Player::One);
-        QVERIFY(turnLabel(*window, Player::One)->isVisible());
-        QCOMPARE(window->gameState().totals, (std::array<int, 2>{0, 0}));
+        QTRY_VERIFY(board.folder.cardFileBytes() != before);
+        QCOMPARE(board.state().toMove, Player::One);
+        QVERIFY(board.turnLabel(Player::One)->isVisible());
+        QCOMPARE(board.state().totals, (std::array<int, 2>{0, 0}));
     }
 
     void clicksOnThePileDraw() {
-        Installed installed;
-        auto window = installed.window();
-        QVERIFY(showExposed(*window));
-        const GameState& state = window->gameState();
+        Board board;
+        QVERIFY(showExposed(*board.window));
+        const GameState& state = board.state();
         // A full hand takes nothing and passes the turn.
-        QTest::mouseClick(pickupCard(*window), Qt::LeftButton);
+        QTest::mouseClick(board.pile(), Qt::LeftButton);
         QCOMPARE(state.DeckPosition, 31);
-        QVERIFY(turnLabel(*window, Player::Two)->isVisible());
-        QVERIFY(!turnLabel(*window, Player::One)->isVisible());
+        QVERIFY(board.turnLabel(Player::Two)->isVisible());
+        QVERIFY(!board.turnLabel(Player::One)->isVisible());
         // Clicks on the discard and the labels do nothing.
         const GameState before = state;
-        QTest::mouseClick(discardCard(*window), Qt::LeftButton);
-        QTest::mouseClick(turnLabel(*window, Player::Two), Qt::LeftButton);
-        QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(600, 150));
+        QTest::mouseClick(board.discard(), Qt::LeftButton);
+        QTest::mouseClick(board.turnLabel(Player::Two), Qt::LeftButton);
+        QTest::mouseClick(board.window.get(), Qt::LeftButton, {}, QPoint(600, 150));
         QCOMPARE(state, before);
     }
 
@@ -359,28 +342,26 @@ private slots:
         QFETCH(bool, playerTwoToMove);
         QFETCH(int, playerOneCards);
         QFETCH(int, cardsDrawn);
-        Installed installed(cardFileDealing({"SG", "5G"}, {}, "3G", "7R"));
-        auto window = installed.window();
-        QVERIFY(showExposed(*window));
-        const GameState& state = window->gameState();
+        Board board(cardFileDealing({"SG", "5G"}, {}, "3G", "7R"));
+        QVERIFY(showExposed(*board.window));
+        const GameState& state = board.state();
         const int deckPosition = state.DeckPosition;
         if (onThePile)
-            clickOn(slotOf(*window, Player::One, 0)); // the skip frees a slot
-        clickOn(onThePile ? pickupCard(*window) : slotOf(*window, Player::One, 0), doubleClick);
+            clickOn(board.slot(Player::One, 0)); // the skip frees a slot
+        clickOn(onThePile ? board.pile() : board.slot(Player::One, 0), doubleClick);
         if (!doubleClick)
-            clickOn(onThePile ? pickupCard(*window) : slotOf(*window, Player::One, 0));
+            clickOn(onThePile ? board.pile() : board.slot(Player::One, 0));
         QCOMPARE(state.toMove, playerTwoToMove ? Player::Two : Player::One);
         QCOMPARE(state.DeckPosition, deckPosition + 2 * cardsDrawn);
-        QCOMPARE(cardsHeld(window->gameState().hand(Player::One)), playerOneCards);
+        QCOMPARE(cardsHeld(board.state().hand(Player::One)), playerOneCards);
     }
 
     // With the window active, 1 to 7 click that slot of the player to move and D the pile, under
     // the rules of a click.
     void keysPlayForThePlayerToMove() {
-        Installed installed(cardFileDealing({"9R", "9R", "5G"}, {"9R", "9R", "6G"}, "3G", "7R"));
-        auto window = installed.window();
-        QVERIFY(showActive(*window));
-        const GameState& state = window->gameState();
+        Board board(cardFileDealing({"9R", "9R", "5G"}, {"9R", "9R", "6G"}, "3G", "7R"));
+        QVERIFY(showActive(*board.window));
+        const GameState& state = board.state();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
         QCOMPARE(state.inForce.CurrentValue, CardCharacter('5'));
         QCOMPARE(state.toMove, Player::Two);
@@ -394,10 +375,9 @@ private slots:
         QCOMPARE(state, before);
         // He draws an unplayable card into his free slot, and the turn passes.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_D);
-        QCOMPARE(cardsHeld(window->gameState().hand(Player::One)), 7);
+        QCOMPARE(cardsHeld(board.state().hand(Player::One)), 7);
         QCOMPARE(state.toMove, Player::Two);
-        QCOMPARE(QApplication::focusWidget(),
-                 window->findChild<QPushButton*>(newGameControlName()));
+        QCOMPARE(QApplication::focusWidget(), board.button(newGameControlName()));
         // While a box of the window's own is open, the keys are the box's.
         const GameState beforeBox = state;
         QTimer::singleShot(0, [] {
@@ -407,15 +387,14 @@ private slots:
             QTest::keyClick(box, Qt::Key_1);
             QTest::keyClick(box, Qt::Key_Escape);
         });
-        window->findChild<QPushButton*>(aboutControlName())->click();
+        board.button(aboutControlName())->click();
         QCOMPARE(state, beforeBox);
     }
 
     // A wild card by the keys alone: the chooser opens with the focus on its colours.
     void aWildCardByTheKeysAlone() {
-        Installed installed(cardFileDealing({"9R", "WX"}, {}, "3G", "7R"));
-        auto window = installed.window();
-        QVERIFY(showActive(*window));
+        Board board(cardFileDealing({"9R", "WX"}, {}, "3G", "7R"));
+        QVERIFY(showActive(*board.window));
         QString focused;
         QTimer::singleShot(0, [&focused] {
             auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -430,31 +409,30 @@ private slots:
         });
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
         QCOMPARE(focused, colourOptionControlName(0));
-        QCOMPARE(window->gameState().inForce.CurrentColour, CardCharacter('G'));
-        QCOMPARE(window->gameState().toMove, Player::Two);
+        QCOMPARE(board.state().inForce.CurrentColour, CardCharacter('G'));
+        QCOMPARE(board.state().toMove, Player::Two);
     }
 
     // A screen reader presses the slots and the pile, and hears of the turn and the discard.
     void screenReadersPressTheCards() {
-        Installed installed(cardFileDealing({"9R", "9R", "9R", "9R", "5G"}, {}, "3G", "7R"));
-        auto window = installed.window();
-        QVERIFY(showExposed(*window));
-        const GameState& state = window->gameState();
-        QCOMPARE(QAccessible::queryAccessibleInterface(slotOf(*window, Player::One, 4))->role(),
+        Board board(cardFileDealing({"9R", "9R", "9R", "9R", "5G"}, {}, "3G", "7R"));
+        QVERIFY(showExposed(*board.window));
+        const GameState& state = board.state();
+        QCOMPARE(QAccessible::queryAccessibleInterface(board.slot(Player::One, 4))->role(),
                  QAccessible::Button);
-        QCOMPARE(pressAsAScreenReader(slotOf(*window, Player::One, 4)), QStringLiteral("5"));
+        QCOMPARE(pressAsAScreenReader(board.slot(Player::One, 4)), QStringLiteral("5"));
         QTRY_COMPARE(state.toMove, Player::Two);
-        QCOMPARE(discardCard(*window)->accessibleName(),
+        QCOMPARE(board.discard()->accessibleName(),
                  QStringLiteral("Discard: Green 5, colour in force Green"));
-        QCOMPARE(turnLabel(*window, Player::Two)->accessibleName(),
+        QCOMPARE(board.turnLabel(Player::Two)->accessibleName(),
                  QStringLiteral("Player Two to move"));
-        QCOMPARE(turnLabel(*window, Player::One)->accessibleName(), QStringLiteral("Player One"));
+        QCOMPARE(board.turnLabel(Player::One)->accessibleName(), QStringLiteral("Player One"));
         // Player Two's hand is full: the pile gives nothing and the turn comes back.
-        QCOMPARE(pressAsAScreenReader(pickupCard(*window)), QStringLiteral("D"));
+        QCOMPARE(pressAsAScreenReader(board.pile()), QStringLiteral("D"));
         QTRY_COMPARE(state.toMove, Player::One);
-        QCOMPARE(turnLabel(*window, Player::One)->accessibleName(),
+        QCOMPARE(board.turnLabel(Player::One)->accessibleName(),
                  QStringLiteral("Player One to move"));
-        QCOMPARE(pressAsAScreenReader(discardCard(*window)), QString());
+        QCOMPARE(pressAsAScreenReader(board.discard()), QString());
     }
 
     // Another card's picture under this card's name shows at the next showing of the card, on a
@@ -462,36 +440,34 @@ private slots:
     void everyShowingReadsThePictureAgain_data() { addRatioRows(); }
     void everyShowingReadsThePictureAgain() {
         QFETCH(qreal, ratio);
-        Installed installed(uniformCardFile("7R"));
-        const fs::path file = installed.folder.path() / "7R.jpg";
-        auto window = installed.window();
-        if (!showOnScreenOfRatio(*window, ratio))
+        Board board(uniformCardFile("7R"));
+        const fs::path file = board.folder.path() / "7R.jpg";
+        if (!showOnScreenOfRatio(*board.window, ratio))
             QSKIP("no screen of this pixel density");
         // Removed first: GCC 12's copy_file on Windows refuses overwrite_existing.
         fs::remove(file);
-        fs::copy_file(installed.folder.path() / "5G.jpg", file);
-        QTest::mouseClick(window->findChild<QPushButton*>(newGameControlName()), Qt::LeftButton);
+        fs::copy_file(board.folder.path() / "5G.jpg", file);
+        QTest::mouseClick(board.button(newGameControlName()), Qt::LeftButton);
         const QSize device = slotPixels * ratio;
-        QCOMPARE(slotOf(*window, Player::One, 0)->picture(), decodedAt(file, device, ratio));
-        QVERIFY(slotOf(*window, Player::One, 0)->picture() !=
+        QCOMPARE(board.slot(Player::One, 0)->picture(), decodedAt(file, device, ratio));
+        QVERIFY(board.slot(Player::One, 0)->picture() !=
                 decodedAt(fs::path(KOV_ASSETS_DIR) / "7R.jpg", device, ratio));
     }
 
     void picturesAreDecodedAtTheSlotsDeviceSize_data() { addRatioRows(); }
     void picturesAreDecodedAtTheSlotsDeviceSize() {
         QFETCH(qreal, ratio);
-        Installed installed;
-        auto window = installed.window();
-        if (!showOnScreenOfRatio(*window, ratio))
+        Board board;
+        if (!showOnScreenOfRatio(*board.window, ratio))
             QSKIP("no screen of this pixel density");
-        PictureControl* slot = slotOf(*window, Player::One, 0);
+        PictureControl* slot = board.slot(Player::One, 0);
         const QSize device = slotPixels * ratio;
         QTRY_COMPARE(slot->picture().size(), device);
-        QCOMPARE(discardCard(*window)->picture().size(), device);
+        QCOMPARE(board.discard()->picture().size(), device);
         const QImage shot = slot->grab().toImage();
         QCOMPARE(shot.size(), device);
         const fs::path file =
-            installed.folder.path() / (window->gameState().PlayerOneHand.at(0).code() + ".jpg");
+            board.folder.path() / (board.state().PlayerOneHand.at(0).code() + ".jpg");
         const double sharp = difference(shot, decodedAt(file, device));
         const double enlarged =
             difference(shot, decodedAt(file, slotPixels)
@@ -502,7 +478,7 @@ private slots:
 
         // A picture smaller than its slot (the card back, at ratio 2) is held at its own size and
         // scaled up to fill the slot as it is painted.
-        PictureControl* pile = pickupCard(*window);
+        PictureControl* pile = board.pile();
         const QSize pileDevice = pile->size() * ratio;
         QCOMPARE(pile->picture().size(), pileDevice.boundedTo(QImage(":/cardback.jpg").size()));
         const double filled = difference(
@@ -550,7 +526,7 @@ private slots:
                 }
                 QVERIFY(texts >= 5);
             }
-            QCOMPARE(turnLabel(*windows.board, Player::One)->palette().color(QPalette::Window),
+            QCOMPARE(windows.board.turnLabel(Player::One)->palette().color(QPalette::Window),
                      QApplication::palette().color(QPalette::ToolTipBase));
         }
     }
@@ -597,7 +573,7 @@ private slots:
         AllWindows windows;
         for (const QFont& font : {usual, desktop})
             QApplication::setFont(font);
-        child<QPushButton>(*windows.board, newGameControlName())->click(); // a new colour in force
+        windows.board.button(newGameControlName())->click(); // a new colour in force
         for (QWidget* window : windows.each()) {
             int texts = 0;
             for (auto* control : window->findChildren<QWidget*>()) {
@@ -714,26 +690,23 @@ private slots:
     void theBoardIsReadByName() {
         std::string deck = readBytes(fs::path(KOV_ASSETS_DIR) / "card.txt");
         deck.replace(95 * 2, 2, "FG"); // the file's card 96 is the first one turned up
-        Installed installed(deck);
-        auto window = installed.window();
-        const GameState& state = window->gameState();
-        QCOMPARE(slotOf(*window, Player::One, 2)->accessibleName(),
+        Board board(deck);
+        const GameState& state = board.state();
+        QCOMPARE(board.slot(Player::One, 2)->accessibleName(),
                  "Player One, card 3: " + cardName(state.PlayerOneHand.at(2)));
-        QCOMPARE(slotOf(*window, Player::Two, 6)->accessibleName(),
+        QCOMPARE(board.slot(Player::Two, 6)->accessibleName(),
                  "Player Two, card 7: " + cardName(state.PlayerTwoHand.at(6)));
-        QCOMPARE(pickupCard(*window)->accessibleName(), QStringLiteral("Draw pile"));
-        QCOMPARE(discardCard(*window)->accessibleName(),
+        QCOMPARE(board.pile()->accessibleName(), QStringLiteral("Draw pile"));
+        QCOMPARE(board.discard()->accessibleName(),
                  QStringLiteral("Discard: Wild Draw Four, colour in force Green"));
-        QCOMPARE(colourInForce(*window)->accessibleName(),
-                 QStringLiteral("Colour in force: Green"));
-        QCOMPARE(totalLabel(*window, Player::Two)->accessibleName(),
-                 QStringLiteral("Player Two Total: 0"));
-        QCOMPARE(turnLabel(*window, Player::One)->accessibleName(),
+        QCOMPARE(board.colourInForce()->accessibleName(), QStringLiteral("Colour in force: Green"));
+        QCOMPARE(board.total(Player::Two)->accessibleName(), QStringLiteral("Player Two Total: 0"));
+        QCOMPARE(board.turnLabel(Player::One)->accessibleName(),
                  QStringLiteral("Player One to move"));
-        QCOMPARE(turnLabel(*window, Player::Two)->accessibleName(), QStringLiteral("Player Two"));
-        QCOMPARE(slotOf(*window, Player::Two, 2)->toolTip(),
+        QCOMPARE(board.turnLabel(Player::Two)->accessibleName(), QStringLiteral("Player Two"));
+        QCOMPARE(board.slot(Player::Two, 2)->toolTip(),
                  QStringLiteral("Key 3 plays this card when Player Two is to move"));
-        QCOMPARE(pickupCard(*window)->toolTip(), QStringLiteral("Draw pile: key D draws a card"));
+        QCOMPARE(board.pile()->toolTip(), QStringLiteral("Draw pile: key D draws a card"));
     }
 };
 
