@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -631,21 +632,18 @@ private slots:
 #ifdef _WIN32
             QSKIP("Windows names the player's languages in its settings, not in the environment");
 #endif
-            const QByteArray names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
-            std::vector<std::optional<QByteArray>> before;
-            for (const QByteArray& name : names) {
-                before.push_back(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name))
-                                                                 : std::nullopt);
+            const QProcessEnvironment before = QProcessEnvironment::systemEnvironment();
+            const char* names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+            for (const char* name : names)
                 qunsetenv(name);
-            }
             for (const QString& variable : uiLanguages)
                 qputenv(qPrintable(variable.section('=', 0, 0)), variable.section('=', 1).toUtf8());
             translation.emplace();
-            for (std::size_t each = 0; each < before.size(); ++each) {
-                if (before[each])
-                    qputenv(names[each], *before[each]);
+            for (const char* name : names) {
+                if (before.contains(name))
+                    qputenv(name, before.value(name).toUtf8());
                 else
-                    qunsetenv(names[each]);
+                    qunsetenv(name);
             }
         } else {
             translation.emplace(uiLanguages);
