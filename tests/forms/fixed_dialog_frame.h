@@ -7,9 +7,8 @@
 #include <QScreen>
 #include <QTest>
 
-// The frame both dialogs share: the title, the size in twips and no other, a close button but
-// no minimise, maximise or help button, modal, the program's icon, and once shown the middle of
-// the screen's work area.
+// The frame both dialogs share: title, fixed size in twips, a close button alone, modal, the
+// program's icon, and once shown the middle of the screen's work area.
 inline void checkFixedDialogFrame(QDialog& box, const QString& title, QSize twips) {
     QCOMPARE(box.windowTitle(), title);
     QCOMPARE(inTwips(QRect(QPoint(), box.size())).size(), twips);

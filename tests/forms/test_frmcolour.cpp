@@ -226,8 +226,7 @@ private slots:
                                      colourOptionControlName(2), colourOptionControlName(3),
                                      okControlName()}));
 
-        // The options are one tab stop, walked with the arrow keys; Tab goes on to OK and back to
-        // the row last chosen.
+        // The options are one tab stop walked by arrows; Tab goes on to OK, back to the row chosen.
         QCOMPARE(QApplication::focusWidget(), option(box, 0));
         for (int row = 1; row < 4; ++row) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);

@@ -81,8 +81,7 @@ struct AllWindows {
     [[nodiscard]] std::array<QWidget*, 3> each() { return {board.window.get(), &chooser, &about}; }
 };
 
-// A left click at the middle of the control, or a double-click, as the desktop delivers them to
-// the window.
+// A left click, or a double-click, at the control's middle, delivered to its window.
 void clickOn(QWidget* control, bool doubleClick = false) {
     const QPoint at = control->mapTo(control->window(), control->rect().center());
     if (doubleClick)
@@ -91,8 +90,7 @@ void clickOn(QWidget* control, bool doubleClick = false) {
         QTest::mouseClick(control->window()->windowHandle(), Qt::LeftButton, {}, at);
 }
 
-// Presses the control as a screen reader does; returns the key that it names for the press, or
-// nothing when the control offers no press.
+// Presses the control as a screen reader does: the key named for the press, or none if no press.
 QString pressAsAScreenReader(QWidget* control) {
     QAccessibleActionInterface* actions =
         QAccessible::queryAccessibleInterface(control)->actionInterface();
@@ -122,8 +120,7 @@ double difference(const QImage& a, const QImage& b) {
     return static_cast<double>(sum) / (3.0 * one.width() * one.height());
 }
 
-// The window shown, then moved to a screen of the given device pixel ratio; false when there is
-// none (the frmKOV_pixel_density run has screens of ratio 1 and 2).
+// The window shown on a screen of this pixel ratio; false if none (frmKOV_pixel_density has 1, 2).
 bool showOnScreenOfRatio(QWidget& window, qreal ratio) {
     if (!showExposed(window))
         return false;
@@ -160,8 +157,7 @@ QPalette desktopPalette(const QString& name) {
     return palette;
 }
 
-// What a screen reader reads of a window: the names and descriptions (tooltips included) of
-// everything in its accessible tree.
+// What a screen reader reads of a window: each name and description (tooltips too) in its tree.
 QStringList spokenTexts(QWidget& window) {
     QStringList texts;
     QList<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(&window)};
@@ -317,8 +313,7 @@ private slots:
         QCOMPARE(state, before);
     }
 
-    // A double-click is one click; two clicks further apart than the desktop's double-click
-    // interval stay two.
+    // A double-click is one click; two clicks further apart than a double-click stay two.
     void aDoubleClickIsOneClick_data() {
         QTest::addColumn<bool>("onThePile");
         QTest::addColumn<bool>("doubleClick");
@@ -353,8 +348,7 @@ private slots:
         QCOMPARE(cardsHeld(board.state().hand(Player::One)), playerOneCards);
     }
 
-    // With the window active, 1 to 7 click that slot of the player to move and D the pile, under
-    // the rules of a click.
+    // Keys 1 to 7 click that slot of the player to move, and D the pile, as clicks would.
     void keysPlayForThePlayerToMove() {
         Board board(cardFileDealing({"9R", "9R", "5G"}, {"9R", "9R", "6G"}, "3G", "7R"));
         QVERIFY(showActive(*board.window));
@@ -432,8 +426,7 @@ private slots:
         QCOMPARE(pressAsAScreenReader(board.discard()), QString());
     }
 
-    // Another card's picture under this card's name shows at the next showing of the card, on a
-    // screen of either density.
+    // Another picture under a card's name shows at the card's next showing, at either density.
     void everyShowingReadsThePictureAgain_data() { addRatioRows(); }
     void everyShowingReadsThePictureAgain() {
         QFETCH(qreal, ratio);
@@ -473,8 +466,7 @@ private slots:
         if (ratio > 1)
             QVERIFY2(enlarged > 4 * sharp + 2, qPrintable(QString::number(enlarged)));
 
-        // A picture smaller than its slot (the card back, at ratio 2) is held at its own size and
-        // scaled up to fill the slot as it is painted.
+        // A picture smaller than its slot (the back, at ratio 2) is held as is, scaled as painted.
         PictureControl* pile = board.pile();
         const QSize pileDevice = pile->size() * ratio;
         QCOMPARE(pile->picture().size(), pileDevice.boundedTo(QImage(":/cardback.jpg").size()));
@@ -484,8 +476,7 @@ private slots:
         QVERIFY2(filled < 2, qPrintable(QString::number(filled)));
     }
 
-    // Every text of every window reads, measured on the screen, under each desktop's colours
-    // as the window is made, and after the player has switched to the next theme.
+    // Every text of every window reads under each desktop's colours, and after a switch of theme.
     void everyTextReads_data() {
         QTest::addColumn<QString>("palette");
         for (const char* palette : {"light", "dark", "high contrast"})
@@ -528,10 +519,9 @@ private slots:
         }
     }
 
-    // Every text fits in every language at the desktop's usual font, and at the faces of common
-    // desktops; a text is drawn smaller only where its control would cut it, and then at the
-    // largest size that fits, when the windows open, after a font change and after a deal. An
-    // enormous font costs a few measures a text, and leaves the colour in force its colour.
+    // Every text fits in every language and at common desktops' faces, drawn smaller only where
+    // it must and then at the largest size that fits: on opening, after a font change and a deal.
+    // An enormous font costs a few measures a text, and leaves the colour in force its colour.
     void textsFitTheirControls_data() {
         QTest::addColumn<QStringList>("uiLanguages");
         QTest::addColumn<QString>("family");      // the desktop's face; empty for the usual one
@@ -596,8 +586,7 @@ private slots:
         }
     }
 
-    // The desktop's first language that KOV speaks, unless English comes before it; Qt's own
-    // buttons (the message box's OK, last) in the same language.
+    // The desktop's first language KOV speaks, unless English comes first; Qt's own OK likewise.
     void buttonsReadInThePlayersLanguage_data() {
         QTest::addColumn<QStringList>("uiLanguages");
         QTest::addColumn<QStringList>("captions"); // the buttons, the boxes' OK, Qt's OK
@@ -654,8 +643,7 @@ private slots:
         QCOMPARE(shown, captions);
     }
 
-    // In a language whose every text is its English source behind a marker, every text of the
-    // windows, the messages, the cards and the problems carries the marker.
+    // In a language of English texts behind a marker, every text shown carries the marker.
     void noTextEscapesTranslation() {
         QTranslator pseudo;
         QVERIFY(pseudo.load(QStringLiteral(":/i18n/kov_pseudo.qm")));

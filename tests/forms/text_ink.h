@@ -23,17 +23,15 @@ template <typename Test> QRect inkOf(const QImage& picture, Test isInk) {
     return ink;
 }
 
-// Where a widget's text lands when it is drawn with room to spare: the bounding box of its dark
-// pixels. Giving the probe more room than the real widget has shows what the real one would cut
-// off. The texts are black on a light face, so "dark" is enough to tell text from background.
+// Where a probe's text lands given room to spare, which shows what the real widget would cut off:
+// its dark pixels, as the texts are black on a light face.
 inline QRect inkWhenGiven(QWidget& probe, QSize room) {
     probe.resize(room);
     return inkOf(probe.grab().toImage(),
                  [](const QColor& colour) { return qGray(colour.rgb()) < 96; });
 }
 
-// The strongest contrast between a control's text and what lies under it: the control drawn with
-// its text, and again without.
+// The strongest contrast of a control's text against what lies under it (drawn without the text).
 inline double textContrast(QWidget& control) {
     const QImage with = control.grab().toImage();
     const QVariant text = control.property("text");
