@@ -97,10 +97,8 @@ private slots:
                 probe.setFont(button->font());
                 // Twice the width: the caption is one line, centred on the button's height.
                 const QRect ink = inkWhenGiven(probe, QSize(button->width() * 2, button->height()));
-                QVERIFY2(button->rect().contains(ink),
-                         qPrintable(QStringLiteral("text runs to x %1 of %2")
-                                        .arg(ink.right())
-                                        .arg(button->width())));
+                QVERIFY(!ink.isNull());
+                QCOMPARE(button->rect().united(ink), button->rect());
             }
         }
     }
