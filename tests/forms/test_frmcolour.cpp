@@ -13,9 +13,6 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include <array>
-#include <utility>
-
 using namespace kov;
 
 namespace {
@@ -28,9 +25,8 @@ QRadioButton* option(const frmColour& box, int index) {
 int checkedOption(const frmColour& box) {
     int checked = -1;
     for (int i = 0; i < 4; ++i) {
-        if (option(box, i)->isChecked()) {
+        if (option(box, i)->isChecked())
             checked = checked == -1 ? i : -2;
-        }
     }
     return checked;
 }
@@ -53,17 +49,16 @@ private slots:
         QTest::addColumn<QColor>("fill");
 
         // A row a colour, top to bottom: its swatch, then its option.
-        const std::array<std::pair<const char*, QColor>, 4> rows{{{"Blue", QColor(0, 255, 255)},
-                                                                  {"Green", QColor(0, 255, 0)},
-                                                                  {"Red", QColor(255, 0, 0)},
-                                                                  {"Yellow", QColor(255, 255, 0)}}};
+        const char* texts[] = {"Blue", "Green", "Red", "Yellow"};
+        const QColor fills[] = {{0, 255, 255}, {0, 255, 0}, {255, 0, 0}, {255, 255, 0}};
         for (int row = 0; row < 4; ++row) {
-            const auto& [text, fill] = rows[static_cast<std::size_t>(row)];
             const int top = 120 + 480 * row;
             QTest::newRow(qPrintable(colourSwatchControlName(row)))
-                << colourSwatchControlName(row) << QRect(120, top, 855, 255) << text << fill;
+                << colourSwatchControlName(row) << QRect(120, top, 855, 255) << texts[row]
+                << fills[row];
             QTest::newRow(qPrintable(colourOptionControlName(row)))
-                << colourOptionControlName(row) << QRect(1080, top, 855, 375) << text << QColor();
+                << colourOptionControlName(row) << QRect(1080, top, 855, 375) << texts[row]
+                << QColor();
         }
         QTest::newRow("cmdOK") << okControlName() << QRect(2040, 120, 1215, 495) << "&OK"
                                << QColor();
@@ -215,9 +210,8 @@ private slots:
         QStringList chain;
         QWidget* widget = option(box, 0);
         do {
-            if (qobject_cast<QAbstractButton*>(widget) != nullptr) {
+            if (qobject_cast<QAbstractButton*>(widget) != nullptr)
                 chain << widget->objectName();
-            }
             widget = widget->nextInFocusChain();
         } while (widget != option(box, 0));
         QCOMPARE(chain, QStringList({colourOptionControlName(0), colourOptionControlName(1),
