@@ -38,7 +38,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The board's controls, found by name as a tester would.
+// A window's control, found by name as a tester would.
 template <typename Control> Control* child(const QWidget& window, const QString& name) {
     auto* control = window.findChild<Control*>(name);
     if (control == nullptr)
