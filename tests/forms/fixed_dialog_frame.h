@@ -1,13 +1,15 @@
 #pragma once
 
 #include "in_twips.h"
+#include "show_and_wait.h"
 
 #include <QDialog>
+#include <QScreen>
 #include <QTest>
 
-// The frame both dialogs share: the title, the size in twips and no other, a close button but
-// no minimise, maximise or help button, and modal.
-inline void checkFixedDialogFrame(const QDialog& box, const QString& title, QSize twips) {
+// The frame both dialogs share: title, fixed size in twips, a close button alone, modal, the
+// program's icon, and once shown the middle of the screen's work area.
+inline void checkFixedDialogFrame(QDialog& box, const QString& title, QSize twips) {
     QCOMPARE(box.windowTitle(), title);
     QCOMPARE(inTwips(QRect(QPoint(), box.size())).size(), twips);
     QCOMPARE(box.minimumSize(), box.maximumSize());
@@ -18,4 +20,9 @@ inline void checkFixedDialogFrame(const QDialog& box, const QString& title, QSiz
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowContextHelpButtonHint));
     QVERIFY(box.isModal());
+    QVERIFY(!box.windowIcon().isNull());
+    QVERIFY(showExposed(box));
+    const QPoint off = box.frameGeometry().center() - box.screen()->availableGeometry().center();
+    QVERIFY2(off.manhattanLength() <= 2,
+             qPrintable(QStringLiteral("off by %1, %2").arg(off.x()).arg(off.y())));
 }

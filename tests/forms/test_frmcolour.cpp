@@ -5,16 +5,13 @@
 #include "fixed_dialog_frame.h"
 #include "in_twips.h"
 #include "languages.h"
+#include "show_and_wait.h"
 #include "text_ink.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QtTest>
-
-#include <array>
-#include <utility>
 
 using namespace kov;
 
@@ -28,17 +25,10 @@ QRadioButton* option(const frmColour& box, int index) {
 int checkedOption(const frmColour& box) {
     int checked = -1;
     for (int i = 0; i < 4; ++i) {
-        if (option(box, i)->isChecked()) {
+        if (option(box, i)->isChecked())
             checked = checked == -1 ? i : -2;
-        }
     }
     return checked;
-}
-
-void showActive(frmColour& box) {
-    box.show();
-    box.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&box));
 }
 
 } // namespace
@@ -47,274 +37,205 @@ class TestFrmColour : public QObject {
     Q_OBJECT
 
 private slots:
-    void window();
-    void layout_data();
-    void layout();
+    void window() {
+        frmColour box;
+        checkFixedDialogFrame(box, QStringLiteral("Select A Colour"), QSize(3390, 2010));
+    }
+
+    void layout_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QColor>("fill");
+
+        // A row a colour, top to bottom: its swatch, then its option.
+        const char* texts[] = {"Blue", "Green", "Red", "Yellow"};
+        const QColor fills[] = {{0, 255, 255}, {0, 255, 0}, {255, 0, 0}, {255, 255, 0}};
+        for (int row = 0; row < 4; ++row) {
+            const int top = 120 + 480 * row;
+            QTest::newRow(qPrintable(colourSwatchControlName(row)))
+                << colourSwatchControlName(row) << QRect(120, top, 855, 255) << texts[row]
+                << fills[row];
+            QTest::newRow(qPrintable(colourOptionControlName(row)))
+                << colourOptionControlName(row) << QRect(1080, top, 855, 375) << texts[row]
+                << QColor();
+        }
+        QTest::newRow("cmdOK") << okControlName() << QRect(2040, 120, 1215, 495) << "&OK"
+                               << QColor();
+    }
+
+    void layout() {
+        QFETCH(QString, name);
+        QFETCH(QRect, twips);
+        QFETCH(QString, text);
+        QFETCH(QColor, fill);
+
+        frmColour box;
+        auto* control = box.findChild<QWidget*>(name);
+        QVERIFY(control);
+        QCOMPARE(control->parentWidget(), &box);
+        QCOMPARE(inTwips(control->geometry()), twips);
+
+        if (auto* swatch = qobject_cast<QLabel*>(control)) {
+            QVERIFY(swatch->text().isEmpty());
+            QCOMPARE(swatch->accessibleName(), text);
+            QCOMPARE(swatch->focusPolicy(), Qt::NoFocus);
+            QCOMPARE(swatch->cursor().shape(), Qt::PointingHandCursor);
+            const QImage picture = swatch->grab().toImage();
+            QCOMPARE(picture.pixelColor(picture.rect().center()), fill);
+        } else {
+            auto* button = qobject_cast<QAbstractButton*>(control);
+            QVERIFY(button);
+            QCOMPARE(button->text(), text);
+            if (qobject_cast<QRadioButton*>(button) != nullptr) {
+                QRadioButton probe(button->text());
+                probe.setFont(button->font());
+                // Twice the width: the caption is one line, centred on the button's height.
+                const QRect ink = inkWhenGiven(probe, QSize(button->width() * 2, button->height()));
+                QVERIFY(!ink.isNull());
+                QCOMPARE(button->rect().united(ink), button->rect());
+            }
+        }
+    }
+
+    // A name too long for its option's box takes the free room to its right, over no other control.
     void captionsFitInEveryLanguage_data() { addLanguageRows(); }
-    void captionsFitInEveryLanguage();
-    void opensOnBlueEveryTime();
-    void swatchClickSelectsItsRowAndKeepsTheBoxOpen_data();
-    void swatchClickSelectsItsRowAndKeepsTheBoxOpen();
-    void aSwatchSelectsOnAWholeClickOnly();
-    void okStoresTheSelectedLetter_data();
-    void okStoresTheSelectedLetter();
-    void closingWithoutOkStoresNothing_data();
-    void closingWithoutOkStoresNothing();
-    void keyboardRunsDownTheOptionsThenToOk();
-    void keyboardPressesOk_data();
-    void keyboardPressesOk();
-    void centredOnTheScreen();
-};
-
-void TestFrmColour::window() {
-    checkFixedDialogFrame(frmColour(), QStringLiteral("Select A Colour"), QSize(3390, 2010));
-}
-
-void TestFrmColour::layout_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QColor>("fill");
-
-    // A row a colour, top to bottom: its swatch, then its option.
-    const std::array<std::pair<const char*, QColor>, 4> rows{{{"Blue", QColor(0, 255, 255)},
-                                                              {"Green", QColor(0, 255, 0)},
-                                                              {"Red", QColor(255, 0, 0)},
-                                                              {"Yellow", QColor(255, 255, 0)}}};
-    for (int row = 0; row < 4; ++row) {
-        const auto& [text, fill] = rows[static_cast<std::size_t>(row)];
-        const int top = 120 + 480 * row;
-        QTest::newRow(qPrintable(colourSwatchControlName(row)))
-            << colourSwatchControlName(row) << QRect(120, top, 855, 255) << text << fill;
-        QTest::newRow(qPrintable(colourOptionControlName(row)))
-            << colourOptionControlName(row) << QRect(1080, top, 855, 375) << text << QColor();
-    }
-    QTest::newRow("cmdOK") << okControlName() << QRect(2040, 120, 1215, 495) << "&OK" << QColor();
-}
-
-void TestFrmColour::layout() {
-    QFETCH(QString, name);
-    QFETCH(QRect, twips);
-    QFETCH(QString, text);
-    QFETCH(QColor, fill);
-
-    frmColour box;
-    auto* control = box.findChild<QWidget*>(name);
-    QVERIFY(control);
-    QCOMPARE(control->parentWidget(), &box);
-    QCOMPARE(inTwips(control->geometry()), twips);
-
-    if (auto* swatch = qobject_cast<QLabel*>(control)) {
-        QVERIFY(swatch->text().isEmpty());
-        QCOMPARE(swatch->accessibleName(), text);
-        QCOMPARE(swatch->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(swatch->cursor().shape(), Qt::PointingHandCursor);
-        const QImage picture = swatch->grab().toImage();
-        QCOMPARE(picture.pixelColor(picture.rect().center()), fill);
-    } else {
-        auto* button = qobject_cast<QAbstractButton*>(control);
-        QVERIFY(button);
-        QCOMPARE(button->text(), text);
-        if (qobject_cast<QRadioButton*>(button) != nullptr) {
-            QRadioButton probe(button->text());
-            probe.setFont(button->font());
-            // Twice the width: the caption is one line, centred on the button's height.
-            const QRect ink = inkWhenGiven(probe, QSize(button->width() * 2, button->height()));
-            QVERIFY2(button->rect().contains(ink),
-                     qPrintable(QStringLiteral("text runs to x %1 of %2")
-                                    .arg(ink.right())
-                                    .arg(button->width())));
+    void captionsFitInEveryLanguage() {
+        QFETCH(QStringList, uiLanguages);
+        const kov::Translation translation(uiLanguages);
+        frmColour box;
+        for (auto* control : box.findChildren<QAbstractButton*>()) {
+            QVERIFY(box.rect().contains(control->geometry()));
+            for (auto* other : box.findChildren<QWidget*>()) {
+                if (other != control && other->parentWidget() == &box)
+                    QVERIFY2(!other->geometry().intersects(control->geometry()),
+                             qPrintable(control->text()));
+            }
         }
     }
-}
 
-// A name too long for its option's box takes the free room to its right, over no other control.
-void TestFrmColour::captionsFitInEveryLanguage() {
-    QFETCH(QStringList, uiLanguages);
-    const kov::Translation translation(uiLanguages);
-    frmColour box;
-    for (auto* control : box.findChildren<QAbstractButton*>()) {
-        QVERIFY2(textOverflow(*control) <= 0, qPrintable(control->text()));
-        QVERIFY(box.rect().contains(control->geometry()));
-        for (auto* other : box.findChildren<QWidget*>()) {
-            if (other != control && other->parentWidget() == &box)
-                QVERIFY2(!other->geometry().intersects(control->geometry()),
-                         qPrintable(control->text()));
+    void opensOnBlueEveryTime() {
+        {
+            frmColour first;
+            QCOMPARE(checkedOption(first), 0);
+            first.lblYellow_Click();
+            first.cmdOK_Click();
         }
+        frmColour second;
+        QCOMPARE(checkedOption(second), 0);
+        QCOMPARE(second.chosenColour(), std::nullopt);
     }
-}
 
-void TestFrmColour::opensOnBlueEveryTime() {
-    {
-        frmColour first;
-        QCOMPARE(checkedOption(first), 0);
-        first.lblYellow_Click();
-        first.cmdOK_Click();
+    // A click on a swatch or an option selects its row and keeps the box open, the right button
+    // selects nothing, and OK stores the row's letter. Green first, so Blue is a change back.
+    void aClickSelectsItsRowAndOkStoresItsLetter_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<char>("letter");
+        QTest::newRow("green swatch") << colourSwatchControlName(1) << 1 << 'G';
+        QTest::newRow("red swatch") << colourSwatchControlName(2) << 2 << 'R';
+        QTest::newRow("yellow swatch") << colourSwatchControlName(3) << 3 << 'Y';
+        QTest::newRow("blue swatch after green") << colourSwatchControlName(0) << 0 << 'B';
+        QTest::newRow("red option") << colourOptionControlName(2) << 2 << 'R';
+        QTest::newRow("blue option after green") << colourOptionControlName(0) << 0 << 'B';
     }
-    frmColour second;
-    QCOMPARE(checkedOption(second), 0);
-    QCOMPARE(second.chosenColour(), std::nullopt);
-}
-
-void TestFrmColour::swatchClickSelectsItsRowAndKeepsTheBoxOpen_data() {
-    QTest::addColumn<QString>("swatch");
-    QTest::addColumn<int>("row");
-    // Green first, so Blue is a change back rather than the starting state.
-    QTest::newRow("green") << colourSwatchControlName(1) << 1;
-    QTest::newRow("red") << colourSwatchControlName(2) << 2;
-    QTest::newRow("yellow") << colourSwatchControlName(3) << 3;
-    QTest::newRow("blue after green") << colourSwatchControlName(0) << 0;
-}
-
-void TestFrmColour::swatchClickSelectsItsRowAndKeepsTheBoxOpen() {
-    QFETCH(QString, swatch);
-    QFETCH(int, row);
-
-    frmColour box;
-    box.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&box));
-    QTest::mouseClick(box.findChild<QLabel*>(colourSwatchControlName(1)), Qt::LeftButton);
-    QTest::mouseClick(box.findChild<QLabel*>(swatch), Qt::LeftButton);
-    QCOMPARE(checkedOption(box), row);
-    QVERIFY(box.isVisible());
-    QCOMPARE(box.chosenColour(), std::nullopt);
-
-    // Only the left button chooses.
-    QTest::mouseClick(box.findChild<QLabel*>(colourSwatchControlName(row == 3 ? 2 : 3)),
-                      Qt::RightButton);
-    QCOMPARE(checkedOption(box), row);
-}
-
-void TestFrmColour::aSwatchSelectsOnAWholeClickOnly() {
-    frmColour box;
-    box.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&box));
-    auto* red = box.findChild<QLabel*>(colourSwatchControlName(2));
-    // The press alone selects nothing, and neither does a press dragged off the swatch.
-    QTest::mousePress(red, Qt::LeftButton);
-    QCOMPARE(checkedOption(box), 0);
-    QTest::mouseRelease(red, Qt::LeftButton, {}, QPoint(red->width() + 4, red->height() / 2));
-    QCOMPARE(checkedOption(box), 0);
-    // Nor does a release whose press was on another swatch.
-    QTest::mousePress(box.findChild<QLabel*>(colourSwatchControlName(3)), Qt::LeftButton);
-    QTest::mouseRelease(red, Qt::LeftButton);
-    QCOMPARE(checkedOption(box), 0);
-    // A double-click is one click.
-    QTest::mouseDClick(box.windowHandle(), Qt::LeftButton, {},
-                       red->mapTo(&box, red->rect().center()));
-    QCOMPARE(checkedOption(box), 2);
-}
-
-void TestFrmColour::okStoresTheSelectedLetter_data() {
-    QTest::addColumn<int>("row");
-    QTest::addColumn<char>("letter");
-    QTest::newRow("blue") << 0 << 'B';
-    QTest::newRow("green") << 1 << 'G';
-    QTest::newRow("red") << 2 << 'R';
-    QTest::newRow("yellow") << 3 << 'Y';
-}
-
-void TestFrmColour::okStoresTheSelectedLetter() {
-    QFETCH(int, row);
-    QFETCH(char, letter);
-
-    frmColour box;
-    box.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&box));
-    QTest::mouseClick(option(box, row), Qt::LeftButton);
-    QCOMPARE(box.chosenColour(), std::nullopt);
-    QTest::mouseClick(box.findChild<QPushButton*>(okControlName()), Qt::LeftButton);
-    QCOMPARE(box.chosenColour(), std::optional<char>(letter));
-    QCOMPARE(box.result(), int(QDialog::Accepted));
-    QVERIFY(!box.isVisible());
-}
-
-void TestFrmColour::closingWithoutOkStoresNothing_data() {
-    QTest::addColumn<bool>("escape");
-    QTest::newRow("close control") << false;
-    QTest::newRow("Esc") << true;
-}
-
-void TestFrmColour::closingWithoutOkStoresNothing() {
-    QFETCH(bool, escape);
-
-    frmColour box;
-    showActive(box);
-    box.lblRed_Click();
-    if (escape) {
-        QTest::keyClick(&box, Qt::Key_Escape);
-    } else {
-        QVERIFY(box.close());
-    }
-    QVERIFY(!box.isVisible());
-    QCOMPARE(box.result(), int(QDialog::Rejected));
-    QCOMPARE(box.chosenColour(), std::nullopt);
-}
-
-void TestFrmColour::keyboardRunsDownTheOptionsThenToOk() {
-    frmColour box;
-    showActive(box);
-
-    QStringList chain;
-    QWidget* widget = option(box, 0);
-    do {
-        if (qobject_cast<QAbstractButton*>(widget) != nullptr) {
-            chain << widget->objectName();
-        }
-        widget = widget->nextInFocusChain();
-    } while (widget != option(box, 0));
-    QCOMPARE(chain, QStringList({colourOptionControlName(0), colourOptionControlName(1),
-                                 colourOptionControlName(2), colourOptionControlName(3),
-                                 okControlName()}));
-
-    // The options are one tab stop, walked with the arrow keys; Tab goes on to OK and back to
-    // the row last chosen.
-    QCOMPARE(QApplication::focusWidget(), option(box, 0));
-    for (int row = 1; row < 4; ++row) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    void aClickSelectsItsRowAndOkStoresItsLetter() {
+        QFETCH(QString, control);
+        QFETCH(int, row);
+        QFETCH(char, letter);
+        frmColour box;
+        QVERIFY(showExposed(box));
+        QTest::mouseClick(box.findChild<QLabel*>(colourSwatchControlName(1)), Qt::LeftButton);
+        QTest::mouseClick(box.findChild<QWidget*>(control), Qt::LeftButton);
         QCOMPARE(checkedOption(box), row);
+        QTest::mouseClick(box.findChild<QLabel*>(colourSwatchControlName(row == 3 ? 2 : 3)),
+                          Qt::RightButton);
+        QCOMPARE(checkedOption(box), row);
+        QVERIFY(box.isVisible());
+        QCOMPARE(box.chosenColour(), std::nullopt);
+        QTest::mouseClick(box.findChild<QPushButton*>(okControlName()), Qt::LeftButton);
+        QCOMPARE(box.chosenColour(), std::optional<char>(letter));
+        QCOMPARE(box.result(), int(QDialog::Accepted));
+        QVERIFY(!box.isVisible());
     }
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), box.findChild<QPushButton*>(okControlName()));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget(), option(box, 3));
 
-    // A swatch click selects without moving the focus.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTest::mouseClick(box.findChild<QLabel*>(colourSwatchControlName(1)), Qt::LeftButton);
-    QCOMPARE(checkedOption(box), 1);
-    QCOMPARE(QApplication::focusWidget(), box.findChild<QPushButton*>(okControlName()));
-}
+    void aSwatchSelectsOnAWholeClickOnly() {
+        frmColour box;
+        QVERIFY(showExposed(box));
+        auto* red = box.findChild<QLabel*>(colourSwatchControlName(2));
+        // The press alone selects nothing, and neither does a press dragged off the swatch.
+        QTest::mousePress(red, Qt::LeftButton);
+        QCOMPARE(checkedOption(box), 0);
+        QTest::mouseRelease(red, Qt::LeftButton, {}, QPoint(red->width() + 4, red->height() / 2));
+        QCOMPARE(checkedOption(box), 0);
+        // Nor does a release whose press was on another swatch.
+        QTest::mousePress(box.findChild<QLabel*>(colourSwatchControlName(3)), Qt::LeftButton);
+        QTest::mouseRelease(red, Qt::LeftButton);
+        QCOMPARE(checkedOption(box), 0);
+        // A double-click is one click.
+        QTest::mouseDClick(box.windowHandle(), Qt::LeftButton, {},
+                           red->mapTo(&box, red->rect().center()));
+        QCOMPARE(checkedOption(box), 2);
+    }
 
-void TestFrmColour::keyboardPressesOk_data() {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::newRow("Alt+O") << int(Qt::Key_O) << Qt::KeyboardModifiers(Qt::AltModifier);
-    QTest::newRow("Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers();
-}
+    // Alt+O and Enter answer as OK does; Esc and the close control store nothing.
+    void everyWayOut_data() {
+        QTest::addColumn<int>("key"); // 0 for the close control
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("Alt+O") << int(Qt::Key_O) << Qt::KeyboardModifiers(Qt::AltModifier) << true;
+        QTest::newRow("Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << true;
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << Qt::KeyboardModifiers() << false;
+        QTest::newRow("close control") << 0 << Qt::KeyboardModifiers() << false;
+    }
+    void everyWayOut() {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, accepted);
+        frmColour box;
+        QVERIFY(showActive(box));
+        box.lblGreen_Click();
+        if (key == 0)
+            QVERIFY(box.close());
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+        QTRY_VERIFY(!box.isVisible());
+        QCOMPARE(box.result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
+        QCOMPARE(box.chosenColour(), accepted ? std::optional<char>('G') : std::nullopt);
+    }
 
-void TestFrmColour::keyboardPressesOk() {
-    QFETCH(int, key);
-    QFETCH(Qt::KeyboardModifiers, modifiers);
+    void keyboardRunsDownTheOptionsThenToOk() {
+        frmColour box;
+        QVERIFY(showActive(box));
+        QStringList chain;
+        QWidget* widget = option(box, 0);
+        do {
+            if (qobject_cast<QAbstractButton*>(widget) != nullptr)
+                chain << widget->objectName();
+            widget = widget->nextInFocusChain();
+        } while (widget != option(box, 0));
+        QCOMPARE(chain, QStringList({colourOptionControlName(0), colourOptionControlName(1),
+                                     colourOptionControlName(2), colourOptionControlName(3),
+                                     okControlName()}));
 
-    frmColour box;
-    showActive(box);
-    box.lblGreen_Click();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
-    QTRY_VERIFY(!box.isVisible());
-    QCOMPARE(box.result(), int(QDialog::Accepted));
-    QCOMPARE(box.chosenColour(), std::optional<char>('G'));
-}
+        // The options are one tab stop walked by arrows; Tab goes on to OK, back to the row chosen.
+        QCOMPARE(QApplication::focusWidget(), option(box, 0));
+        for (int row = 1; row < 4; ++row) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+            QCOMPARE(checkedOption(box), row);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), box.findChild<QPushButton*>(okControlName()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), option(box, 3));
 
-void TestFrmColour::centredOnTheScreen() {
-    frmColour box;
-    box.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&box));
-    const QPoint middle = box.screen()->availableGeometry().center();
-    const QPoint offset = box.frameGeometry().center() - middle;
-    QVERIFY2(offset.manhattanLength() <= 2,
-             qPrintable(QStringLiteral("off by %1, %2").arg(offset.x()).arg(offset.y())));
-}
+        // A swatch click selects without moving the focus.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::mouseClick(box.findChild<QLabel*>(colourSwatchControlName(1)), Qt::LeftButton);
+        QCOMPARE(checkedOption(box), 1);
+        QCOMPARE(QApplication::focusWidget(), box.findChild<QPushButton*>(okControlName()));
+    }
+};
 
 QTEST_MAIN(TestFrmColour)
 #include "test_frmcolour.moc"

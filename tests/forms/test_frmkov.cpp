@@ -12,6 +12,7 @@
 
 #include "in_twips.h"
 #include "languages.h"
+#include "show_and_wait.h"
 #include "text_ink.h"
 
 #include <QAccessible>
@@ -20,12 +21,14 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QWindow>
 #include <QtTest>
 
+#include <array>
 #include <filesystem>
 #include <optional>
 
@@ -35,51 +38,50 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A program folder holding the supplied pictures and a card file of the test's choosing.
-struct Installed {
-    explicit Installed(const std::string& cardFile = readBytes(fs::path(KOV_ASSETS_DIR) /
-                                                               "card.txt")) {
-        folder.copyPicturesFrom(KOV_ASSETS_DIR);
-        folder.writeCardFile(cardFile);
-    }
-    [[nodiscard]] fs::path pictures() const { return folder.path(); }
-    [[nodiscard]] std::unique_ptr<frmKOV> window() const {
-        auto made = std::make_unique<frmKOV>(pictures(), folder.cardFilePath());
-        if (made->Form_Load())
-            return nullptr;
-        return made;
-    }
-    ProgramFolder folder;
-};
-
-// The board's controls, found by name as a tester would.
-template <typename Control> Control* child(const frmKOV& window, const QString& name) {
+// A window's control, found by name as a tester would.
+template <typename Control> Control* child(const QWidget& window, const QString& name) {
     auto* control = window.findChild<Control*>(name);
     if (control == nullptr)
         qFatal("no control named %s", qPrintable(name));
     return control;
 }
-PictureControl* slotOf(const frmKOV& window, Player player, int slot) {
-    return child<PictureControl>(window, cardSlotControlName(player, slot));
-}
-PictureControl* pickupCard(const frmKOV& window) {
-    return child<PictureControl>(window, pickupCardControlName());
-}
-PictureControl* discardCard(const frmKOV& window) {
-    return child<PictureControl>(window, discardCardControlName());
-}
-QLabel* turnLabel(const frmKOV& window, Player player) {
-    return child<QLabel>(window, turnLabelControlName(player));
-}
-QLabel* totalLabel(const frmKOV& window, Player player) {
-    return child<QLabel>(window, totalLabelControlName(player));
-}
-QLabel* colourInForce(const frmKOV& window) {
-    return child<QLabel>(window, colourInForceControlName());
-}
 
-// A left click at the middle of the control, or a double-click, as the desktop delivers them to
-// the window.
+// The window loaded from a program folder holding the supplied pictures and a card file of the
+// test's choosing (null when it refuses to start), and its controls.
+struct Board {
+    explicit Board(const std::string& cardFile = readBytes(fs::path(KOV_ASSETS_DIR) / "card.txt")) {
+        folder.copyPicturesFrom(KOV_ASSETS_DIR);
+        folder.writeCardFile(cardFile);
+        window = std::make_unique<frmKOV>(folder.path(), folder.cardFilePath());
+        if (window->Form_Load())
+            window.reset();
+    }
+    template <typename Control> Control* get(const QString& name) const {
+        return child<Control>(*window, name);
+    }
+    PictureControl* slot(Player player, int slot) const {
+        return get<PictureControl>(cardSlotControlName(player, slot));
+    }
+    PictureControl* pile() const { return get<PictureControl>(pickupCardControlName()); }
+    PictureControl* discard() const { return get<PictureControl>(discardCardControlName()); }
+    QLabel* turnLabel(Player player) const { return get<QLabel>(turnLabelControlName(player)); }
+    QLabel* total(Player player) const { return get<QLabel>(totalLabelControlName(player)); }
+    QLabel* colourInForce() const { return get<QLabel>(colourInForceControlName()); }
+    QPushButton* button(const QString& name) const { return get<QPushButton>(name); }
+    [[nodiscard]] const GameState& state() const { return window->gameState(); }
+    ProgramFolder folder;
+    std::unique_ptr<frmKOV> window;
+};
+
+// The three windows, the board on the supplied card file.
+struct AllWindows {
+    Board board;
+    frmColour chooser;
+    frmAbout about;
+    [[nodiscard]] std::array<QWidget*, 3> each() { return {board.window.get(), &chooser, &about}; }
+};
+
+// A left click, or a double-click, at the control's middle, delivered to its window.
 void clickOn(QWidget* control, bool doubleClick = false) {
     const QPoint at = control->mapTo(control->window(), control->rect().center());
     if (doubleClick)
@@ -88,8 +90,7 @@ void clickOn(QWidget* control, bool doubleClick = false) {
         QTest::mouseClick(control->window()->windowHandle(), Qt::LeftButton, {}, at);
 }
 
-// Presses the control as a screen reader does; returns the key that it names for the press, or
-// nothing when the control offers no press.
+// Presses the control as a screen reader does: the key named for the press, or none if no press.
 QString pressAsAScreenReader(QWidget* control) {
     QAccessibleActionInterface* actions =
         QAccessible::queryAccessibleInterface(control)->actionInterface();
@@ -104,26 +105,21 @@ constexpr QSize slotPixels(86, 129);
 
 // Mean difference of two equal-sized pictures, per colour channel (0 to 255).
 double difference(const QImage& a, const QImage& b) {
-    const QImage one = a.convertToFormat(QImage::Format_RGB32);
-    const QImage other = b.convertToFormat(QImage::Format_RGB32);
+    const QImage one = a.convertToFormat(QImage::Format_RGB888);
+    const QImage other = b.convertToFormat(QImage::Format_RGB888);
     if (one.size() != other.size())
         return 255.0;
     qint64 sum = 0;
     for (int y = 0; y < one.height(); ++y) {
-        for (int x = 0; x < one.width(); ++x) {
-            const QRgb p = one.pixel(x, y), q = other.pixel(x, y);
-            sum +=
-                qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q));
-        }
+        for (int byte = 0; byte < 3 * one.width(); ++byte) // red, green and blue of each pixel
+            sum += qAbs(one.constScanLine(y)[byte] - other.constScanLine(y)[byte]);
     }
     return static_cast<double>(sum) / (3.0 * one.width() * one.height());
 }
 
-// The window shown, then moved to a screen of the given device pixel ratio; false when there is
-// none (the frmKOV_pixel_density run has screens of ratio 1 and 2).
+// The window shown on a screen of this pixel ratio; false if none (frmKOV_pixel_density has 1, 2).
 bool showOnScreenOfRatio(QWidget& window, qreal ratio) {
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
+    if (!showExposed(window))
         return false;
     for (QScreen* screen : QGuiApplication::screens()) {
         if (screen->devicePixelRatio() == ratio) {
@@ -158,8 +154,7 @@ QPalette desktopPalette(const QString& name) {
     return palette;
 }
 
-// What a screen reader reads of a window: the names and descriptions (tooltips included) of
-// everything in its accessible tree.
+// What a screen reader reads of a window: each name and description (tooltips too) in its tree.
 QStringList spokenTexts(QWidget& window) {
     QStringList texts;
     QList<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(&window)};
@@ -180,30 +175,25 @@ class TestFrmKov : public QObject {
 
 private slots:
     void theWindow() {
-        Installed installed;
-        auto window = installed.window();
-        QVERIFY(window);
-        QCOMPARE(window->windowTitle(), QStringLiteral(KOV_WINDOW_TITLE));
-        QCOMPARE(inTwips(QRect(QPoint(), window->size())), QRect(0, 0, 9270, 6120));
-        QVERIFY(!window->windowIcon().isNull());
-        QVERIFY(window->maximumSize().width() > 618); // the frame stays resizable
+        Board board;
+        QVERIFY(board.window);
+        QCOMPARE(board.window->windowTitle(), QStringLiteral(KOV_WINDOW_TITLE));
+        QCOMPARE(inTwips(QRect(QPoint(), board.window->size())), QRect(0, 0, 9270, 6120));
+        QVERIFY(!board.window->windowIcon().isNull());
+        QVERIFY(board.window->maximumSize().width() > 618); // the frame stays resizable
     }
 
     void layout_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("twips");
         QTest::addColumn<QString>("text");
-        for (int index = 0; index < 7; ++index) {
-            QTest::addRow("PlayerOneCard(%d)", index)
-                << cardSlotControlName(Player::One, index) << QRect(1320 * index, 0, 1290, 1935)
-                << QString();
-            QTest::addRow("PlayerTwoCard(%d)", index)
-                << cardSlotControlName(Player::Two, index) << QRect(1320 * index, 3900, 1290, 1935)
-                << QString();
-        }
         const auto row = [](const QString& name, QRect twips, const QString& text) {
             QTest::newRow(qPrintable(name)) << name << twips << text;
         };
+        for (int index = 0; index < 7; ++index) {
+            row(cardSlotControlName(Player::One, index), QRect(1320 * index, 0, 1290, 1935), {});
+            row(cardSlotControlName(Player::Two, index), QRect(1320 * index, 3900, 1290, 1935), {});
+        }
         row(pickupCardControlName(), QRect(1560, 1950, 1245, 1935), {});
         row(discardCardControlName(), QRect(3120, 1950, 1290, 1935), {});
         row(turnLabelControlName(Player::One), QRect(120, 2040, 1095, 255), "Player One");
@@ -220,9 +210,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, twips);
         QFETCH(QString, text);
-        Installed installed;
-        auto window = installed.window();
-        auto* control = window->findChild<QWidget*>(name);
+        Board board;
+        auto* control = board.window->findChild<QWidget*>(name);
         QVERIFY(control);
         QCOMPARE(inTwips(control->geometry()), twips);
         if (auto* label = qobject_cast<QLabel*>(control)) {
@@ -241,98 +230,84 @@ private slots:
 
     // The added colour swatch sits in the gap right of the discard and touches no other control.
     void theColourInForceCoversNothing() {
-        Installed installed;
-        auto window = installed.window();
-        const QRect swatch = colourInForce(*window)->geometry();
-        for (auto* other : window->findChildren<QWidget*>()) {
-            if (other != colourInForce(*window) && other->parentWidget() == window.get())
+        Board board;
+        const QRect swatch = board.colourInForce()->geometry();
+        for (auto* other : board.window->findChildren<QWidget*>()) {
+            if (other != board.colourInForce() && other->parentWidget() == board.window.get())
                 QVERIFY2(!other->geometry().intersects(swatch), qPrintable(other->objectName()));
         }
-        QVERIFY(swatch.left() > discardCard(*window)->geometry().right());
+        QVERIFY(swatch.left() > board.discard()->geometry().right());
     }
 
     void afterStartUp() {
-        Installed installed;
-        auto window = installed.window();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        Board board;
+        QVERIFY(showExposed(*board.window));
         for (Player player : {Player::One, Player::Two}) {
             for (int slot = 0; slot < 7; ++slot)
-                QVERIFY(slotOf(*window, player, slot)->showsPicture());
+                QVERIFY(board.slot(player, slot)->showsPicture());
         }
-        QVERIFY(discardCard(*window)->showsPicture());
-        QVERIFY(pickupCard(*window)->showsPicture());
-        QCOMPARE(pickupCard(*window)->picture().size(),
-                 pickupCard(*window)->size() * window->devicePixelRatio());
-        QVERIFY(turnLabel(*window, Player::One)->isVisible());
-        QVERIFY(!turnLabel(*window, Player::Two)->isVisible());
-        QCOMPARE(totalLabel(*window, Player::One)->text(), QStringLiteral("0"));
-        QCOMPARE(totalLabel(*window, Player::Two)->text(), QStringLiteral("0"));
-        QCOMPARE(installed.folder.cardFileBytes().size(), std::size_t(218));
-        QVERIFY(installed.folder.cardFileBytes() !=
-                readBytes(fs::path(KOV_ASSETS_DIR) / "card.txt"));
+        QVERIFY(board.discard()->showsPicture());
+        QVERIFY(board.pile()->showsPicture());
+        QVERIFY(board.turnLabel(Player::One)->isVisible());
+        QVERIFY(!board.turnLabel(Player::Two)->isVisible());
+        QCOMPARE(board.total(Player::One)->text(), QStringLiteral("0"));
+        QCOMPARE(board.total(Player::Two)->text(), QStringLiteral("0"));
+        QCOMPARE(board.folder.cardFileBytes().size(), std::size_t(218));
+        QVERIFY(board.folder.cardFileBytes() != readBytes(fs::path(KOV_ASSETS_DIR) / "card.txt"));
     }
 
     void onlyTheButtonsTakeTheFocus() {
-        Installed installed;
-        auto window = installed.window();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        auto* newGame = window->findChild<QPushButton*>(newGameControlName());
-        auto* exitButton = window->findChild<QPushButton*>(exitControlName());
-        auto* about = window->findChild<QPushButton*>(aboutControlName());
+        Board board;
+        QVERIFY(showActive(*board.window));
+        auto* newGame = board.button(newGameControlName());
+        auto* exitButton = board.button(exitControlName());
+        auto* about = board.button(aboutControlName());
         QCOMPARE(QApplication::focusWidget(), newGame);
         QCOMPARE(newGame->nextInFocusChain(), exitButton);
         QCOMPARE(exitButton->nextInFocusChain(), about);
-        for (auto* child : window->findChildren<QWidget*>()) {
+        for (auto* child : board.window->findChildren<QWidget*>()) {
             if (!qobject_cast<QPushButton*>(child))
                 QCOMPARE(child->focusPolicy(), Qt::NoFocus);
         }
-        QTest::mouseClick(slotOf(*window, Player::One, 3), Qt::LeftButton);
-        QTest::mouseClick(pickupCard(*window), Qt::LeftButton);
+        QTest::mouseClick(board.slot(Player::One, 3), Qt::LeftButton);
+        QTest::mouseClick(board.pile(), Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), newGame);
-        QCOMPARE(newGame->shortcut(), QKeySequence(Qt::ALT | Qt::Key_N));
         QCOMPARE(exitButton->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
         QCOMPARE(about->shortcut(), QKeySequence(Qt::ALT | Qt::Key_A));
     }
 
     void altNDealsAgainKeepingTheTotals() {
-        Installed installed;
-        auto window = installed.window();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        QTest::mouseClick(pickupCard(*window), Qt::LeftButton); // a full hand: Player Two's turn
-        QCOMPARE(window->gameState().toMove, Player::Two);
-        const std::string before = installed.folder.cardFileBytes();
+        Board board;
+        QVERIFY(showActive(*board.window));
+        QTest::mouseClick(board.pile(), Qt::LeftButton); // a full hand: Player Two's turn
+        QCOMPARE(board.state().toMove, Player::Two);
+        const std::string before = board.folder.cardFileBytes();
         // A mnemonic presses its button the way a click does, a moment later.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
-        QTRY_VERIFY(installed.folder.cardFileBytes() != before);
-        QCOMPARE(window->gameState().toMove, Player::One);
-        QVERIFY(turnLabel(*window, Player::One)->isVisible());
-        QCOMPARE(window->gameState().totals, (std::array<int, 2>{0, 0}));
+        QTRY_VERIFY(board.folder.cardFileBytes() != before);
+        QCOMPARE(board.state().toMove, Player::One);
+        QVERIFY(board.turnLabel(Player::One)->isVisible());
+        QCOMPARE(board.state().totals, (std::array<int, 2>{0, 0}));
     }
 
     void clicksOnThePileDraw() {
-        Installed installed;
-        auto window = installed.window();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        const GameState& state = window->gameState();
+        Board board;
+        QVERIFY(showExposed(*board.window));
+        const GameState& state = board.state();
         // A full hand takes nothing and passes the turn.
-        QTest::mouseClick(pickupCard(*window), Qt::LeftButton);
+        QTest::mouseClick(board.pile(), Qt::LeftButton);
         QCOMPARE(state.DeckPosition, 31);
-        QVERIFY(turnLabel(*window, Player::Two)->isVisible());
-        QVERIFY(!turnLabel(*window, Player::One)->isVisible());
+        QVERIFY(board.turnLabel(Player::Two)->isVisible());
+        QVERIFY(!board.turnLabel(Player::One)->isVisible());
         // Clicks on the discard and the labels do nothing.
         const GameState before = state;
-        QTest::mouseClick(discardCard(*window), Qt::LeftButton);
-        QTest::mouseClick(turnLabel(*window, Player::Two), Qt::LeftButton);
-        QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(600, 150));
+        QTest::mouseClick(board.discard(), Qt::LeftButton);
+        QTest::mouseClick(board.turnLabel(Player::Two), Qt::LeftButton);
+        QTest::mouseClick(board.window.get(), Qt::LeftButton, {}, QPoint(600, 150));
         QCOMPARE(state, before);
     }
 
-    // A double-click is one click; two clicks further apart than the desktop's double-click
-    // interval stay two.
+    // A double-click is one click; two clicks further apart than a double-click stay two.
     void aDoubleClickIsOneClick_data() {
         QTest::addColumn<bool>("onThePile");
         QTest::addColumn<bool>("doubleClick");
@@ -353,30 +328,25 @@ private slots:
         QFETCH(bool, playerTwoToMove);
         QFETCH(int, playerOneCards);
         QFETCH(int, cardsDrawn);
-        Installed installed(cardFileDealing({"SG", "5G"}, {}, "3G", "7R"));
-        auto window = installed.window();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        const GameState& state = window->gameState();
+        Board board(cardFileDealing({"SG", "5G"}, {}, "3G", "7R"));
+        QVERIFY(showExposed(*board.window));
+        const GameState& state = board.state();
         const int deckPosition = state.DeckPosition;
         if (onThePile)
-            clickOn(slotOf(*window, Player::One, 0)); // the skip frees a slot
-        clickOn(onThePile ? pickupCard(*window) : slotOf(*window, Player::One, 0), doubleClick);
+            clickOn(board.slot(Player::One, 0)); // the skip frees a slot
+        clickOn(onThePile ? board.pile() : board.slot(Player::One, 0), doubleClick);
         if (!doubleClick)
-            clickOn(onThePile ? pickupCard(*window) : slotOf(*window, Player::One, 0));
+            clickOn(onThePile ? board.pile() : board.slot(Player::One, 0));
         QCOMPARE(state.toMove, playerTwoToMove ? Player::Two : Player::One);
         QCOMPARE(state.DeckPosition, deckPosition + 2 * cardsDrawn);
-        QCOMPARE(cardsHeld(window->gameState().hand(Player::One)), playerOneCards);
+        QCOMPARE(cardsHeld(board.state().hand(Player::One)), playerOneCards);
     }
 
-    // With the window active, 1 to 7 click that slot of the player to move and D the pile, under
-    // the rules of a click.
+    // Keys 1 to 7 click that slot of the player to move, and D the pile, as clicks would.
     void keysPlayForThePlayerToMove() {
-        Installed installed(cardFileDealing({"9R", "9R", "5G"}, {"9R", "9R", "6G"}, "3G", "7R"));
-        auto window = installed.window();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        const GameState& state = window->gameState();
+        Board board(cardFileDealing({"9R", "9R", "5G"}, {"9R", "9R", "6G"}, "3G", "7R"));
+        QVERIFY(showActive(*board.window));
+        const GameState& state = board.state();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
         QCOMPARE(state.inForce.CurrentValue, CardCharacter('5'));
         QCOMPARE(state.toMove, Player::Two);
@@ -390,10 +360,9 @@ private slots:
         QCOMPARE(state, before);
         // He draws an unplayable card into his free slot, and the turn passes.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_D);
-        QCOMPARE(cardsHeld(window->gameState().hand(Player::One)), 7);
+        QCOMPARE(cardsHeld(board.state().hand(Player::One)), 7);
         QCOMPARE(state.toMove, Player::Two);
-        QCOMPARE(QApplication::focusWidget(),
-                 window->findChild<QPushButton*>(newGameControlName()));
+        QCOMPARE(QApplication::focusWidget(), board.button(newGameControlName()));
         // While a box of the window's own is open, the keys are the box's.
         const GameState beforeBox = state;
         QTimer::singleShot(0, [] {
@@ -403,16 +372,14 @@ private slots:
             QTest::keyClick(box, Qt::Key_1);
             QTest::keyClick(box, Qt::Key_Escape);
         });
-        window->findChild<QPushButton*>(aboutControlName())->click();
+        board.button(aboutControlName())->click();
         QCOMPARE(state, beforeBox);
     }
 
     // A wild card by the keys alone: the chooser opens with the focus on its colours.
     void aWildCardByTheKeysAlone() {
-        Installed installed(cardFileDealing({"9R", "WX"}, {}, "3G", "7R"));
-        auto window = installed.window();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        Board board(cardFileDealing({"9R", "WX"}, {}, "3G", "7R"));
+        QVERIFY(showActive(*board.window));
         QString focused;
         QTimer::singleShot(0, [&focused] {
             auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -427,69 +394,64 @@ private slots:
         });
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
         QCOMPARE(focused, colourOptionControlName(0));
-        QCOMPARE(window->gameState().inForce.CurrentColour, CardCharacter('G'));
-        QCOMPARE(window->gameState().toMove, Player::Two);
+        QCOMPARE(board.state().inForce.CurrentColour, CardCharacter('G'));
+        QCOMPARE(board.state().toMove, Player::Two);
     }
 
     // A screen reader presses the slots and the pile, and hears of the turn and the discard.
     void screenReadersPressTheCards() {
-        Installed installed(cardFileDealing({"9R", "9R", "9R", "9R", "5G"}, {}, "3G", "7R"));
-        auto window = installed.window();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        const GameState& state = window->gameState();
-        QCOMPARE(QAccessible::queryAccessibleInterface(slotOf(*window, Player::One, 4))->role(),
+        Board board(cardFileDealing({"9R", "9R", "9R", "9R", "5G"}, {}, "3G", "7R"));
+        QVERIFY(showExposed(*board.window));
+        const GameState& state = board.state();
+        QCOMPARE(QAccessible::queryAccessibleInterface(board.slot(Player::One, 4))->role(),
                  QAccessible::Button);
-        QCOMPARE(pressAsAScreenReader(slotOf(*window, Player::One, 4)), QStringLiteral("5"));
+        QCOMPARE(pressAsAScreenReader(board.slot(Player::One, 4)), QStringLiteral("5"));
         QTRY_COMPARE(state.toMove, Player::Two);
-        QCOMPARE(discardCard(*window)->accessibleName(),
+        QCOMPARE(board.discard()->accessibleName(),
                  QStringLiteral("Discard: Green 5, colour in force Green"));
-        QCOMPARE(turnLabel(*window, Player::Two)->accessibleName(),
+        QCOMPARE(board.turnLabel(Player::Two)->accessibleName(),
                  QStringLiteral("Player Two to move"));
-        QCOMPARE(turnLabel(*window, Player::One)->accessibleName(), QStringLiteral("Player One"));
+        QCOMPARE(board.turnLabel(Player::One)->accessibleName(), QStringLiteral("Player One"));
         // Player Two's hand is full: the pile gives nothing and the turn comes back.
-        QCOMPARE(pressAsAScreenReader(pickupCard(*window)), QStringLiteral("D"));
+        QCOMPARE(pressAsAScreenReader(board.pile()), QStringLiteral("D"));
         QTRY_COMPARE(state.toMove, Player::One);
-        QCOMPARE(turnLabel(*window, Player::One)->accessibleName(),
+        QCOMPARE(board.turnLabel(Player::One)->accessibleName(),
                  QStringLiteral("Player One to move"));
-        QCOMPARE(pressAsAScreenReader(discardCard(*window)), QString());
+        QCOMPARE(pressAsAScreenReader(board.discard()), QString());
     }
 
-    // Another card's picture under this card's name shows at the next showing of the card, on a
-    // screen of either density.
+    // Another picture under a card's name shows at the card's next showing, at either density.
     void everyShowingReadsThePictureAgain_data() { addRatioRows(); }
     void everyShowingReadsThePictureAgain() {
         QFETCH(qreal, ratio);
-        Installed installed(uniformCardFile("7R"));
-        const fs::path file = installed.folder.path() / "7R.jpg";
-        auto window = installed.window();
-        if (!showOnScreenOfRatio(*window, ratio))
+        Board board(uniformCardFile("7R"));
+        const fs::path file = board.folder.path() / "7R.jpg";
+        if (!showOnScreenOfRatio(*board.window, ratio))
             QSKIP("no screen of this pixel density");
         // Removed first: GCC 12's copy_file on Windows refuses overwrite_existing.
         fs::remove(file);
-        fs::copy_file(installed.folder.path() / "5G.jpg", file);
-        QTest::mouseClick(window->findChild<QPushButton*>(newGameControlName()), Qt::LeftButton);
+        fs::copy_file(board.folder.path() / "5G.jpg", file);
+        QTest::mouseClick(board.button(newGameControlName()), Qt::LeftButton);
         const QSize device = slotPixels * ratio;
-        QCOMPARE(slotOf(*window, Player::One, 0)->picture(), decodedAt(file, device, ratio));
-        QVERIFY(slotOf(*window, Player::One, 0)->picture() !=
+        QCOMPARE(board.slot(Player::One, 0)->picture(), decodedAt(file, device, ratio));
+        QVERIFY(board.slot(Player::One, 0)->picture() !=
                 decodedAt(fs::path(KOV_ASSETS_DIR) / "7R.jpg", device, ratio));
     }
 
     void picturesAreDecodedAtTheSlotsDeviceSize_data() { addRatioRows(); }
     void picturesAreDecodedAtTheSlotsDeviceSize() {
         QFETCH(qreal, ratio);
-        Installed installed;
-        auto window = installed.window();
-        if (!showOnScreenOfRatio(*window, ratio))
+        Board board;
+        if (!showOnScreenOfRatio(*board.window, ratio))
             QSKIP("no screen of this pixel density");
-        PictureControl* slot = slotOf(*window, Player::One, 0);
+        PictureControl* slot = board.slot(Player::One, 0);
         const QSize device = slotPixels * ratio;
         QTRY_COMPARE(slot->picture().size(), device);
-        QCOMPARE(discardCard(*window)->picture().size(), device);
+        QCOMPARE(board.discard()->picture().size(), device);
         const QImage shot = slot->grab().toImage();
         QCOMPARE(shot.size(), device);
         const fs::path file =
-            installed.folder.path() / (window->gameState().PlayerOneHand.at(0).code() + ".jpg");
+            board.folder.path() / (board.state().PlayerOneHand.at(0).code() + ".jpg");
         const double sharp = difference(shot, decodedAt(file, device));
         const double enlarged =
             difference(shot, decodedAt(file, slotPixels)
@@ -498,9 +460,8 @@ private slots:
         if (ratio > 1)
             QVERIFY2(enlarged > 4 * sharp + 2, qPrintable(QString::number(enlarged)));
 
-        // A picture smaller than its slot (the card back, at ratio 2) is held at its own size and
-        // scaled up to fill the slot as it is painted.
-        PictureControl* pile = pickupCard(*window);
+        // A picture smaller than its slot (the back, at ratio 2) is held as is, scaled as painted.
+        PictureControl* pile = board.pile();
         const QSize pileDevice = pile->size() * ratio;
         QCOMPARE(pile->picture().size(), pileDevice.boundedTo(QImage(":/cardback.jpg").size()));
         const double filled = difference(
@@ -509,18 +470,13 @@ private slots:
         QVERIFY2(filled < 2, qPrintable(QString::number(filled)));
     }
 
-    // Every text of every window reads, measured on the screen, under each desktop's colours
-    // as the window is made, and after the player has switched to the next theme.
+    // Every text of every window reads under each desktop's colours, and after a switch of theme.
     void everyTextReads_data() {
-        QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("palette");
-        for (const char* window : {"frmKOV", "frmColour", "frmAbout"}) {
-            for (const char* palette : {"light", "dark", "high contrast"})
-                QTest::addRow("%s, %s", window, palette) << window << palette;
-        }
+        for (const char* palette : {"light", "dark", "high contrast"})
+            QTest::newRow(palette) << palette;
     }
     void everyTextReads() {
-        QFETCH(QString, window);
         QFETCH(QString, palette);
         const QPalette classic = desktopPalette("light");
         // Windows' own style paints light button faces whatever the palette, and Windows pairs it
@@ -532,40 +488,34 @@ private slots:
             QApplication::setPalette(classic);
         });
         QApplication::setPalette(desktopPalette(palette));
-        Installed installed;
-        std::unique_ptr<QWidget> shown;
-        if (window == "frmKOV")
-            shown = installed.window();
-        else if (window == "frmColour")
-            shown = std::make_unique<frmColour>();
-        else
-            shown = std::make_unique<frmAbout>();
+        AllWindows windows;
         const QStringList themes{"light", "dark", "high contrast", "light"};
         for (const QString& theme : {palette, themes[themes.indexOf(palette) + 1]}) {
             QApplication::setPalette(desktopPalette(theme));
             QCoreApplication::processEvents();
-            int texts = 0;
-            for (QWidget* control : shown->findChildren<QWidget*>()) {
-                if (control->property("text").toString().isEmpty())
-                    continue;
-                const double contrast = textContrast(*control);
-                QVERIFY2(contrast >= readableContrast,
-                         qPrintable(QStringLiteral("%1 under %2: %3")
-                                        .arg(control->objectName(), theme)
-                                        .arg(contrast)));
-                ++texts;
+            for (QWidget* window : windows.each()) {
+                int texts = 0;
+                for (QWidget* control : window->findChildren<QWidget*>()) {
+                    if (control->property("text").toString().isEmpty())
+                        continue;
+                    const double contrast = textContrast(*control);
+                    QVERIFY2(contrast >= readableContrast,
+                             qPrintable(QStringLiteral("%1 %2 under %3: %4")
+                                            .arg(window->metaObject()->className(),
+                                                 control->objectName(), theme)
+                                            .arg(contrast)));
+                    ++texts;
+                }
+                QVERIFY(texts >= 5);
             }
-            QVERIFY(texts >= 5);
-            if (auto* label = shown->findChild<QLabel*>(turnLabelControlName(Player::One)))
-                QCOMPARE(label->palette().color(QPalette::Window),
-                         QApplication::palette().color(QPalette::ToolTipBase));
+            QCOMPARE(windows.board.turnLabel(Player::One)->palette().color(QPalette::Window),
+                     QApplication::palette().color(QPalette::ToolTipBase));
         }
     }
 
-    // Every text fits in every language at the desktop's usual font, and at the faces of common
-    // desktops; a text is drawn smaller only where its control would cut it, and then at the
-    // largest size that fits, when the windows open, after a font change and after a deal. An
-    // enormous font costs a few measures a text, and leaves the colour in force its colour.
+    // Every text fits in every language and at common desktops' faces, drawn smaller only where
+    // it must and then at the largest size that fits: on opening, after a font change and a deal.
+    // An enormous font costs a few measures a text, and leaves the colour in force its colour.
     void textsFitTheirControls_data() {
         QTest::addColumn<QStringList>("uiLanguages");
         QTest::addColumn<QString>("family");      // the desktop's face; empty for the usual one
@@ -576,11 +526,9 @@ private slots:
                 << QStringList{QString::fromLatin1(language)} << QString() << 0.0 << QStringList();
         QTest::newRow("de-DE, 12 pt") << QStringList{"de-DE"} << "" << 12.0 << QStringList{"*"};
         const QStringList english{"en-US"};
-        for (const auto& [family, points] :
-             {std::pair{"Noto Sans", 9.0}, std::pair{"Noto Sans", 10.0},
-              std::pair{"DejaVu Sans", 9.0}})
-            QTest::addRow("%s %g pt", family, points)
-                << english << family << points << QStringList();
+        QTest::newRow("Noto Sans 9 pt") << english << "Noto Sans" << 9.0 << QStringList();
+        QTest::newRow("Noto Sans 10 pt") << english << "Noto Sans" << 10.0 << QStringList();
+        QTest::newRow("DejaVu Sans 9 pt") << english << "DejaVu Sans" << 9.0 << QStringList();
         QTest::newRow("Cantarell 11 pt")
             << english << "Cantarell" << 11.0
             << QStringList{turnLabelControlName(Player::One), totalCaptionControlName(Player::One),
@@ -601,14 +549,11 @@ private slots:
         if (!family.isEmpty() && QFontInfo(desktop).family() != family)
             QSKIP("the face is not among this run's fonts (frmKOV_desktop_fonts has it)");
         QApplication::setFont(desktop);
-        Installed installed;
-        const auto board = installed.window();
-        frmColour chooser;
-        frmAbout about;
+        AllWindows windows;
         for (const QFont& font : {usual, desktop})
             QApplication::setFont(font);
-        child<QPushButton>(*board, newGameControlName())->click(); // a new colour in force
-        for (QWidget* window : std::initializer_list<QWidget*>{board.get(), &chooser, &about}) {
+        windows.board.button(newGameControlName())->click(); // a new colour in force
+        for (QWidget* window : windows.each()) {
             int texts = 0;
             for (auto* control : window->findChildren<QWidget*>()) {
                 const QString name = control->objectName();
@@ -635,8 +580,7 @@ private slots:
         }
     }
 
-    // The desktop's first language that KOV speaks, unless English comes before it; Qt's own
-    // buttons (the message box's OK, last) in the same language.
+    // The desktop's first language KOV speaks, unless English comes first; Qt's own OK likewise.
     void buttonsReadInThePlayersLanguage_data() {
         QTest::addColumn<QStringList>("uiLanguages");
         QTest::addColumn<QStringList>("captions"); // the buttons, the boxes' OK, Qt's OK
@@ -665,21 +609,18 @@ private slots:
 #ifdef _WIN32
             QSKIP("Windows names the player's languages in its settings, not in the environment");
 #endif
-            const QByteArray names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
-            std::vector<std::optional<QByteArray>> before;
-            for (const QByteArray& name : names) {
-                before.push_back(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name))
-                                                                 : std::nullopt);
+            const QProcessEnvironment before = QProcessEnvironment::systemEnvironment();
+            const char* names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+            for (const char* name : names)
                 qunsetenv(name);
-            }
             for (const QString& variable : uiLanguages)
                 qputenv(qPrintable(variable.section('=', 0, 0)), variable.section('=', 1).toUtf8());
             translation.emplace();
-            for (std::size_t each = 0; each < before.size(); ++each) {
-                if (before[each])
-                    qputenv(names[each], *before[each]);
+            for (const char* name : names) {
+                if (before.contains(name))
+                    qputenv(name, before.value(name).toUtf8());
                 else
-                    qunsetenv(names[each]);
+                    qunsetenv(name);
             }
         } else {
             translation.emplace(uiLanguages);
@@ -696,17 +637,15 @@ private slots:
         QCOMPARE(shown, captions);
     }
 
-    // In a language whose every text is its English source behind a marker, every text of the
-    // windows, the messages, the cards and the problems carries the marker.
+    // In a language of English texts behind a marker, every text shown carries the marker.
     void noTextEscapesTranslation() {
         QTranslator pseudo;
         QVERIFY(pseudo.load(QStringLiteral(":/i18n/kov_pseudo.qm")));
         QCoreApplication::installTranslator(&pseudo);
-        Installed installed;
-        auto window = installed.window();
-        frmColour chooser;
-        frmAbout about;
-        QStringList texts = spokenTexts(*window) + spokenTexts(chooser) + spokenTexts(about);
+        AllWindows windows;
+        QStringList texts;
+        for (QWidget* window : windows.each())
+            texts << spokenTexts(*window);
         texts.removeOne(QStringLiteral(KOV_WINDOW_TITLE)); // the one text that is a name
         for (Player player : {Player::One, Player::Two})
             texts << handWonText(player) << matchWonText(player, 512);
@@ -725,26 +664,23 @@ private slots:
     void theBoardIsReadByName() {
         std::string deck = readBytes(fs::path(KOV_ASSETS_DIR) / "card.txt");
         deck.replace(95 * 2, 2, "FG"); // the file's card 96 is the first one turned up
-        Installed installed(deck);
-        auto window = installed.window();
-        const GameState& state = window->gameState();
-        QCOMPARE(slotOf(*window, Player::One, 2)->accessibleName(),
+        Board board(deck);
+        const GameState& state = board.state();
+        QCOMPARE(board.slot(Player::One, 2)->accessibleName(),
                  "Player One, card 3: " + cardName(state.PlayerOneHand.at(2)));
-        QCOMPARE(slotOf(*window, Player::Two, 6)->accessibleName(),
+        QCOMPARE(board.slot(Player::Two, 6)->accessibleName(),
                  "Player Two, card 7: " + cardName(state.PlayerTwoHand.at(6)));
-        QCOMPARE(pickupCard(*window)->accessibleName(), QStringLiteral("Draw pile"));
-        QCOMPARE(discardCard(*window)->accessibleName(),
+        QCOMPARE(board.pile()->accessibleName(), QStringLiteral("Draw pile"));
+        QCOMPARE(board.discard()->accessibleName(),
                  QStringLiteral("Discard: Wild Draw Four, colour in force Green"));
-        QCOMPARE(colourInForce(*window)->accessibleName(),
-                 QStringLiteral("Colour in force: Green"));
-        QCOMPARE(totalLabel(*window, Player::Two)->accessibleName(),
-                 QStringLiteral("Player Two Total: 0"));
-        QCOMPARE(turnLabel(*window, Player::One)->accessibleName(),
+        QCOMPARE(board.colourInForce()->accessibleName(), QStringLiteral("Colour in force: Green"));
+        QCOMPARE(board.total(Player::Two)->accessibleName(), QStringLiteral("Player Two Total: 0"));
+        QCOMPARE(board.turnLabel(Player::One)->accessibleName(),
                  QStringLiteral("Player One to move"));
-        QCOMPARE(turnLabel(*window, Player::Two)->accessibleName(), QStringLiteral("Player Two"));
-        QCOMPARE(slotOf(*window, Player::Two, 2)->toolTip(),
+        QCOMPARE(board.turnLabel(Player::Two)->accessibleName(), QStringLiteral("Player Two"));
+        QCOMPARE(board.slot(Player::Two, 2)->toolTip(),
                  QStringLiteral("Key 3 plays this card when Player Two is to move"));
-        QCOMPARE(pickupCard(*window)->toolTip(), QStringLiteral("Draw pile: key D draws a card"));
+        QCOMPARE(board.pile()->toolTip(), QStringLiteral("Draw pile: key D draws a card"));
     }
 };
 

@@ -11,25 +11,27 @@
 
 #include <algorithm>
 
-// Where a widget's text lands when it is drawn with room to spare: the bounding box of its dark
-// pixels. Giving the probe more room than the real widget has shows what the real one would cut
-// off. The texts are black on a light face, so "dark" is enough to tell text from background.
-inline QRect inkWhenGiven(QWidget& probe, QSize room) {
-    probe.resize(room);
-    const QImage picture = probe.grab().toImage();
+// The bounding box of a picture's pixels whose colour passes isInk.
+template <typename Test> QRect inkOf(const QImage& picture, Test isInk) {
     QRect ink;
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
-            if (qGray(picture.pixel(x, y)) < 96) {
+            if (isInk(picture.pixelColor(x, y)))
                 ink |= QRect(x, y, 1, 1);
-            }
         }
     }
     return ink;
 }
 
-// The strongest contrast between a control's text and what lies under it: the control drawn with
-// its text, and again without.
+// Where a probe's text lands given room to spare, which shows what the real widget would cut off:
+// its dark pixels, as the texts are black on a light face.
+inline QRect inkWhenGiven(QWidget& probe, QSize room) {
+    probe.resize(room);
+    return inkOf(probe.grab().toImage(),
+                 [](const QColor& colour) { return qGray(colour.rgb()) < 96; });
+}
+
+// The strongest contrast of a control's text against what lies under it (drawn without the text).
 inline double textContrast(QWidget& control) {
     const QImage with = control.grab().toImage();
     const QVariant text = control.property("text");
@@ -49,23 +51,16 @@ inline double textContrast(QWidget& control) {
 // the ink of the same text given room to spare, both told from the label's own background.
 inline bool cutsItsInk(QLabel& label) {
     const QColor under = label.palette().color(QPalette::Window);
-    const auto ink = [&under](const QImage& picture) {
-        QRect found;
-        for (int y = 0; y < picture.height(); ++y) {
-            for (int x = 0; x < picture.width(); ++x) {
-                if (kov::contrastRatio(picture.pixelColor(x, y), under) > 3)
-                    found |= QRect(x, y, 1, 1);
-            }
-        }
-        return found;
+    const auto isInk = [&under](const QColor& colour) {
+        return kov::contrastRatio(colour, under) > 3;
     };
     QLabel probe(label.text());
     probe.setFont(label.font());
     probe.setPalette(label.palette());
     probe.setAutoFillBackground(true);
     probe.resize(label.size() * 3);
-    const QRect whole = ink(probe.grab().toImage());
-    const QRect drawn = ink(label.grab(label.contentsRect()).toImage());
+    const QRect whole = inkOf(probe.grab().toImage(), isInk);
+    const QRect drawn = inkOf(label.grab(label.contentsRect()).toImage(), isInk);
     return drawn.height() < whole.height() || drawn.width() < whole.width() - 1;
 }
 
