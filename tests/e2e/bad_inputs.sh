@@ -97,10 +97,7 @@ expect_deal() {
     fi
     [ "$(file_size "$card")" -eq 218 ] || fail "card.txt is $(file_size "$card") bytes after the deal"
     cmp -s "$card" "$case_dir/expected" || fail "card.txt is not the next order of the file"
-    full_board() {
-        shoot "$window" "$1" && [ "$(cards_shown one)" -eq 7 ] && [ "$(cards_shown two)" -eq 7 ]
-    }
-    eventually 5 full_board "$shots/bad-$current_case.png" ||
+    eventually 5 full_hands "$shots/bad-$current_case.png" ||
         fail "the board shows $(cards_shown one) + $(cards_shown two) cards"
 }
 

@@ -279,12 +279,12 @@ shoot() {
     shot "$1" "$2" && measure "$2"
 }
 
-# A screenshot of the main window $window into $1 shows two full hands, both piles and Player One
-# to move.
-all_dealt() {
-    shoot "$window" "$1" && [ "$(cards_shown one)" -eq 7 ] && [ "$(cards_shown two)" -eq 7 ] &&
-        [ "$(turn_shown)" = one ] && piles_shown
+# A screenshot of the main window $window into $1 shows two full hands; that, both piles and
+# Player One to move.
+full_hands() {
+    shoot "$window" "$1" && [ "$(cards_shown one)" -eq 7 ] && [ "$(cards_shown two)" -eq 7 ]
 }
+all_dealt() { full_hands "$1" && [ "$(turn_shown)" = one ] && piles_shown; }
 
 # A screenshot of the main window $window into $1 shows Player One a card short of a full hand and
 # Player Two to move: Player One has played.
