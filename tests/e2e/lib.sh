@@ -392,6 +392,28 @@ deals_again() {
         fail "$* did not deal the next order"
 }
 
+# refused <log> <screenshot> <seconds for the box> <seconds to exit>: kov, started from $program,
+# shows a message box captioned KOV and no main window, exits 1 once the box is answered with
+# Return, and leaves card.txt and the folder holding it as they were.
+refused() {
+    local card="$program/card.txt" before listing box
+    before=$(snapshot "$card")
+    listing=$(ls -A "$program")
+    start_kov "$program" "$1"
+    if box=$(find_window KOV "$3"); then
+        no_window_captioned "$window_caption" || fail "the main window shows along with the message"
+        shot "$box" "$2"
+        press "$box" Return
+    else
+        fail "no message box captioned KOV within $3 s"
+        sed 's/^/    /' "$1.err" >&2
+    fi
+    wait_kov_exit "$4"
+    [ "$kov_status" -eq 1 ] || fail "exit status $kov_status, not 1"
+    [ "$(snapshot "$card")" = "$before" ] || fail "card.txt changed: was '$before', now '$(snapshot "$card")'"
+    [ "$(ls -A "$program")" = "$listing" ] || fail "the folder now holds: $(ls -A "$program")"
+}
+
 # Ends the test: failed if a check failed, else skipped (77) if a known bug showed.
 e2e_finish() {
     if [ "$failures" -ne 0 ]; then
