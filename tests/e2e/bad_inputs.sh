@@ -135,8 +135,7 @@ refused_card_files() {
     as_nobody
     chmod 555 "$program"
     mkdir -m 555 "$case_dir/locked"
-    kov_home="$case_dir/locked/home"
-    kov_data_home="$case_dir/locked/data"
+    kov_home="$case_dir/locked/home" kov_data_home="$case_dir/locked/data"
     expect_refusal "$kov_data_home/Vantrel/KOV"
     [ ! -e "$kov_data_home" ] || fail "something was made under the unwritable data folder"
 
@@ -145,8 +144,7 @@ refused_card_files() {
     # nothing made where the game was started.
     new_case read-only-relative-home
     chmod 555 "$program"
-    kov_home=relhome
-    kov_data_home=relative-data
+    kov_home=relhome kov_data_home=relative-data
     mkdir "$case_dir/elsewhere"
     as_nobody "$case_dir/elsewhere"
     cd "$case_dir/elsewhere" || fail "cannot enter the starting folder"
