@@ -95,12 +95,10 @@ def press(control):
 
 
 def plain_match(card, discard, colour):
-    """A number card of the colour in force or of the discard's value: playable, and it passes
-    the turn."""
+    """A number card of the colour in force or of the discard's value: it passes the turn."""
     parts = card.split(" ")
-    if len(parts) != 2 or not parts[1].isdigit():
-        return False
-    return parts[0] == colour or parts[1] == discard.split(" ")[-1]
+    return (len(parts) == 2 and parts[1].isdigit()
+            and (parts[0] == colour or parts[1] == discard.split(" ")[-1]))
 
 
 def main():
