@@ -1,11 +1,9 @@
 #!/usr/bin/python3
-"""Plays kov the way a screen reader user does, through AT-SPI alone: finds Player One's cards
-by their names, presses a plain card that matches the discard, then the draw pile twice, and
-reads the new names back; then opens the About box and closes it with its OK button. With
-"modal", on a table that gives Player One a wild draw four and six blue skips, presses cards, the
-pile and New Game under the open colour chooser and under the "Play Again" box, and shows that
-nothing happened. Every wait polls, for up to WAIT seconds. Start kov once READY_FILE exists: a
-screen reader is listening before the program starts, and so is this client.
+"""Plays kov as a screen reader user does, through AT-SPI alone: presses a plain card of Player
+One's that matches the discard, then the draw pile twice, reads the new names back, and opens and
+closes the About box. With "modal", on a table that gives Player One a wild draw four and six blue
+skips, shows that presses under the open colour chooser and "Play Again" box do nothing. Every
+wait polls for up to WAIT seconds. Start kov once READY_FILE exists: this client is listening.
 Usage: atspi_play.py WAIT READY_FILE [modal]"""
 
 import os
@@ -59,13 +57,10 @@ def showing(accessible):
 
 
 def window_named(caption):
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is None or app.name != "KOV":
-            continue
-        for window in app:
-            if window is not None and window.name == caption and showing(window):
-                return window
-    return None
+    windows = (window for app in pyatspi.Registry.getDesktop(0)
+               if app is not None and app.name == "KOV" for window in app)
+    return next((window for window in windows
+                 if window is not None and window.name == caption and showing(window)), None)
 
 
 def controls_of(caption):
@@ -100,12 +95,10 @@ def press(control):
 
 
 def plain_match(card, discard, colour):
-    """A number card of the colour in force or of the discard's value: playable, and it passes
-    the turn."""
+    """A number card of the colour in force or of the discard's value: it passes the turn."""
     parts = card.split(" ")
-    if len(parts) != 2 or not parts[1].isdigit():
-        return False
-    return parts[0] == colour or parts[1] == discard.split(" ")[-1]
+    return (len(parts) == 2 and parts[1].isdigit()
+            and (parts[0] == colour or parts[1] == discard.split(" ")[-1]))
 
 
 def main():

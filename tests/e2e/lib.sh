@@ -5,10 +5,9 @@
 # Re-runs the calling script inside its own Xvfb. Each script starts its search for a free
 # display at its own number so that tests run side by side rarely race for one.
 e2e_in_x_server() {
-    local first_display=$1
+    local first_display=$1 tool
     shift
     [ -z "${KOV_E2E_DISPLAY_READY:-}" ] || return 0
-    local tool
     for tool in xvfb-run xdotool import compare convert timeout cmp; do
         command -v "$tool" >/dev/null && continue
         echo "e2e: $tool is missing; scripts/setup-machine installs it" >&2
@@ -20,13 +19,10 @@ e2e_in_x_server() {
 
 failures=0
 current_case=setup
-# Set by the calling script: the build's program folder and the kov_next_card_file tool.
-program_dir=${program_dir:-}
-next_card_file_tool=${next_card_file_tool:-}
-# The copy of the program folder that the calling script plays.
-program=${program:-}
-# The X window id of kov's main window, once the calling script has found it.
-window=${window:-}
+# Set by the calling script: the build's program folder, the kov_next_card_file tool, the copy
+# of the program folder it plays and the X window id of that kov's main window.
+program_dir=${program_dir:-} next_card_file_tool=${next_card_file_tool:-}
+program=${program:-} window=${window:-}
 # The exit status of the last kov that ended, set by wait_kov_exit.
 kov_status=0
 # The main window's title, passed in by the build (KOV_WINDOW_TITLE, cmake/Version.cmake).
@@ -46,9 +42,7 @@ known_bug() {
     known_bugs=$((known_bugs + 1))
 }
 
-note() {
-    echo "[$current_case] $*"
-}
+note() { echo "[$current_case] $*"; }
 
 # e2e_start <screenshot name> <program folder> <kov_next_card_file> <screenshot folder>: the
 # screenshots of an earlier run gone, a scratch folder with home and data folders, and a copy of
@@ -90,15 +84,10 @@ e2e_scratch() {
 }
 
 e2e_cleanup() {
-    if [ -n "${kov_pid:-}" ] && kill -0 "$kov_pid" 2>/dev/null; then
-        kill "$kov_pid" 2>/dev/null
-        wait "$kov_pid" 2>/dev/null
-    fi
-    [ -z "${session_bus_pid:-}" ] || kill "$session_bus_pid" 2>/dev/null
-    if [ -n "${compositor_pid:-}" ]; then
-        kill "$compositor_pid" 2>/dev/null
-        wait "$compositor_pid" 2>/dev/null
-    fi
+    local pid
+    for pid in "${kov_pid:-}" "${session_bus_pid:-}" "${compositor_pid:-}"; do
+        [ -z "$pid" ] || { kill "$pid" && wait "$pid"; } 2>/dev/null
+    done
     chmod -R u+rwX "$scratch" 2>/dev/null
     rm -rf "$scratch"
 }
@@ -115,14 +104,13 @@ copy_program() {
 
 # Starts kov from folder $1; sets kov_pid and writes its output to $2.out and $2.err. With
 # as_user=nobody it runs as an unprivileged user (permission bits do not stop root); with
-# kov_wrapper set, under that command.
+# kov_wrapper set, under that command line (such as prlimit and its options).
 start_kov() {
     local folder=$1 log=$2
     local -a run=(timeout -k 2 40)
     if [ "${as_user:-}" = nobody ] && [ "$(id -u)" -eq 0 ]; then
         run+=(setpriv --reuid=65534 --regid=65534 --clear-groups)
     fi
-    # kov_wrapper: a command line that kov is started under, such as prlimit and its options.
     local -a wrapper=()
     read -r -a wrapper <<<"${kov_wrapper:-}"
     run+=("${wrapper[@]}")
@@ -132,28 +120,17 @@ start_kov() {
     kov_pid=$!
 }
 
-# Microseconds since the epoch.
-now_us() {
-    echo "${EPOCHREALTIME/./}"
-}
+now_us() { echo "${EPOCHREALTIME/./}"; } # microseconds since the epoch
 
 # xdotool and import, each cut off after 5 s: a window that goes away mid-call can stall them.
-xdo() {
-    timeout -k 1 5 xdotool "$@"
-}
-
-shot() {
-    timeout -k 1 5 import -window "$1" "$2" 2>/dev/null
-}
+xdo() { timeout -k 1 5 xdotool "$@"; }
+shot() { timeout -k 1 5 import -window "$1" "$2" 2>/dev/null; }
 
 # Waits up to $1 seconds for kov to end and sets kov_status to its exit status; one that has
 # to be killed ends with 124 or more.
 # shellcheck disable=SC2034 # kov_status is read by the calling scripts
 wait_kov_exit() {
-    if [ -z "${kov_pid:-}" ]; then
-        kov_status=255
-        return
-    fi
+    [ -n "${kov_pid:-}" ] || { kov_status=255; return; }
     if ! eventually "$1" kov_ended; then
         fail "kov still running after ${1}s; killed"
         kill "$kov_pid" 2>/dev/null
@@ -163,9 +140,7 @@ wait_kov_exit() {
     kov_pid=
 }
 
-kov_ended() {
-    ! kill -0 "$kov_pid" 2>/dev/null
-}
+kov_ended() { ! kill -0 "$kov_pid" 2>/dev/null; }
 
 # The id of the visible window whose caption is exactly $1, if there is one.
 window_captioned() {
@@ -174,19 +149,11 @@ window_captioned() {
     [ -n "$id" ] && echo "$id"
 }
 
-no_window_captioned() {
-    ! window_captioned "$1" >/dev/null
-}
-
-# Prints the id of the visible window whose caption is exactly $1, waiting up to $2 seconds.
-find_window() {
-    eventually "$2" window_captioned "$1"
-}
-
-# Waits up to $1 seconds for the visible window captioned $2 to go.
-window_gone() {
-    eventually "$1" no_window_captioned "$2"
-}
+no_window_captioned() { ! window_captioned "$1" >/dev/null; }
+# find_window <caption> <seconds>: prints that window's id once it shows.
+find_window() { eventually "$2" window_captioned "$1"; }
+# window_gone <seconds> <caption>: waits for that window to go.
+window_gone() { eventually "$1" no_window_captioned "$2"; }
 
 # Retries a command for up to $1 seconds until it succeeds.
 eventually() {
@@ -198,10 +165,8 @@ eventually() {
     done
 }
 
-background_of() {
-    # Left of the draw pile, between the two turn labels: nothing is ever drawn there.
-    convert "$1" -format '%[pixel:p{50,190}]' info:
-}
+# Left of the draw pile, between the two turn labels: nothing is ever drawn there.
+background_of() { convert "$1" -format '%[pixel:p{50,190}]' info:; }
 
 # The boxes of the board, as ImageMagick geometry: the seven slots of each player, the two turn
 # labels, the draw pile and the discard pile.
@@ -251,9 +216,7 @@ turn_shown() {
     echo "${shown[(drawn[14] > 300) + 2 * (drawn[15] > 300)]}"
 }
 
-piles_shown() {
-    [ "${drawn[16]}" -gt 3000 ] && [ "${drawn[17]}" -gt 3000 ]
-}
+piles_shown() { [ "${drawn[16]}" -gt 3000 ] && [ "${drawn[17]}" -gt 3000 ]; }
 
 # kov under GNOME's dark style as Qt takes it over; false when Qt's GTK theme is not installed.
 e2e_gtk_dark() {
@@ -274,28 +237,18 @@ check_readable() {
     done
 }
 
-# A screenshot of window $1 into $2, measured.
-shoot() {
-    shot "$1" "$2" && measure "$2"
-}
+shoot() { shot "$1" "$2" && measure "$2"; } # window $1 shot into $2, measured
 
-# A screenshot of the main window $window into $1 shows two full hands, both piles and Player One
-# to move.
-all_dealt() {
-    shoot "$window" "$1" && [ "$(cards_shown one)" -eq 7 ] && [ "$(cards_shown two)" -eq 7 ] &&
-        [ "$(turn_shown)" = one ] && piles_shown
+# A screenshot of the main window $window into $1 shows: two full hands; that, both piles and
+# Player One to move; Player One a card short and Player Two to move; Player One to move.
+full_hands() {
+    shoot "$window" "$1" && [ "$(cards_shown one)" -eq 7 ] && [ "$(cards_shown two)" -eq 7 ]
 }
-
-# A screenshot of the main window $window into $1 shows Player One a card short of a full hand and
-# Player Two to move: Player One has played.
+all_dealt() { full_hands "$1" && [ "$(turn_shown)" = one ] && piles_shown; }
 one_card_played() {
     shoot "$window" "$1" && [ "$(cards_shown one)" -eq 6 ] && [ "$(turn_shown)" = two ]
 }
-
-# A screenshot of the main window $window into $1 shows Player One to move.
-turn_back_to_one() {
-    shoot "$window" "$1" && [ "$(turn_shown)" = one ]
-}
+turn_back_to_one() { shoot "$window" "$1" && [ "$(turn_shown)" = one ]; }
 
 # The discard pile in screenshot $2 shows the picture that Player One's slot $3 showed in
 # screenshot $1, but for a few pixels.
@@ -341,9 +294,7 @@ snapshot() {
     fi
 }
 
-file_size() {
-    stat -c %s "$1"
-}
+file_size() { stat -c %s "$1"; }
 
 # The card with value $1 and colour $2 can go on value $3 and colour $4 without being wild or
 # giving another move: then the turn passes, whatever else the hand holds.
@@ -441,6 +392,28 @@ deals_again() {
         fail "$* did not deal the next order"
 }
 
+# refused <log> <screenshot> <seconds for the box> <seconds to exit>: kov, started from $program,
+# shows a message box captioned KOV and no main window, exits 1 once the box is answered with
+# Return, and leaves card.txt and the folder holding it as they were.
+refused() {
+    local card="$program/card.txt" before listing box
+    before=$(snapshot "$card")
+    listing=$(ls -A "$program")
+    start_kov "$program" "$1"
+    if box=$(find_window KOV "$3"); then
+        no_window_captioned "$window_caption" || fail "the main window shows along with the message"
+        shot "$box" "$2"
+        press "$box" Return
+    else
+        fail "no message box captioned KOV within $3 s"
+        sed 's/^/    /' "$1.err" >&2
+    fi
+    wait_kov_exit "$4"
+    [ "$kov_status" -eq 1 ] || fail "exit status $kov_status, not 1"
+    [ "$(snapshot "$card")" = "$before" ] || fail "card.txt changed: was '$before', now '$(snapshot "$card")'"
+    [ "$(ls -A "$program")" = "$listing" ] || fail "the folder now holds: $(ls -A "$program")"
+}
+
 # Ends the test: failed if a check failed, else skipped (77) if a known bug showed.
 e2e_finish() {
     if [ "$failures" -ne 0 ]; then
@@ -458,8 +431,7 @@ e2e_finish() {
 e2e_session_bus() {
     local started
     started=$(dbus-daemon --session --fork --nosyslog --print-address=1 --print-pid=1) || return 1
-    DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$started")
-    session_bus_pid=$(sed -n 2p <<<"$started")
+    { read -r DBUS_SESSION_BUS_ADDRESS && read -r session_bus_pid; } <<<"$started"
     export DBUS_SESSION_BUS_ADDRESS
 }
 

@@ -1,22 +1,31 @@
 #!/usr/bin/env bash
 # Plays the real kov in an X server the way a person would: clicks a card, the pile and the
 # buttons, presses the Alt keys, and checks what shows on the screen and what lands in card.txt.
-# With --dark it plays under GNOME's dark style (Qt's GTK theme), where every text must still read.
-# Usage: play.sh [--dark] PROGRAM_DIR NEXT_CARD_FILE_TOOL SCREENSHOT_DIR
+# With --dark it plays under GNOME's dark style (Qt's GTK theme), where every text must still read;
+# with --keys it plays the first turns by the keys alone, then Player One draws by the pile's key.
+# Usage: play.sh [--dark|--keys] PROGRAM_DIR NEXT_CARD_FILE_TOOL SCREENSHOT_DIR
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source-path=SCRIPTDIR source=lib.sh
 . "$here/lib.sh"
-shots_named=play
-if [ "${1:-}" = --dark ]; then
-    e2e_in_x_server 145 "$@"
-    shift
-    shots_named=dark-play
-else
-    e2e_in_x_server 140 "$@"
-fi
+case ${1:-} in
+--dark) shots_named=dark-play first_display=145 ;;
+--keys) shots_named=keys first_display=380 ;;
+*) shots_named=play first_display=140 ;;
+esac
+e2e_in_x_server "$first_display" "$@"
+[ "$shots_named" = play ] || shift
 
 e2e_start "$shots_named" "$@"
+if [ "$shots_named" = keys ]; then
+    start_on_plain_play 30 "$shots/keys"
+    first_turns 30 "$shots/keys" keys
+    current_case="pile key, Player One"
+    press "$window" d
+    eventually 30 full_hands "$shots/keys-4-drawn.png" || fail "Player One has $(cards_shown one) cards"
+    e2e_finish
+    exit
+fi
 if [ "$shots_named" = dark-play ] && ! e2e_gtk_dark; then
     echo "e2e: Qt's GTK theme is missing; scripts/setup-machine installs qt6-gtk-platformtheme" >&2
     exit 1

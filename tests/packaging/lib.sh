@@ -7,10 +7,7 @@ set -euo pipefail
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/kov-packaging.XXXXXX")
 game_pid=""
 cleanup() {
-    if [ -n "$game_pid" ]; then
-        kill "$game_pid" 2>/dev/null || true
-        wait "$game_pid" 2>/dev/null || true
-    fi
+    [ -z "$game_pid" ] || { kill "$game_pid" && wait "$game_pid"; } 2>/dev/null || true
     # A folder made read-only on purpose must be writable again before it can be removed.
     chmod -R u+w "$scratch" 2>/dev/null || true
     rm -rf "$scratch"
@@ -22,13 +19,7 @@ fail() {
     echo "FAIL: $*" >&2
     failures=$((failures + 1))
 }
-check() { # check <description> <command...>
-    local what=$1
-    shift
-    if ! "$@"; then
-        fail "$what"
-    fi
-}
+check() { "${@:2}" || fail "$1"; } # check <description> <command...>
 finish() {
     if [ "$failures" -ne 0 ]; then
         echo "$failures check(s) failed" >&2
@@ -38,17 +29,13 @@ finish() {
 }
 
 # dealt <card file> <shipped card file>: the card file holds a 108-card order of its own.
-dealt() {
-    [ -f "$1" ] && [ "$(stat -c %s "$1")" -eq 218 ] && ! cmp -s "$1" "$2"
-}
+dealt() { [ -f "$1" ] && [ "$(stat -c %s "$1")" -eq 218 ] && ! cmp -s "$1" "$2"; }
 
 # logged <log> <command...>: runs the command with its output in the log, shown (the end of it)
 # if the command fails, which ends the test.
 logged() {
-    local log=$1
-    shift
-    "$@" >"$log" 2>&1 || {
-        tail -n 40 "$log" >&2
+    "${@:2}" >"$1" 2>&1 || {
+        tail -n 40 "$1" >&2
         exit 1
     }
 }
@@ -61,33 +48,23 @@ packages() {
 # The game's home and runtime folders; root may write anywhere, so then the player is an
 # ordinary account that owns them, and player is the command that runs as that account.
 home=$scratch/home runtime=$scratch/runtime
-mkdir "$home"
-mkdir -m 700 "$runtime"
+mkdir "$home" && mkdir -m 700 "$runtime"
 player=()
 as_player() {
-    if [ "$(id -u)" -eq 0 ]; then
-        chmod 755 "$scratch"
-        chown -R 65534:65534 "$home" "$runtime"
-        player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-    fi
+    [ "$(id -u)" -eq 0 ] || return 0
+    chmod 755 "$scratch"
+    chown -R 65534:65534 "$home" "$runtime"
+    player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 }
 
 # play <card file that must be dealt> <card file it started as> <kov>: the game, as the player
-# where as_player has been called, deals.
+# where as_player has been called, deals; it is stopped once it has, or after 20 seconds.
 play() {
-    run_until_dealt "$1" "$2" "${player[@]}" env -u XDG_DATA_HOME HOME="$home" \
-        XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=offscreen "$3"
-}
-
-# run_until_dealt <card file> <shipped card file> <command...>: starts the game in the
-# background and stops it once it has dealt, or after 20 seconds.
-run_until_dealt() {
-    local watched=$1 shipped=$2
-    shift 2
-    "$@" >"$scratch/game.log" 2>&1 &
+    "${player[@]}" env -u XDG_DATA_HOME HOME="$home" XDG_RUNTIME_DIR="$runtime" \
+        QT_QPA_PLATFORM=offscreen "$3" >"$scratch/game.log" 2>&1 &
     game_pid=$!
     for _ in $(seq 200); do
-        { dealt "$watched" "$shipped" || ! kill -0 "$game_pid" 2>/dev/null; } && break
+        { dealt "$1" "$2" || ! kill -0 "$game_pid" 2>/dev/null; } && break
         sleep 0.1
     done
     if ! kill -0 "$game_pid" 2>/dev/null; then
@@ -101,5 +78,5 @@ run_until_dealt() {
     kill "$game_pid"
     wait "$game_pid" 2>/dev/null || true
     game_pid=""
-    dealt "$watched" "$shipped"
+    dealt "$1" "$2"
 }

@@ -6,9 +6,7 @@
 . "$(dirname "$0")/lib.sh"
 cmake=$1 cpack=$2 source=$3 build=$4 type=$5 version=$6
 
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-    SOURCE_DATE_EPOCH=$(git -C "$source" log -1 --format=%ct 2>/dev/null || echo 1)
-fi
+: "${SOURCE_DATE_EPOCH:=$(git -C "$source" log -1 --format=%ct 2>/dev/null || echo 1)}"
 export SOURCE_DATE_EPOCH
 
 # The sources as they stand, the files git would keep, copied afresh (new times on every file).
