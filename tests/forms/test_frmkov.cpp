@@ -100,9 +100,6 @@ QString pressAsAScreenReader(QWidget* control) {
     return actions->keyBindingsForAction(actions->pressAction()).join(' ');
 }
 
-// A card's size on the screen in pixels, at a device pixel ratio of 1.
-constexpr QSize slotPixels(86, 129);
-
 // Mean difference of two equal-sized pictures, per colour channel (0 to 255).
 double difference(const QImage& a, const QImage& b) {
     const QImage one = a.convertToFormat(QImage::Format_RGB888);

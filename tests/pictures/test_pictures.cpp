@@ -25,9 +25,6 @@ struct SuppliedPictures : ProgramFolder {
     SuppliedPictures() { copyPicturesFrom(KOV_ASSETS_DIR); }
 };
 
-// A card's size on the screen in pixels, at a device pixel ratio of 1.
-constexpr QSize slotPixels(86, 129);
-
 QString reportLine(const QString& picture, const QString& reason) {
     return QStringLiteral("cannot show the card picture %1 (%2); drawing the card instead")
         .arg(picture, reason);
