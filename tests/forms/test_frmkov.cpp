@@ -1,4 +1,5 @@
 #include "forms/control_names.h"
+#include "forms/fitted_text.h"
 #include "forms/frmabout.h"
 #include "forms/frmcolour.h"
 #include "forms/frmkov.h"
