@@ -24,8 +24,7 @@ class CardFileTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Refused, and left as it was: nothing in the file's place is waited on or read past what a
-    // deck needs.
+    // Refused and left as it was; nothing in its place is waited on or read past a deck.
     void refusesAFileThatCannotHoldADeck_data() {
         QTest::addColumn<QString>("made"); // "file" holding content, "missing", or putInPlaceOf's
         QTest::addColumn<QByteArray>("content");

@@ -160,8 +160,7 @@ int killRepeatedly(const std::string& program) {
 
         const int now = leftovers();
 #ifdef __linux__
-        // Here the new file is named only for the instant before its rename, and each start
-        // sweeps away what an earlier kill left at that instant.
+        // The new file has a name only for an instant, and each start sweeps what a kill left.
         if (now > 1)
             fail(where + std::to_string(now) + " temporary files are left behind");
 #endif

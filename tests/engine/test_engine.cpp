@@ -23,8 +23,7 @@ private:
     }
 
 private slots:
-    // Pins the deal: if the rearrangement or the swap schedule changes, every player's next
-    // deal from his card file changes with it.
+    // Pins the deal: change the rearrangement or the swaps and every player's next deal changes.
     void dealsTheFixedCardsFromTheFile() {
         const Table table;
         const GameState& state = table.state();
@@ -447,8 +446,7 @@ private slots:
         QCOMPARE(table.state().total(Player::One), 56);
     }
 
-    // The hand is over once won: when the next deal is refused, no one is to move and the
-    // finished hand takes no clicks until New Game deals.
+    // Once won, a hand whose next deal is refused leaves no one to move and takes no clicks.
     void aRefusedDealAfterAWinClosesTheTable() {
         Table table;
         table.setHand(Player::One, {"3R"});

@@ -36,8 +36,7 @@ class TestPictures : public QObject {
     Q_OBJECT
 
 private slots:
-    // Another picture under a card's name, of the same length and modification time, shows at
-    // the card's next showing.
+    // Another picture of the same length and modification time shows at the card's next showing.
     void everyShowingReadsThePictureAgain() {
         SuppliedPictures installed;
         const fs::path file = installed.path() / "7R.jpg";
