@@ -21,6 +21,9 @@ private slots:
     void window() {
         frmAbout box;
         checkFixedDialogFrame(box, QStringLiteral("About"), QSize(4335, 4410));
+        const QPixmap icon = box.findChild<QLabel*>(aboutIconControlName())->pixmap();
+        QVERIFY(!icon.isNull());
+        QCOMPARE(icon.deviceIndependentSize().toSize(), QSize(32, 32));
     }
 
     void layout_data() {
@@ -87,13 +90,6 @@ private slots:
                                .boundingRect(label->rect(), int(Qt::TextWordWrap), label->text())
                                .width();
         QVERIFY(widest <= label->width());
-    }
-
-    void iconIsTheProgramIcon() {
-        frmAbout box;
-        const QPixmap picture = box.findChild<QLabel*>(aboutIconControlName())->pixmap();
-        QVERIFY(!picture.isNull());
-        QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(32, 32));
     }
 
     void etchedSeparator() {

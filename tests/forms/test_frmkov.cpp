@@ -172,15 +172,6 @@ class TestFrmKov : public QObject {
     Q_OBJECT
 
 private slots:
-    void theWindow() {
-        Board board;
-        QVERIFY(board.window);
-        QCOMPARE(board.window->windowTitle(), QStringLiteral(KOV_WINDOW_TITLE));
-        QCOMPARE(inTwips(QRect(QPoint(), board.window->size())), QRect(0, 0, 9270, 6120));
-        QVERIFY(!board.window->windowIcon().isNull());
-        QVERIFY(board.window->maximumSize().width() > 618); // the frame stays resizable
-    }
-
     void layout_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("twips");
@@ -239,6 +230,11 @@ private slots:
 
     void afterStartUp() {
         Board board;
+        QVERIFY(board.window);
+        QCOMPARE(board.window->windowTitle(), QStringLiteral(KOV_WINDOW_TITLE));
+        QCOMPARE(inTwips(QRect(QPoint(), board.window->size())), QRect(0, 0, 9270, 6120));
+        QVERIFY(!board.window->windowIcon().isNull());
+        QVERIFY(board.window->maximumSize().width() > 618); // the frame stays resizable
         QVERIFY(showExposed(*board.window));
         for (Player player : {Player::One, Player::Two}) {
             for (int slot = 0; slot < 7; ++slot)
