@@ -20,31 +20,11 @@ using namespace kov::test;
 namespace fs = std::filesystem;
 using Kind = CardFileProblem::Kind;
 
-namespace {
-
-#ifndef _WIN32
-// A deal as a player would run it: 0 dealt, 1 refused cleanly, 2 refused with a fault.
-int dealAsOrdinaryUser(const fs::path& cardFile) {
-    return runAsOrdinaryUser([&] {
-        GameState state;
-        RecordingView view;
-        auto problem = ShuffleDeal(state, view, CardFile(cardFile));
-        if (!problem)
-            return 0;
-        const bool untouched = view.showings == 0 && !view.turn;
-        return untouched && problem->path == cardFile ? 1 : 2;
-    });
-}
-#endif
-
-} // namespace
-
 class CardFileTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Refused, and left as it was: nothing in the file's place is waited on or read past what a
-    // deck needs.
+    // Refused and left as it was; nothing in its place is waited on or read past a deck.
     void refusesAFileThatCannotHoldADeck_data() {
         QTest::addColumn<QString>("made"); // "file" holding content, "missing", or putInPlaceOf's
         QTest::addColumn<QByteArray>("content");
@@ -136,7 +116,15 @@ private slots:
         folder.writeCardFile(numberedCardFile());
         fs::permissions(folder.cardFilePath(), fs::perms(0644));
         fs::permissions(folder.path(), fs::perms(0555));
-        const int status = dealAsOrdinaryUser(folder.cardFilePath());
+        // A deal as a player would run it: 0 dealt, 1 refused cleanly, 2 refused with a fault.
+        const int status = runAsOrdinaryUser([&] {
+            GameState state;
+            RecordingView view;
+            const auto problem = ShuffleDeal(state, view, CardFile(folder.cardFilePath()));
+            const bool clean = problem && problem->path == folder.cardFilePath() &&
+                               view.showings == 0 && !view.turn;
+            return !problem ? 0 : clean ? 1 : 2;
+        });
         fs::permissions(folder.path(), fs::perms(0700));
         QCOMPARE(status, 1);
         QCOMPARE(folder.cardFileBytes(), numberedCardFile());

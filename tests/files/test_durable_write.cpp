@@ -20,8 +20,7 @@ class DurableWriteTest : public QObject {
 
 private slots:
 #ifndef _WIN32 // mounts, permission bits and links: POSIX only
-    // A minimal container or chroot has no /proc, through which an unnamed new file gets its name:
-    // the file is written under a temporary name from the start instead.
+    // Without /proc an unnamed new file cannot be named: it is written under a temporary name.
     void writesWithoutProc() {
         ProgramFolder folder;
         folder.writeCardFile("old");

@@ -21,6 +21,9 @@ private slots:
     void window() {
         frmAbout box;
         checkFixedDialogFrame(box, QStringLiteral("About"), QSize(4335, 4410));
+        const QPixmap icon = box.findChild<QLabel*>(aboutIconControlName())->pixmap();
+        QVERIFY(!icon.isNull());
+        QCOMPARE(icon.deviceIndependentSize().toSize(), QSize(32, 32));
     }
 
     void layout_data() {
@@ -34,11 +37,9 @@ private slots:
         QTest::newRow("Label1") << aboutNoticeControlName() << QRect(120, 2520, 2550, 1785);
         QTest::newRow("cmdOK") << okControlName() << QRect(2880, 3840, 1260, 345);
     }
-
     void layout() {
         QFETCH(QString, name);
         QFETCH(QRect, twips);
-
         frmAbout box;
         auto* control = box.findChild<QWidget*>(name);
         QVERIFY(control);
@@ -62,12 +63,10 @@ private slots:
                 << aboutNoticeControlName() << defaultPoints << languages;
         }
     }
-
     void textsFitTheirBoxes() {
         QFETCH(QString, name);
         QFETCH(qreal, points);
         QFETCH(QStringList, uiLanguages);
-
         const kov::Translation translation(uiLanguages);
         frmAbout box;
         auto* label = box.findChild<QLabel*>(name);
@@ -77,7 +76,6 @@ private slots:
         QCOMPARE(label->font().weight(), QFont::Normal);
         QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::black));
         QVERIFY(label->wordWrap());
-
         // Same width, so the words wrap as they do in the box, but room below for any overflow.
         QLabel probe(label->text());
         probe.setFont(label->font());
@@ -92,13 +90,6 @@ private slots:
                                .boundingRect(label->rect(), int(Qt::TextWordWrap), label->text())
                                .width();
         QVERIFY(widest <= label->width());
-    }
-
-    void iconIsTheProgramIcon() {
-        frmAbout box;
-        const QPixmap picture = box.findChild<QLabel*>(aboutIconControlName())->pixmap();
-        QVERIFY(!picture.isNull());
-        QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(32, 32));
     }
 
     void etchedSeparator() {
@@ -128,10 +119,8 @@ private slots:
         QTest::newRow("Esc") << int(Qt::Key_Escape);
         QTest::newRow("close control") << -1;
     }
-
     void everyWayOutIsOk() {
         QFETCH(int, key);
-
         frmAbout box;
         QVERIFY(showActive(box));
         auto* ok = box.findChild<QPushButton*>(okControlName());

@@ -1,4 +1,5 @@
 #include "forms/control_names.h"
+#include "forms/fitted_text.h"
 #include "forms/frmabout.h"
 #include "forms/frmcolour.h"
 #include "forms/frmkov.h"
@@ -100,9 +101,6 @@ QString pressAsAScreenReader(QWidget* control) {
     return actions->keyBindingsForAction(actions->pressAction()).join(' ');
 }
 
-// A card's size on the screen in pixels, at a device pixel ratio of 1.
-constexpr QSize slotPixels(86, 129);
-
 // Mean difference of two equal-sized pictures, per colour channel (0 to 255).
 double difference(const QImage& a, const QImage& b) {
     const QImage one = a.convertToFormat(QImage::Format_RGB888);
@@ -174,15 +172,6 @@ class TestFrmKov : public QObject {
     Q_OBJECT
 
 private slots:
-    void theWindow() {
-        Board board;
-        QVERIFY(board.window);
-        QCOMPARE(board.window->windowTitle(), QStringLiteral(KOV_WINDOW_TITLE));
-        QCOMPARE(inTwips(QRect(QPoint(), board.window->size())), QRect(0, 0, 9270, 6120));
-        QVERIFY(!board.window->windowIcon().isNull());
-        QVERIFY(board.window->maximumSize().width() > 618); // the frame stays resizable
-    }
-
     void layout_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("twips");
@@ -241,6 +230,11 @@ private slots:
 
     void afterStartUp() {
         Board board;
+        QVERIFY(board.window);
+        QCOMPARE(board.window->windowTitle(), QStringLiteral(KOV_WINDOW_TITLE));
+        QCOMPARE(inTwips(QRect(QPoint(), board.window->size())), QRect(0, 0, 9270, 6120));
+        QVERIFY(!board.window->windowIcon().isNull());
+        QVERIFY(board.window->maximumSize().width() > 618); // the frame stays resizable
         QVERIFY(showExposed(*board.window));
         for (Player player : {Player::One, Player::Two}) {
             for (int slot = 0; slot < 7; ++slot)

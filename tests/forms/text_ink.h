@@ -1,6 +1,5 @@
 #pragma once
 
-#include "forms/fitted_text.h"
 #include "support/strongest_ink.h"
 #include "texts/text_contrast.h"
 
@@ -63,6 +62,3 @@ inline bool cutsItsInk(QLabel& label) {
     const QRect drawn = inkOf(label.grab(label.contentsRect()).toImage(), isInk);
     return drawn.height() < whole.height() || drawn.width() < whole.width() - 1;
 }
-
-using kov::fitTexts;
-using kov::textOverflow;

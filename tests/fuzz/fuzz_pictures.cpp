@@ -3,6 +3,7 @@
 #include "fuzz_check.h"
 #include "pictures/jpeg_layout.h"
 #include "pictures/jpeg_picture.h"
+#include "support/decoded_picture.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -14,9 +15,6 @@
 using namespace kov;
 
 namespace {
-
-// A card's slot at device pixel ratio 1.
-constexpr QSize cardSize(86, 129);
 
 // The frame the decoder itself reads from the bytes.
 QSize decodersOwnSize(const QByteArray& bytes) {
@@ -38,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     [[maybe_unused]] static const QtMessageHandler previous = qInstallMessageHandler(&quiet);
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const JpegLayout layout = readJpegLayout({bytes.constData(), size});
-    const JpegPicture picture = decodeJpeg(bytes, cardSize);
+    const JpegPicture picture = decodeJpeg(bytes, test::slotPixels);
     if (!picture.problem.isEmpty()) {
         KOV_FUZZ_CHECK(picture.image.isNull());
         return 0;
@@ -46,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Shown: within every bound, at exactly the size promised, decoded from the frame walked.
     KOV_FUZZ_CHECK(layout.refusal == JpegRefusal::None);
     KOV_FUZZ_CHECK(!picture.image.isNull());
-    KOV_FUZZ_CHECK(picture.image.size() == decodedSize(layout, cardSize));
+    KOV_FUZZ_CHECK(picture.image.size() == decodedSize(layout, test::slotPixels));
     KOV_FUZZ_CHECK(decodersOwnSize(bytes) == QSize(layout.width, layout.height));
     return 0;
 }

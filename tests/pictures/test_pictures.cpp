@@ -25,9 +25,6 @@ struct SuppliedPictures : ProgramFolder {
     SuppliedPictures() { copyPicturesFrom(KOV_ASSETS_DIR); }
 };
 
-// A card's size on the screen in pixels, at a device pixel ratio of 1.
-constexpr QSize slotPixels(86, 129);
-
 QString reportLine(const QString& picture, const QString& reason) {
     return QStringLiteral("cannot show the card picture %1 (%2); drawing the card instead")
         .arg(picture, reason);
@@ -39,8 +36,7 @@ class TestPictures : public QObject {
     Q_OBJECT
 
 private slots:
-    // Another picture under a card's name, of the same length and modification time, shows at
-    // the card's next showing.
+    // Another picture of the same length and modification time shows at the card's next showing.
     void everyShowingReadsThePictureAgain() {
         SuppliedPictures installed;
         const fs::path file = installed.path() / "7R.jpg";

@@ -1,7 +1,7 @@
 #include "support/card_files.h"
 
 #include "cards/card_file.h"
-#include "cards/shuffle.h"
+#include "support/table_rules.h"
 
 #include <stdexcept>
 
@@ -36,14 +36,11 @@ std::string usualDeck() {
 }
 
 std::string cardFileDealing(const CardElements& deck) {
-    CardElements numbered;
-    const std::string numberedFile = numberedCardFile();
-    for (int index = 1; index <= CardFile::bytesRead; ++index)
-        numbered(index) = CardCharacter(numberedFile[static_cast<std::size_t>(index - 1)]);
-    const CardElements landed = shuffledDeck(numbered);
+    const std::string landed = nextOrder(numberedCardFile());
     std::string file(CardFile::bytesRead, ' ');
     for (int element = 1; element < CardFile::bytesRead; element += 2) {
-        const auto from = static_cast<std::size_t>(fileNumberOf(landed.cardAt(element)) - 1) * 2;
+        const Card card = cardFromCode(std::string_view(landed).substr(std::size_t(element - 1)));
+        const auto from = static_cast<std::size_t>(fileNumberOf(card) - 1) * 2;
         file[from] = deck(element).recordByte();
         file[from + 1] = deck(element + 1).recordByte();
     }
