@@ -26,3 +26,11 @@ inline void checkFixedDialogFrame(QDialog& box, const QString& title, QSize twip
     QVERIFY2(off.manhattanLength() <= 2,
              qPrintable(QStringLiteral("off by %1, %2").arg(off.x()).arg(off.y())));
 }
+
+// The named control is the box's own child, at its place in twips.
+inline void checkPlacedControl(const QWidget& box, const QString& name, QRect twips) {
+    const auto* control = box.findChild<QWidget*>(name);
+    QVERIFY2(control, qPrintable(name));
+    QCOMPARE(control->parentWidget(), &box);
+    QCOMPARE(inTwips(control->geometry()), twips);
+}

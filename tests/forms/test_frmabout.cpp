@@ -3,7 +3,6 @@
 #include "texts/translation.h"
 
 #include "fixed_dialog_frame.h"
-#include "in_twips.h"
 #include "languages.h"
 #include "show_and_wait.h"
 #include "text_ink.h"
@@ -40,11 +39,7 @@ private slots:
     void layout() {
         QFETCH(QString, name);
         QFETCH(QRect, twips);
-        frmAbout box;
-        auto* control = box.findChild<QWidget*>(name);
-        QVERIFY(control);
-        QCOMPARE(control->parentWidget(), &box);
-        QCOMPARE(inTwips(control->geometry()), twips);
+        checkPlacedControl(frmAbout(), name, twips);
     }
 
     void textsFitTheirBoxes_data() {

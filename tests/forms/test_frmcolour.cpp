@@ -3,7 +3,6 @@
 #include "texts/translation.h"
 
 #include "fixed_dialog_frame.h"
-#include "in_twips.h"
 #include "languages.h"
 #include "show_and_wait.h"
 #include "text_ink.h"
@@ -68,10 +67,10 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QColor, fill);
         frmColour box;
+        checkPlacedControl(box, name, twips);
+        if (QTest::currentTestFailed())
+            return;
         auto* control = box.findChild<QWidget*>(name);
-        QVERIFY(control);
-        QCOMPARE(control->parentWidget(), &box);
-        QCOMPARE(inTwips(control->geometry()), twips);
         if (auto* swatch = qobject_cast<QLabel*>(control)) {
             QVERIFY(swatch->text().isEmpty());
             QCOMPARE(swatch->accessibleName(), text);
