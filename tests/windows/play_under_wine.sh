@@ -41,6 +41,7 @@ appdata_kov="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Vantrel/KOV"
 rm -rf "$appdata_kov"
 
 read_only_mount=
+# In place of lib.sh's start_kov, so that its shared steps start KOV.exe under Wine.
 start_kov() { # start_kov <folder> <log>
     timeout -k 2 90 "$wine" "$1/KOV.exe" >"$2.out" 2>"$2.err" &
     kov_pid=$!
